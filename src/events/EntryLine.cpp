@@ -1,0 +1,42 @@
+#include "events/EntryLine.h"
+
+namespace EntryLine {
+
+QString format(const QString &text, int pos1, int pos2)
+{
+    return QLatin1Char('"') + text + QLatin1String("\",") + QString::number(pos1)
+        + QLatin1Char(',') + QString::number(pos2);
+}
+
+static int readPosition(const QString &part)
+{
+    bool ok = false;
+    const int value = part.toInt(&ok);
+    return ok ? value : -1;
+}
+
+bool parse(const QString &line, Fields *out)
+{
+    const int lastComma = line.lastIndexOf(QLatin1Char(','));
+    if (lastComma <= 0)
+        return false;
+    const int middleComma = line.lastIndexOf(QLatin1Char(','), lastComma - 1);
+    if (middleComma < 2)
+        return false;
+    // The quoted sentence ends right before the middle comma.
+    if (line.at(0) != QLatin1Char('"') || line.at(middleComma - 1) != QLatin1Char('"'))
+        return false;
+    out->text = line.mid(1, middleComma - 2);
+    out->pos1 = readPosition(line.mid(middleComma + 1, lastComma - middleComma - 1));
+    out->pos2 = readPosition(line.mid(lastComma + 1));
+    return true;
+}
+
+Sim *simAt(const SimList &list, int pos)
+{
+    if (pos < 0 || pos >= list.size())
+        return nullptr;
+    return list.at(pos).data();
+}
+
+} // namespace EntryLine

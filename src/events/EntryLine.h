@@ -1,0 +1,33 @@
+#pragma once
+
+#include "records/Sim.h"
+
+#include <QString>
+
+// One line of the updates or achievements section of a list file:
+// a double quote, the sentence, a double quote, a comma and the positions of
+// the entry's two sims in the sheet's sim list (-1 for none).
+// Both sections share this reader and writer.
+namespace EntryLine {
+
+struct Fields
+{
+    QString text;
+    int pos1 = -1;
+    int pos2 = -1;
+};
+
+// The line without its line end.
+QString format(const QString &text, int pos1, int pos2);
+
+// Reads a line. The positions are the last two comma-separated fields and the
+// sentence is what stands between the outer quotes, so any sentence the
+// writer wrote reads back unchanged. A position that is not a decimal number
+// reads as -1. Returns false for a line of another shape.
+bool parse(const QString &line, Fields *out);
+
+// The sim at a position of the list; null for a negative position, one at or
+// past the end, or a null entry.
+Sim *simAt(const SimList &list, int pos);
+
+} // namespace EntryLine

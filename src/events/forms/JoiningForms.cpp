@@ -1,0 +1,10 @@
+#include "events/forms/FormGroups.h"
+
+namespace EventForms {
+
+bool buildJoiningForm(const QString &, Context &)
+{
+    return false;
+}
+
+} // namespace EventForms

@@ -1,0 +1,8 @@
+#include "records/Sim.h"
+
+Sim::Sim(QObject *parent)
+    : QObject(parent)
+{
+}
+
+Sim::~Sim() = default;

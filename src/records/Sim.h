@@ -1,0 +1,171 @@
+#pragma once
+
+#include "records/Codes.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class Sim;
+
+// The sheet's ordered list of sims. Positions in it identify sims in the
+// list file, so its order is part of the file format.
+using SimList = QList<QPointer<Sim>>;
+
+// One sim of the neighbourhood. Records are never deleted while the program
+// runs; pages, dialogs and entries hold guarded pointers to them.
+// Operations never fail: out-of-range indexes give a neutral result or
+// change nothing.
+class Sim : public QObject
+{
+public:
+    Sim(QString name, int age, int gender, int aspiration, int secondaryAspiration, bool alive,
+        int flags, QString notes, QString imageFile);
+    explicit Sim(QObject *parent = nullptr);
+    ~Sim() override;
+
+    // Plain getters.
+    QString name() const { return m_name; }
+    int nid() const { return m_nid; }
+    int gender() const { return m_gender; }
+    int age() const { return m_age; }
+    QString household() const { return m_household; }
+    int witchAlignment() const { return m_witchAlignment; }
+    QString major() const { return m_major; }
+    int semester() const { return m_semester; }
+    bool isAlive() const { return m_alive; }
+    int ghostColor() const { return m_ghostColor; }
+    QString notes() const { return m_notes; }
+    QString imageFile() const { return m_imageFile; }
+    // Read-only views of state the rest of the program otherwise reaches
+    // through tests such as isSpecies() or the life-stage text.
+    int hold() const { return m_hold; }
+    int species() const { return m_species; }
+    bool isInCollege() const { return m_inCollege; }
+
+    // Plain setters: each stores its argument and does nothing else.
+    void setName(const QString &name) { m_name = name; }
+    void setNid(int nid) { m_nid = nid; }
+    void setGender(int gender) { m_gender = gender; }
+    void setAge(int age) { m_age = age; }
+    void setHold(int hold) { m_hold = hold; }
+    void setHousehold(const QString &household) { m_household = household; }
+    void setNotes(const QString &notes) { m_notes = notes; }
+    void setImageFile(const QString &file) { m_imageFile = file; }
+    void setSemester(int semester) { m_semester = semester; }
+    void setWitchAlignment(int alignment) { m_witchAlignment = alignment; }
+    // Plain writes used by the sim edit form, which sets fields directly.
+    void setAlive(bool alive) { m_alive = alive; }
+    void setGhostColor(int color) { m_ghostColor = color; }
+    void setSpeciesCode(int species) { m_species = species; }
+    void setInCollegeFlag(bool inCollege) { m_inCollege = inCollege; }
+    void setMajorText(const QString &major) { m_major = major; }
+    // Sets or clears one life-state field (SimTypeFlags bit) with no side
+    // effect, unlike setFlag/clearFlag.
+    void setLifeState(int bit, bool on);
+
+    // Hold, species, life states, death and college.
+    bool decrementHold();
+    void setSpecies(const QString &exportWord);
+    bool isSpecies(int code) const { return m_species == code; }
+    bool hasFlag(int bit) const;
+    void setFlag(int bit);
+    void clearFlag(int bit);
+    void setFlags(int flags);
+    // The SimTypeFlags word of the life states and the species.
+    int flagsWord() const;
+    void die(int ghostColor);
+    void resurrect(bool successfully);
+    void setInCollege(bool inCollege);
+    void setMajor(const QString &major);
+    bool isNonPlayable() const;
+    bool isTownieOrNPC() const;
+
+    // Life stages and aging.
+    QString lifeStageText() const;
+    void addDays(int days);
+    bool canAge() const;
+
+    // Aspiration periods and lifetime wants. Period -1 is the current one.
+    int aspiration(int period = -1) const;
+    int secondaryAspiration(int period = -1) const;
+    QString aspirationName(int period = -1) const;
+    QString secondaryAspirationName(int period = -1) const;
+    void setAspiration(int primary, int secondary, int period = -1);
+    void addAspiration(int primary, int secondary);
+    void removeAspiration(int period);
+    void setExportAspirations(const QString &primary, const QString &secondary);
+    void addLifetimeWant(const QString &text, int period = -1);
+    void setLifetimeWant(int period, int want, const QString &text, int done, int total);
+    QString lifetimeWant(int period, int want) const;
+    int lifetimeWantSteps(int period, int want) const;
+    int lifetimeWantStepsDone(int period, int want) const;
+    // Number of aspiration periods (entries of the primary list).
+    int periodCount() const { return int(m_aspirations.size()); }
+    // Number of want texts of a period; 0 when out of range.
+    int lifetimeWantCount(int period) const;
+
+    // Kin links.
+    QPointer<Sim> parent1() const { return m_parent1; }
+    QPointer<Sim> parent2() const { return m_parent2; }
+    QPointer<Sim> spouse() const { return m_spouse; }
+    QPointer<Sim> child(int index) const;
+    int childCount() const { return int(m_children.size()); }
+    bool hasParent(QPointer<Sim> sim) const;
+    void clearParent1() { m_parent1 = nullptr; }
+    void clearParent2() { m_parent2 = nullptr; }
+    void clearSpouse() { m_spouse = nullptr; }
+    void setSpouse(QPointer<Sim> sim);
+    void setParents(QPointer<Sim> first, QPointer<Sim> second);
+    void addChild(QPointer<Sim> child);
+    void removeChild(int index);
+    void copyFrom(QPointer<Sim> other, SimList sims);
+
+    // The sim line of the list file: written in format 0.5, read in any
+    // format index (0..3 for 0.1..0.4, anything else as 0.5).
+    QString toString() const;
+    void fromString(const QString &line, int format);
+    void readVersion01(const QString &line);
+    void readVersion02(const QString &line);
+    void readVersion03(const QString &line);
+
+    // The family-link line: spouse and children by position in the list.
+    QString familyLinksToString(const SimList &list) const;
+    void familyLinksFromString(const QString &line, const SimList &list);
+
+private:
+    int m_hold = 0;
+    QPointer<Sim> m_parent1;
+    QPointer<Sim> m_parent2;
+    QList<QPointer<Sim>> m_children;
+    QPointer<Sim> m_spouse;
+    QString m_name;
+    int m_nid = -1;
+    int m_species = Species::Human;
+    int m_age = 0;
+    QString m_household = QStringLiteral("At Large");
+    int m_semester = 0;
+    int m_gender = Gender::Unset;
+    QList<int> m_aspirations{0};
+    QList<int> m_secondaryAspirations{0};
+    QList<QStringList> m_lifetimeWants{QStringList()};
+    QList<QList<int>> m_wantSteps{QList<int>()};
+    QList<QList<int>> m_wantStepsDone{QList<int>()};
+    bool m_inCollege = false;
+    QString m_major;
+    bool m_alien = false;
+    bool m_zombie = false;
+    bool m_vampire = false;
+    bool m_servo = false;
+    bool m_werewolf = false;
+    bool m_plantsim = false;
+    bool m_bigfoot = false;
+    bool m_witch = false;
+    int m_witchAlignment = Alignment::Neutral;
+    bool m_alive = true;
+    int m_ghostColor = GhostColor::White;
+    QString m_notes;
+    QString m_imageFile;
+};

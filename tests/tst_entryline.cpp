@@ -1,0 +1,83 @@
+#include "events/EntryLine.h"
+
+#include <QtTest>
+
+// The line shape shared by the updates and achievements sections.
+class TestEntryLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("pos1");
+        QTest::addColumn<int>("pos2");
+        QTest::newRow("plain") << "Ana Bo grew up well." << 3 << -1;
+        QTest::newRow("commas") << "Ana, Bo and Cy, all of them, moved." << 0 << 12;
+        QTest::newRow("quotes") << "Ana \"Bee\" Bo, \"the\",  one" << -1 << -1;
+        QTest::newRow("quote-comma") << "Ana\",7,8" << 1 << 2;
+        QTest::newRow("empty") << "" << -1 << -1;
+        QTest::newRow("leading comma") << ",Ana" << 5 << 6;
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, pos1);
+        QFETCH(int, pos2);
+        EntryLine::Fields fields;
+        QVERIFY(EntryLine::parse(EntryLine::format(text, pos1, pos2), &fields));
+        QCOMPARE(fields.text, text);
+        QCOMPARE(fields.pos1, pos1);
+        QCOMPARE(fields.pos2, pos2);
+    }
+
+    void formatIsExact()
+    {
+        QCOMPARE(EntryLine::format("Ana moved.", 4, -1), QString("\"Ana moved.\",4,-1"));
+    }
+
+    void badPositionsReadAsNone()
+    {
+        EntryLine::Fields fields;
+        QVERIFY(EntryLine::parse("\"Ana moved.\",x,", &fields));
+        QCOMPARE(fields.text, QString("Ana moved."));
+        QCOMPARE(fields.pos1, -1);
+        QCOMPARE(fields.pos2, -1);
+        QVERIFY(EntryLine::parse("\"A\",99999999999,2", &fields));
+        QCOMPARE(fields.pos1, -1);
+        QCOMPARE(fields.pos2, 2);
+    }
+
+    void malformedLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::newRow("empty") << "";
+        QTest::newRow("no commas") << "\"Ana moved.\"";
+        QTest::newRow("one comma") << "\"Ana moved.\",1";
+        QTest::newRow("unquoted") << "Ana moved.,1,2";
+        QTest::newRow("no closing quote") << "\"Ana moved.,1,2";
+        QTest::newRow("lone quote") << "\",1,2";
+        QTest::newRow("commas only") << ",,";
+    }
+    void malformedLines()
+    {
+        QFETCH(QString, line);
+        EntryLine::Fields fields;
+        QVERIFY(!EntryLine::parse(line, &fields));
+    }
+
+    void simAtBounds()
+    {
+        Sim a, b;
+        const SimList list{&a, nullptr, &b};
+        QCOMPARE(EntryLine::simAt(list, 0), &a);
+        QCOMPARE(EntryLine::simAt(list, 1), nullptr);
+        QCOMPARE(EntryLine::simAt(list, 2), &b);
+        QCOMPARE(EntryLine::simAt(list, 3), nullptr);
+        QCOMPARE(EntryLine::simAt(list, -1), nullptr);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEntryLine)
+#include "tst_entryline.moc"
