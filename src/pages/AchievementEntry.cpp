@@ -1,0 +1,47 @@
+#include "pages/AchievementEntry.h"
+
+#include <QRegularExpression>
+
+AchievementEntry::AchievementEntry(QString text, Sim *sim1, Sim *sim2)
+    : QLabel()
+    , sim1(sim1)
+    , sim2(sim2)
+{
+    // The sentence holds names the player typed: never read it as markup.
+    setTextFormat(Qt::PlainText);
+    setText(text);
+    setMaximumSize(sizeHint());
+}
+
+bool AchievementEntry::involves(Sim *sim) const
+{
+    return sim == sim1 || sim == sim2;
+}
+
+static int positionIn(const SimList &list, const Sim *sim)
+{
+    if (!sim)
+        return -1;
+    for (int i = 0; i < list.size(); ++i) {
+        if (list.at(i).data() == sim)
+            return i;
+    }
+    return -1;
+}
+
+int AchievementEntry::sim1Index(const SimList &list) const
+{
+    return positionIn(list, sim1);
+}
+
+int AchievementEntry::sim2Index(const SimList &list) const
+{
+    return positionIn(list, sim2);
+}
+
+bool AchievementEntry::isHoldSentence(const QString &text)
+{
+    static const QRegularExpression hold(
+        QRegularExpression::anchoredPattern(QStringLiteral("Put .+ on hold for .+ days\\.")));
+    return hold.match(text).hasMatch();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QModelIndex>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class EditHouseholdDialog;
+class QCheckBox;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QVBoxLayout;
+class SortedListView;
+
+// The households of the neighbourhood with their played marks for the
+// current rotation ("Yes", "No", or empty for the special households).
+class HouseholdPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    HouseholdPage();
+    ~HouseholdPage() override;
+
+    void setModel(QStandardItemModel *model);
+    QStandardItemModel *sourceModel() const;
+    void showMembers(QStringList names);
+    void clearPlayedFlags();
+    // The households section of a list file, rows joined by CR LF.
+    QString saveHouseholds();
+    void loadHousehold(QString line);
+
+public slots:
+    void reset();
+
+signals:
+    void showHousehold(QString household);
+    void replaceHouseholdName(QString oldName, QString newName);
+
+private slots:
+    void updateDisplay();
+    void updateAlreadyPlayed(int state);
+    void createEditHouseholdDialog();
+
+private:
+    QString textAt(int row, int column) const;
+    void setMark(int row, const QString &mark);
+
+    EditHouseholdDialog *editDialog;
+    SortedListView *householdView;
+    QPushButton *editButton;
+    QCheckBox *playedBox;
+    QScrollArea *memberScroll;
+    QLabel *memberLabel;
+    QHBoxLayout *controlRow;
+    QVBoxLayout *mainLayout;
+    QSortFilterProxyModel *proxyModel;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryFile>
+
+// Collects what the code under test writes to standard output between
+// construction and text().
+class CapturedStdout
+{
+public:
+    CapturedStdout();
+    ~CapturedStdout();
+
+    // Stops capturing (on the first call) and returns what was written.
+    QString text();
+
+private:
+    void restore();
+
+    QTemporaryFile file;
+    int savedFd = -1;
+    QString captured;
+};

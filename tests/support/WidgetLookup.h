@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QAbstractButton;
+class QLabel;
+class QWidget;
+
+// Finds the widgets of a page by what the player sees on them.
+namespace WidgetLookup {
+
+// The button or check box below root showing exactly this text; null when none.
+QAbstractButton *button(const QWidget *root, const QString &text);
+// The texts of the labels below root, in creation order.
+QStringList labelTexts(const QWidget *root);
+// The first label below root showing exactly this text; null when none.
+QLabel *label(const QWidget *root, const QString &text);
+
+} // namespace WidgetLookup
