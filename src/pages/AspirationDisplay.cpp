@@ -63,6 +63,8 @@ AspirationDisplay::AspirationDisplay(int epFlags)
     secondaryLabel = new QLabel(tr("SecondaryAspiration:"), editPage);
     primaryBox = new QComboBox;
     secondaryBox = new QComboBox(editPage);
+    primaryBox->setObjectName(QStringLiteral("primaryBox"));
+    secondaryBox->setObjectName(QStringLiteral("secondaryBox"));
     for (const char *item : comboItems) {
         primaryBox->addItem(QLatin1String(item));
         secondaryBox->addItem(QLatin1String(item));

@@ -23,9 +23,11 @@ AspirationPage::AspirationPage(int epFlags)
     titleRow->addWidget(titleLabel);
     titleRow->addStretch(1);
 
-    hobbyLabel = new QLabel(tr("One True Hobby:"));
+    // Owned by the page even while the packs leave the hobby row out.
+    hobbyLabel = new QLabel(tr("One True Hobby:"), this);
     hobbyLabel->setMaximumSize(hobbyLabel->sizeHint());
-    hobbyBox = new QComboBox;
+    hobbyBox = new QComboBox(this);
+    hobbyBox->setObjectName(QStringLiteral("hobbyBox"));
     hobbyBox->addItems({tr("Unknown"), tr("Arts & Crafts"), tr("Cuisine"), tr("Film & Literature"),
                         tr("Fitness"), tr("Gaming"), tr("Music & Dance"), tr("Nature"),
                         tr("Science"), tr("Sports"), tr("Tinkering")});
@@ -43,10 +45,20 @@ AspirationPage::AspirationPage(int epFlags)
 
     mainLayout = new QVBoxLayout;
     mainLayout->addLayout(titleRow);
-    if (epFlags & EPFlags::FreeTime)
+    const bool freeTime = (epFlags & EPFlags::FreeTime) != 0;
+    if (freeTime)
         mainLayout->addLayout(hobbyRow);
     mainLayout->addWidget(scrollArea);
     setLayout(mainLayout);
+    hobbyLabel->setVisible(freeTime);
+    hobbyBox->setVisible(freeTime);
+}
+
+AspirationPage::~AspirationPage()
+{
+    // Without Free Time the hobby row is in no layout, so nothing else owns it.
+    if (!hobbyRow->parent())
+        delete hobbyRow;
 }
 
 void AspirationPage::setSim(QPointer<Sim> sim)

@@ -23,6 +23,7 @@ class AspirationPage : public QWidget
 
 public:
     explicit AspirationPage(int epFlags);
+    ~AspirationPage() override;
 
     void setSim(QPointer<Sim> sim);
     void setEPFlags(int epFlags);
