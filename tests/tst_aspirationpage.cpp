@@ -40,22 +40,24 @@ QStringList viewLines(const AspirationDisplay *display)
     return lines;
 }
 
-QList<QSpinBox *> doneBoxes(const AspirationDisplay *display)
+// Each want row holds its steps-done box, then its total box.
+QList<QSpinBox *> stepBoxes(const AspirationDisplay *display, int column)
 {
     QList<QSpinBox *> boxes;
     const auto all = display->findChildren<QSpinBox *>();
-    for (int i = 0; i < all.size(); i += 2)
+    for (int i = column; i < all.size(); i += 2)
         boxes.append(all.at(i));
     return boxes;
 }
 
+QList<QSpinBox *> doneBoxes(const AspirationDisplay *display)
+{
+    return stepBoxes(display, 0);
+}
+
 QList<QSpinBox *> totalBoxes(const AspirationDisplay *display)
 {
-    QList<QSpinBox *> boxes;
-    const auto all = display->findChildren<QSpinBox *>();
-    for (int i = 1; i < all.size(); i += 2)
-        boxes.append(all.at(i));
-    return boxes;
+    return stepBoxes(display, 1);
 }
 
 QComboBox *primaryBox(const AspirationDisplay *display)
