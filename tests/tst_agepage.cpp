@@ -81,12 +81,7 @@ private:
 
     void selectName(const QString &name)
     {
-        const QModelIndexList found = view->model()->match(view->model()->index(0, 0),
-                                                           Qt::DisplayRole, name, 1, Qt::MatchExactly);
-        QVERIFY2(!found.isEmpty(), qPrintable(name));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(found.first()).center());
-        QCOMPARE(view->currentIndex().data().toString(), name);
+        QVERIFY2(WidgetLookup::clickRow(view, name), qPrintable(name));
     }
     QLabel *imagePane() const
     {

@@ -61,13 +61,7 @@ private:
 
     void select(const QString &household)
     {
-        const QModelIndexList found =
-            view->model()->match(view->model()->index(0, 0), Qt::DisplayRole, household, 1,
-                                 Qt::MatchExactly);
-        QVERIFY2(!found.isEmpty(), qPrintable(household));
-        const QRect cell = view->visualRect(found.first());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-        QCOMPARE(view->currentIndex().data().toString(), household);
+        QVERIFY2(WidgetLookup::clickRow(view, household), qPrintable(household));
     }
     QCheckBox *playedBox() const { return static_cast<QCheckBox *>(button(page, playedText)); }
     QAbstractButton *editButton() const { return button(page, "Edit Selected Household"); }

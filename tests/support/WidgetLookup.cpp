@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QTest>
+#include <QTreeView>
 #include <QWidget>
 
 namespace WidgetLookup {
@@ -33,6 +35,16 @@ QLabel *label(const QWidget *root, const QString &text)
             return candidate;
     }
     return nullptr;
+}
+
+bool clickRow(QTreeView *view, const QString &text)
+{
+    const QModelIndexList found = view->model()->match(view->model()->index(0, 0), Qt::DisplayRole,
+                                                       text, 1, Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(found.first()).center());
+    return view->currentIndex().data().toString() == text;
 }
 
 } // namespace WidgetLookup

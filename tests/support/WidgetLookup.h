@@ -5,6 +5,7 @@
 
 class QAbstractButton;
 class QLabel;
+class QTreeView;
 class QWidget;
 
 // Finds the widgets of a page by what the player sees on them.
@@ -16,5 +17,9 @@ QAbstractButton *button(const QWidget *root, const QString &text);
 QStringList labelTexts(const QWidget *root);
 // The first label below root showing exactly this text; null when none.
 QLabel *label(const QWidget *root, const QString &text);
+
+// Clicks the row of the view whose first column shows this text; true when
+// that row became current.
+bool clickRow(QTreeView *view, const QString &text);
 
 } // namespace WidgetLookup
