@@ -122,6 +122,8 @@ void AspirationPage::updateDisplay()
 
     if (!sim) {
         titleLabel->setText(tr("Please select a name from the List of Sims tab."));
+        // A shorter name shown before must not clip the prompt.
+        titleLabel->setMaximumSize(titleLabel->sizeHint());
     } else {
         titleLabel->setText(tr("The Aspirations of ") + sim->name());
         titleLabel->setMaximumSize(titleLabel->sizeHint());
