@@ -115,6 +115,14 @@ private slots:
         sim.setFlag(SimTypeFlags::Plantsim);
         sim.setFlag(SimTypeFlags::Plantsim);
         QCOMPARE(sim.age(), -10);
+
+        // Ages read from a file may be extreme; the shift saturates.
+        sim.setAge(INT_MIN + 3);
+        sim.setFlag(SimTypeFlags::Plantsim);
+        QCOMPARE(sim.age(), INT_MIN);
+        sim.setAge(INT_MAX - 3);
+        sim.clearFlag(SimTypeFlags::Plantsim);
+        QCOMPARE(sim.age(), INT_MAX);
     }
 
     void witchAlignmentOnFlagChanges()
@@ -400,6 +408,9 @@ private slots:
         QTest::newRow("large dog adult") << 256 << 6 << -4 << 4;
         QTest::newRow("small dog elder") << 128 << 33 << -4 << 30;
         QTest::newRow("small dog adult") << 128 << 5 << -3 << 4;
+        QTest::newRow("largest age") << 0 << INT_MAX << 10 << INT_MAX;
+        QTest::newRow("smallest age") << 0 << INT_MIN << -10 << 0;
+        QTest::newRow("largest step back") << 0 << 20 << INT_MIN << 15;
     }
     void addDays()
     {
@@ -452,6 +463,11 @@ private slots:
         QVERIFY(!sim.isInCollege());
         QCOMPARE(sim.age(), 30);
         QCOMPARE(sim.major(), QString("Drama"));
+        sim.setInCollegeFlag(true);
+        sim.setSemester(INT_MAX - 1);
+        sim.addDays(5);
+        QCOMPARE(sim.semester(), INT_MAX);
+        QVERIFY(!sim.isInCollege());
 
         // Going back changes only the age, also at college.
         Sim student("Y", -1, 1, 0, 0, true, 0, "", "");

@@ -375,6 +375,38 @@ private slots:
         }
     }
 
+    // Numbers at the ends of the int range, and past them, are read and
+    // used without overflow.
+    void extremeNumbers()
+    {
+        for (const QString number : {"-2147483648", "2147483647", "99999999999"}) {
+            QStringList parts;
+            for (int i = 0; i < 20; ++i)
+                parts << number;
+            const QString numbers = parts.join(",");
+            const QStringList lines{"\"A\"," + numbers,
+                                    "\"A\"," + number + "," + number + "," + number + ",(" + number
+                                        + "," + number + ",(\"W\"," + number + "," + number + "))," + numbers};
+            for (const QString &line : lines) {
+                for (int format : {0, 1, 2, 3, 4}) {
+                    Sim sim(nullptr);
+                    sim.fromString(line, format);
+                    sim.lifeStageText();
+                    sim.aspirationName();
+                    sim.secondaryAspirationName();
+                    sim.addDays(10);
+                    sim.addDays(-10);
+                    sim.setFlag(SimTypeFlags::Plantsim);
+                    sim.clearFlag(SimTypeFlags::Plantsim);
+                    sim.decrementHold();
+                    Sim back(nullptr);
+                    back.fromString(sim.toString(), 4);
+                    QCOMPARE(back.toString(), sim.toString());
+                }
+            }
+        }
+    }
+
     void linesWithExtraCommas()
     {
         for (const QString &line : allLines()) {
