@@ -3,6 +3,7 @@
 // Code tables shared by the whole program. The numbers are stored in list
 // files, so they never change.
 
+#include <QString>
 #include <QStringList>
 
 namespace Gender {
@@ -12,6 +13,12 @@ enum : int { Unset = 0, Male = 1, Female = 2 };
 // Species codes equal the species bits of SimTypeFlags.
 namespace Species {
 enum : int { Human = 0, SmallDog = 128, LargeDog = 256, Cat = 512 };
+// The code of an export word of the sim editor ("Human", "LargeDog",
+// "SmallDog", "Cat", exact case); -1 for any other word.
+int fromExportWord(const QString &word);
+// The species code a SimTypeFlags word names; with several species bits,
+// Large Dog wins over Small Dog over Cat.
+int fromFlags(int flags);
 }
 
 namespace SimTypeFlags {
@@ -43,6 +50,12 @@ enum : int {
     GrilledCheese = 7,
     GrowUp = 8
 };
+// Display name of a code 1..8 ("Fortune" .. "Grow Up"); empty otherwise.
+QString name(int code);
+// Code of an export word of the sim editor ("Fortune", "Family", "Romance",
+// "Reputation", "Knowledge", "Fun", "Chees", "Growup", exact case); -1 for
+// any other word.
+int fromExportWord(const QString &word);
 }
 
 namespace GhostColor {
@@ -58,6 +71,8 @@ enum : int {
     Transparent = 8,
     BrightGreen = 9
 };
+// The colour word of a code 0..9 ("Pink" .. "Bright Green"); empty otherwise.
+QString word(int code);
 }
 
 namespace Alignment {
@@ -70,6 +85,9 @@ enum : int {
     Good = 2,
     InfalliblyGood = 3
 };
+// The ending of a witch's life-stage text: " Atrociously Evil Witch" ..
+// " Infallibly Good Witch", plain " Witch" outside -3..3.
+QString witchSuffix(int code);
 }
 
 namespace EPFlags {

@@ -1,8 +1,1051 @@
 #include "records/Sim.h"
 
+namespace {
+
+// Walks the comma-separated parts of a list-file line. Every read checks
+// that a part is left, so a short or damaged line can never make the reader
+// run past its end; the caller stops at the first field that is missing.
+class PartReader
+{
+public:
+    explicit PartReader(const QString &line)
+        : m_parts(line.split(QLatin1Char(',')))
+    {
+    }
+
+    bool atEnd() const { return m_pos >= m_parts.size(); }
+    const QString &peek() const { return m_parts.at(m_pos); }
+
+    bool takePart(QString *out)
+    {
+        if (atEnd())
+            return false;
+        *out = m_parts.at(m_pos++);
+        return true;
+    }
+
+    // A part that is not a decimal integer reads as 0.
+    bool takeInt(int *out)
+    {
+        QString part;
+        if (!takePart(&part))
+            return false;
+        *out = part.toInt();
+        return true;
+    }
+
+    bool takeBool(bool *out)
+    {
+        int value = 0;
+        if (!takeInt(&value))
+            return false;
+        *out = value != 0;
+        return true;
+    }
+
+    // Joins parts until the text closes with a double quote after its first
+    // character, then drops the first and last character. Quotes and commas
+    // inside the text are not escaped, so the quote that ends a part is the
+    // closing one. False, with nothing taken, when the quote never closes.
+    bool takeQuoted(QString *out, int dropFront = 1)
+    {
+        if (atEnd())
+            return false;
+        int pos = m_pos;
+        QString text = m_parts.at(pos++);
+        while (text.size() <= dropFront || !text.endsWith(QLatin1Char('"'))) {
+            if (pos >= m_parts.size())
+                return false;
+            text += QLatin1Char(',') + m_parts.at(pos++);
+        }
+        m_pos = pos;
+        *out = text.mid(dropFront, text.size() - dropFront - 1);
+        return true;
+    }
+
+    // All parts left, joined back with their commas.
+    QString takeRest()
+    {
+        QString rest = m_parts.mid(m_pos).join(QLatin1Char(','));
+        m_pos = int(m_parts.size());
+        return rest;
+    }
+
+private:
+    QStringList m_parts;
+    int m_pos = 0;
+};
+
+QString notesToLine(QString notes)
+{
+    notes.replace(QLatin1String("\r\n"), QLatin1String(";;"));
+    notes.replace(QLatin1Char('\n'), QLatin1String(";;"));
+    return notes;
+}
+
+QString notesFromLine(QString text)
+{
+    return text.replace(QLatin1String(";;"), QLatin1String("\r\n"));
+}
+
+} // namespace
+
+Sim::Sim(QString name, int age, int gender, int aspiration, int secondaryAspiration, bool alive,
+         int flags, QString notes, QString imageFile)
+    : QObject(nullptr)
+{
+    m_name = name;
+    m_gender = gender;
+    m_alive = alive;
+    m_notes = notes;
+    m_imageFile = imageFile;
+    m_aspirations = {aspiration};
+    m_secondaryAspirations = {secondaryAspiration};
+    // An age of -1 is a young adult entering college.
+    if (age == -1) {
+        m_age = 30;
+        m_inCollege = true;
+        m_major = QStringLiteral("Undeclared");
+        m_semester = 1;
+    } else {
+        m_age = age;
+    }
+    setFlags(flags);
+    m_witchAlignment = Alignment::Neutral;
+    m_species = Species::fromFlags(flags);
+}
+
 Sim::Sim(QObject *parent)
     : QObject(parent)
 {
 }
 
 Sim::~Sim() = default;
+
+// ---------------------------------------------------------------------------
+// Hold, species, life states, death and college
+
+bool Sim::decrementHold()
+{
+    if (m_hold > 0) {
+        --m_hold;
+        return true;
+    }
+    // A negative hold from a damaged list file would otherwise count down for
+    // ever and freeze the sim; treat it as no hold.
+    m_hold = 0;
+    return false;
+}
+
+void Sim::setSpecies(const QString &exportWord)
+{
+    const int code = Species::fromExportWord(exportWord);
+    if (code >= 0)
+        m_species = code;
+}
+
+bool Sim::hasFlag(int bit) const
+{
+    switch (bit) {
+    case SimTypeFlags::None:
+        return !(m_alien || m_zombie || m_vampire || m_servo || m_werewolf || m_plantsim
+                 || m_bigfoot || m_witch);
+    case SimTypeFlags::Alien:
+        return m_alien;
+    case SimTypeFlags::Zombie:
+        return m_zombie;
+    case SimTypeFlags::Vampire:
+        return m_vampire;
+    case SimTypeFlags::Servo:
+        return m_servo;
+    case SimTypeFlags::Werewolf:
+        return m_werewolf;
+    case SimTypeFlags::Plantsim:
+        return m_plantsim;
+    case SimTypeFlags::Bigfoot:
+        return m_bigfoot;
+    case SimTypeFlags::Witch:
+        return m_witch;
+    default:
+        return false;
+    }
+}
+
+// Only the states an update sentence can give or take away are handled here;
+// the plantsim age moves between the two age scales on every call.
+void Sim::setFlag(int bit)
+{
+    switch (bit) {
+    case SimTypeFlags::Vampire:
+        m_vampire = true;
+        break;
+    case SimTypeFlags::Werewolf:
+        m_werewolf = true;
+        break;
+    case SimTypeFlags::Plantsim:
+        m_plantsim = true;
+        m_age -= 25;
+        break;
+    case SimTypeFlags::Witch:
+        m_witch = true;
+        m_witchAlignment = Alignment::Neutral;
+        break;
+    default:
+        break;
+    }
+}
+
+void Sim::clearFlag(int bit)
+{
+    switch (bit) {
+    case SimTypeFlags::Vampire:
+        m_vampire = false;
+        break;
+    case SimTypeFlags::Werewolf:
+        m_werewolf = false;
+        break;
+    case SimTypeFlags::Plantsim:
+        m_plantsim = false;
+        m_age += 25;
+        break;
+    case SimTypeFlags::Witch:
+        m_witch = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void Sim::setLifeState(int bit, bool on)
+{
+    switch (bit) {
+    case SimTypeFlags::Alien:
+        m_alien = on;
+        break;
+    case SimTypeFlags::Zombie:
+        m_zombie = on;
+        break;
+    case SimTypeFlags::Vampire:
+        m_vampire = on;
+        break;
+    case SimTypeFlags::Servo:
+        m_servo = on;
+        break;
+    case SimTypeFlags::Werewolf:
+        m_werewolf = on;
+        break;
+    case SimTypeFlags::Plantsim:
+        m_plantsim = on;
+        break;
+    case SimTypeFlags::Bigfoot:
+        m_bigfoot = on;
+        break;
+    case SimTypeFlags::Witch:
+        m_witch = on;
+        break;
+    default:
+        break;
+    }
+}
+
+void Sim::setFlags(int flags)
+{
+    m_alien = flags & SimTypeFlags::Alien;
+    m_zombie = flags & SimTypeFlags::Zombie;
+    m_vampire = flags & SimTypeFlags::Vampire;
+    m_servo = flags & SimTypeFlags::Servo;
+    m_werewolf = flags & SimTypeFlags::Werewolf;
+    m_plantsim = flags & SimTypeFlags::Plantsim;
+    m_bigfoot = flags & SimTypeFlags::Bigfoot;
+    m_witch = flags & SimTypeFlags::Witch;
+}
+
+int Sim::flagsWord() const
+{
+    int word = 0;
+    if (m_alien)
+        word += SimTypeFlags::Alien;
+    if (m_zombie)
+        word += SimTypeFlags::Zombie;
+    if (m_vampire)
+        word += SimTypeFlags::Vampire;
+    if (m_servo)
+        word += SimTypeFlags::Servo;
+    if (m_werewolf)
+        word += SimTypeFlags::Werewolf;
+    if (m_plantsim)
+        word += SimTypeFlags::Plantsim;
+    if (m_bigfoot)
+        word += SimTypeFlags::Bigfoot;
+    if (m_species == Species::LargeDog)
+        word += SimTypeFlags::LargeDog;
+    if (m_species == Species::SmallDog)
+        word += SimTypeFlags::SmallDog;
+    if (m_species == Species::Cat)
+        word += SimTypeFlags::Cat;
+    if (m_witch)
+        word += SimTypeFlags::Witch;
+    return word;
+}
+
+void Sim::die(int ghostColor)
+{
+    m_alive = false;
+    m_ghostColor = ghostColor;
+}
+
+void Sim::resurrect(bool successfully)
+{
+    m_alive = true;
+    if (!successfully)
+        m_zombie = true;
+}
+
+void Sim::setInCollege(bool inCollege)
+{
+    m_inCollege = inCollege;
+    m_age = 30;
+    if (inCollege) {
+        m_major = QStringLiteral("Undeclared");
+        m_semester = 1;
+    } else {
+        m_hold = 1;
+    }
+}
+
+void Sim::setMajor(const QString &major)
+{
+    if (!major.isEmpty())
+        m_major = major;
+}
+
+bool Sim::isNonPlayable() const
+{
+    return SpecialHousehold::contains(m_household);
+}
+
+bool Sim::isTownieOrNPC() const
+{
+    return SpecialHousehold::contains(m_household) && m_household != QLatin1String("Runaways")
+        && m_household != QLatin1String("Adoption Queue");
+}
+
+// ---------------------------------------------------------------------------
+// Life stages and aging
+
+QString Sim::lifeStageText() const
+{
+    QString text;
+    if (m_servo) {
+        text = QStringLiteral("Servo");
+    } else if (m_inCollege) {
+        static const char *const years[] = {"Freshman", "Freshman", "Sophomore", "Sophomore",
+                                            "Junior",   "Junior",   "Senior",    "Senior"};
+        const QString year = (m_semester >= 1 && m_semester <= 8)
+            ? QString::fromLatin1(years[m_semester - 1])
+            : QStringLiteral("Bugged");
+        text = year + QLatin1String(" (") + m_major + QLatin1String(" Major)");
+    } else if (!m_alive) {
+        // A ghost shows its colour in place of a stage.
+    } else if (m_plantsim) {
+        if (m_age > 32)
+            text = QStringLiteral("Plantsim Elder");
+        else if (m_age > 3)
+            text = QStringLiteral("Plantsim Adult");
+        else
+            text = QStringLiteral("Plantsim Toddler");
+    } else if (m_species == Species::LargeDog) {
+        if (m_age > 25)
+            text = QStringLiteral("Elder Large Dog");
+        else if (m_age > 3)
+            text = QStringLiteral("Large Dog");
+        else
+            text = QStringLiteral("Puppy");
+    } else if (m_species == Species::SmallDog) {
+        if (m_age > 29)
+            text = QStringLiteral("Elder Small Dog");
+        else if (m_age > 3)
+            text = QStringLiteral("Small Dog");
+        else
+            text = QStringLiteral("Puppy");
+    } else if (m_species == Species::Cat) {
+        if (m_age > 30)
+            text = QStringLiteral("Elder Cat");
+        else if (m_age > 4)
+            text = QStringLiteral("Cat");
+        else
+            text = QStringLiteral("Kitten");
+    } else if (m_age > 58) {
+        text = QStringLiteral("Elder");
+    } else if (m_age > 29) {
+        text = QStringLiteral("Adult");
+    } else if (m_age > 14) {
+        text = QStringLiteral("Teen");
+    } else if (m_age > 6) {
+        text = QStringLiteral("Child");
+    } else if (m_age > 2) {
+        text = QStringLiteral("Toddler");
+    } else {
+        text = QStringLiteral("Baby");
+    }
+
+    if (!m_alive)
+        text += GhostColor::word(m_ghostColor) + QLatin1String(" Ghost");
+    if (m_alien)
+        text += QLatin1String(" Alien");
+    if (m_zombie)
+        text += QLatin1String(" Zombie");
+    if (m_vampire)
+        text += QLatin1String(" Vampire");
+    if (m_werewolf)
+        text += QLatin1String(" Werewolf");
+    if (m_witch)
+        text += Alignment::witchSuffix(m_witchAlignment);
+    return text;
+}
+
+void Sim::addDays(int days)
+{
+    if (m_inCollege && days > 0) {
+        m_semester += days;
+        if (m_semester > 8)
+            m_inCollege = false;
+    } else if (days >= 0) {
+        m_age += days;
+    } else {
+        // Going back stops at the first day of the stage the sim is past,
+        // so that it does not fall a whole stage.
+        const int before = m_age;
+        const int target = m_age + days;
+        QList<int> firstDays;
+        if (m_plantsim)
+            firstDays << 33 << 4;
+        else
+            firstDays << 59 << 30 << 15 << 7;
+        if (m_species == Species::LargeDog)
+            firstDays << 26;
+        else if (m_species == Species::SmallDog)
+            firstDays << 30;
+        if (m_species == Species::LargeDog || m_species == Species::SmallDog)
+            firstDays << 4;
+        if (m_species == Species::Cat)
+            firstDays << 31 << 5;
+
+        int result = target < 0 ? 0 : target;
+        for (int first : firstDays) {
+            if (before > first && target < first) {
+                result = first;
+                break;
+            }
+        }
+        m_age = result;
+    }
+
+    // Babies have no aspiration and young sims want to grow up.
+    if (!m_aspirations.isEmpty()) {
+        if (m_age <= 2)
+            m_aspirations[0] = Aspiration::None;
+        else if (m_age <= 14)
+            m_aspirations[0] = Aspiration::GrowUp;
+    }
+}
+
+bool Sim::canAge() const
+{
+    if (!m_alive)
+        return false;
+    if (SpecialHousehold::contains(m_household) && m_household != QLatin1String("Runaways")
+        && m_household != QLatin1String("Hobby Mavens"))
+        return false;
+    return m_inCollege || !(m_vampire || m_zombie || m_servo);
+}
+
+// ---------------------------------------------------------------------------
+// Aspiration periods and lifetime wants
+
+namespace {
+
+// A period index with -1 standing for the last entry of a list of `size`.
+int resolvePeriod(int period, qsizetype size)
+{
+    return period == -1 ? int(size) - 1 : period;
+}
+
+bool inRange(int index, qsizetype size)
+{
+    return index >= 0 && index < size;
+}
+
+// Sets entry `index` of `list`, or appends when the index is not within it.
+template <typename T>
+void setOrAppend(QList<T> &list, int index, const T &value)
+{
+    if (inRange(index, list.size()))
+        list[index] = value;
+    else
+        list.append(value);
+}
+
+} // namespace
+
+int Sim::aspiration(int period) const
+{
+    const int p = resolvePeriod(period, m_aspirations.size());
+    return inRange(p, m_aspirations.size()) ? m_aspirations.at(p) : -1;
+}
+
+int Sim::secondaryAspiration(int period) const
+{
+    const int p = resolvePeriod(period, m_secondaryAspirations.size());
+    return inRange(p, m_secondaryAspirations.size()) ? m_secondaryAspirations.at(p) : 0;
+}
+
+QString Sim::aspirationName(int period) const
+{
+    if (m_species != Species::Human)
+        return QStringLiteral("None");
+    const int p = resolvePeriod(period, m_aspirations.size());
+    if (!inRange(p, m_aspirations.size()))
+        return QStringLiteral("None");
+    const QString name = Aspiration::name(m_aspirations.at(p));
+    if (!name.isEmpty())
+        return name;
+    return m_age <= 3 ? QStringLiteral("None") : QStringLiteral("Unknown");
+}
+
+QString Sim::secondaryAspirationName(int period) const
+{
+    if (m_species != Species::Human)
+        return QStringLiteral("None");
+    const int p = resolvePeriod(period, m_secondaryAspirations.size());
+    if (!inRange(p, m_secondaryAspirations.size()))
+        return QStringLiteral("None");
+    const int code = m_secondaryAspirations.at(p);
+    if (code != Aspiration::GrowUp) {
+        const QString name = Aspiration::name(code);
+        if (!name.isEmpty())
+            return name;
+    }
+    return m_age <= 15 ? QStringLiteral("None") : QStringLiteral("Unknown");
+}
+
+void Sim::setAspiration(int primary, int secondary, int period)
+{
+    const int p = resolvePeriod(period, m_aspirations.size());
+    if (!inRange(p, m_aspirations.size()))
+        return;
+    if (primary != 0)
+        m_aspirations[p] = primary;
+    if (secondary != 0 && inRange(p, m_secondaryAspirations.size()))
+        m_secondaryAspirations[p] = secondary;
+}
+
+void Sim::addAspiration(int primary, int secondary)
+{
+    if (primary == 0)
+        return;
+    m_aspirations.append(primary);
+    m_secondaryAspirations.append(secondary);
+    m_lifetimeWants.append(QStringList());
+    m_wantSteps.append(QList<int>());
+    m_wantStepsDone.append(QList<int>());
+}
+
+void Sim::removeAspiration(int period)
+{
+    if (!inRange(period, m_aspirations.size()))
+        return;
+    // All five lists lose the entry, so later wants stay with their period.
+    m_aspirations.removeAt(period);
+    if (inRange(period, m_secondaryAspirations.size()))
+        m_secondaryAspirations.removeAt(period);
+    if (inRange(period, m_lifetimeWants.size()))
+        m_lifetimeWants.removeAt(period);
+    if (inRange(period, m_wantSteps.size()))
+        m_wantSteps.removeAt(period);
+    if (inRange(period, m_wantStepsDone.size()))
+        m_wantStepsDone.removeAt(period);
+}
+
+void Sim::setExportAspirations(const QString &primary, const QString &secondary)
+{
+    const int p = int(m_aspirations.size()) - 1;
+    if (p < 0)
+        return;
+    const int primaryCode = Aspiration::fromExportWord(primary);
+    if (primaryCode > 0)
+        m_aspirations[p] = primaryCode;
+    const int secondaryCode = Aspiration::fromExportWord(secondary);
+    if (secondaryCode > 0 && secondaryCode != Aspiration::GrowUp
+        && inRange(p, m_secondaryAspirations.size()))
+        m_secondaryAspirations[p] = secondaryCode;
+}
+
+void Sim::addLifetimeWant(const QString &text, int period)
+{
+    const int p = resolvePeriod(period, m_lifetimeWants.size());
+    if (inRange(p, m_lifetimeWants.size()))
+        m_lifetimeWants[p].append(text);
+}
+
+namespace {
+
+// Makes sure a want list has an entry for `period`: a period of the sim is
+// padded with empty entries, and one just past the end of the list gets one
+// new entry. False for any other index, which is then not written.
+template <typename T>
+bool ensurePeriod(QList<QList<T>> &lists, int period, qsizetype periodCount)
+{
+    if (period < 0)
+        return false;
+    if (period < lists.size())
+        return true;
+    if (period >= periodCount && period != lists.size())
+        return false;
+    while (lists.size() <= period)
+        lists.append(QList<T>());
+    return true;
+}
+
+} // namespace
+
+void Sim::setLifetimeWant(int period, int want, const QString &text, int done, int total)
+{
+    const int p = resolvePeriod(period, m_aspirations.size());
+    if (ensurePeriod(m_lifetimeWants, p, m_aspirations.size()))
+        setOrAppend<QString>(m_lifetimeWants[p], want, text);
+    if (ensurePeriod(m_wantSteps, p, m_aspirations.size()))
+        setOrAppend(m_wantSteps[p], want, total);
+    if (ensurePeriod(m_wantStepsDone, p, m_aspirations.size()))
+        setOrAppend(m_wantStepsDone[p], want, done);
+}
+
+QString Sim::lifetimeWant(int period, int want) const
+{
+    const int p = resolvePeriod(period, m_aspirations.size());
+    if (!inRange(p, m_lifetimeWants.size()) || !inRange(want, m_lifetimeWants.at(p).size()))
+        return QString();
+    return m_lifetimeWants.at(p).at(want);
+}
+
+int Sim::lifetimeWantSteps(int period, int want) const
+{
+    const int p = resolvePeriod(period, m_aspirations.size());
+    if (!inRange(p, m_wantSteps.size()) || !inRange(want, m_wantSteps.at(p).size()))
+        return 0;
+    return m_wantSteps.at(p).at(want);
+}
+
+int Sim::lifetimeWantStepsDone(int period, int want) const
+{
+    const int p = resolvePeriod(period, m_aspirations.size());
+    if (!inRange(p, m_wantStepsDone.size()) || !inRange(want, m_wantStepsDone.at(p).size()))
+        return 0;
+    return m_wantStepsDone.at(p).at(want);
+}
+
+int Sim::lifetimeWantCount(int period) const
+{
+    const int p = resolvePeriod(period, m_aspirations.size());
+    return inRange(p, m_lifetimeWants.size()) ? int(m_lifetimeWants.at(p).size()) : 0;
+}
+
+// ---------------------------------------------------------------------------
+// Kin links
+
+QPointer<Sim> Sim::child(int index) const
+{
+    return inRange(index, m_children.size()) ? m_children.at(index) : QPointer<Sim>();
+}
+
+bool Sim::hasParent(QPointer<Sim> sim) const
+{
+    return sim == m_parent1 || sim == m_parent2;
+}
+
+void Sim::setSpouse(QPointer<Sim> sim)
+{
+    // No sim marries itself.
+    if (!sim || sim == m_spouse || sim == this)
+        return;
+    m_spouse = sim;
+    sim->setSpouse(this);
+}
+
+void Sim::setParents(QPointer<Sim> first, QPointer<Sim> second)
+{
+    if (first == m_parent1 && second == m_parent2)
+        return;
+    // No sim becomes its own parent.
+    if (first && first != this) {
+        m_parent1 = first;
+        first->addChild(this);
+    }
+    if (second && second != this) {
+        m_parent2 = second;
+        second->addChild(this);
+    }
+}
+
+void Sim::addChild(QPointer<Sim> child)
+{
+    if (!child || child == this || m_children.contains(child))
+        return;
+    m_children.append(child);
+    if (!child->hasParent(this)) {
+        if (child->parent1())
+            child->setParents(nullptr, this);
+        else
+            child->setParents(this, m_spouse);
+    }
+}
+
+void Sim::removeChild(int index)
+{
+    if (inRange(index, m_children.size()))
+        m_children.removeAt(index);
+}
+
+namespace {
+
+// Puts entry `from` of `theirs` (empty when missing) at index `at` of `mine`,
+// padding `mine` with empty entries up to there.
+template <typename T>
+void insertPeriod(QList<T> &mine, int at, const QList<T> &theirs, int from)
+{
+    while (mine.size() < at)
+        mine.append(T());
+    mine.insert(at, inRange(from, theirs.size()) ? theirs.at(from) : T());
+}
+
+} // namespace
+
+void Sim::copyFrom(QPointer<Sim> other, SimList sims)
+{
+    if (!other || other == this)
+        return;
+
+    // A relative of the imported record stands for the sheet's sim of the
+    // same NID. A relative without an NID matches no sheet sim, and a
+    // relative that turns out to be this sim is dropped, so that no sim
+    // becomes its own relative.
+    auto mapped = [&](const QPointer<Sim> &relative) -> QPointer<Sim> {
+        if (!relative)
+            return QPointer<Sim>();
+        QPointer<Sim> result = relative;
+        if (relative->nid() != -1) {
+            for (const QPointer<Sim> &sim : sims) {
+                if (sim && sim->nid() == relative->nid()) {
+                    result = sim;
+                    break;
+                }
+            }
+        }
+        return result == this ? QPointer<Sim>() : result;
+    };
+
+    // The list file stores parents only through their children, so the new
+    // parents also list this sim as their child.
+    m_parent1 = mapped(other->m_parent1);
+    if (m_parent1)
+        m_parent1->addChild(this);
+    m_parent2 = mapped(other->m_parent2);
+    if (m_parent2)
+        m_parent2->addChild(this);
+
+    for (const QPointer<Sim> &child : other->m_children) {
+        const QPointer<Sim> mine = mapped(child);
+        if (mine && !m_children.contains(mine))
+            m_children.append(mine);
+    }
+    m_spouse = mapped(other->m_spouse);
+
+    m_name = other->m_name;
+    m_species = other->m_species;
+    m_age = other->m_age;
+    m_household = other->m_household;
+    m_semester = other->m_semester;
+    m_gender = other->m_gender;
+
+    // The imported aspiration opens a new current period that takes the
+    // imported wants along; the earlier periods keep their own wants.
+    if (!other->m_aspirations.isEmpty()) {
+        const int theirs = int(other->m_aspirations.size()) - 1;
+        const int mine = int(m_aspirations.size());
+        while (m_secondaryAspirations.size() < mine)
+            m_secondaryAspirations.append(0);
+        m_aspirations.append(other->m_aspirations.at(theirs));
+        m_secondaryAspirations.insert(mine, other->secondaryAspiration(theirs));
+        insertPeriod(m_lifetimeWants, mine, other->m_lifetimeWants, theirs);
+        insertPeriod(m_wantSteps, mine, other->m_wantSteps, theirs);
+        insertPeriod(m_wantStepsDone, mine, other->m_wantStepsDone, theirs);
+    }
+
+    m_inCollege = other->m_inCollege;
+    m_major = other->m_major;
+    m_alive = other->m_alive;
+}
+
+// ---------------------------------------------------------------------------
+// The sim line of the list file
+
+QString Sim::toString() const
+{
+    const QLatin1Char comma(',');
+    QString line = QLatin1Char('"') + m_name + QLatin1String("\",") + QString::number(m_nid)
+        + comma + QString::number(m_age) + comma + QString::number(m_gender);
+    for (int i = 0; i < m_aspirations.size(); ++i) {
+        line += QLatin1String(",(") + QString::number(m_aspirations.at(i)) + comma
+            + QString::number(secondaryAspiration(i));
+        const int wants = inRange(i, m_lifetimeWants.size()) ? int(m_lifetimeWants.at(i).size()) : 0;
+        for (int j = 0; j < wants; ++j) {
+            line += QLatin1String(",(\"") + m_lifetimeWants.at(i).at(j) + QLatin1String("\",")
+                + QString::number(lifetimeWantSteps(i, j)) + comma
+                + QString::number(lifetimeWantStepsDone(i, j)) + QLatin1Char(')');
+        }
+        line += QLatin1Char(')');
+    }
+    line += QLatin1String(",\"") + m_household + QLatin1String("\",")
+        + QString::number(m_inCollege ? 1 : 0) + QLatin1String(",\"") + m_major
+        + QLatin1String("\",") + QString::number(m_semester) + comma
+        + QString::number(m_alive ? 1 : 0) + comma + QString::number(m_ghostColor) + comma
+        + QString::number(m_hold) + comma + QString::number(flagsWord()) + comma
+        + QString::number(m_witchAlignment) + comma + m_imageFile + comma + notesToLine(m_notes);
+    return line;
+}
+
+namespace {
+
+// The aspiration periods read from a line, kept apart until the line has
+// been read so that they replace the record's periods as a whole.
+struct Periods
+{
+    QList<int> primary;
+    QList<int> secondary;
+    QList<QStringList> wants;
+    QList<QList<int>> steps;
+    QList<QList<int>> done;
+
+    void open(int code)
+    {
+        primary.append(code);
+        secondary.append(0);
+        wants.append(QStringList());
+        steps.append(QList<int>());
+        done.append(QList<int>());
+    }
+    bool isEmpty() const { return primary.isEmpty(); }
+};
+
+// Reads the periods of a 0.5 line: "(primary,secondary" then wants
+// ("(\"text\",total,done)") up to the part that closes the period.
+// False when the line ends inside a period.
+bool readPeriods(PartReader &reader, Periods *periods)
+{
+    while (!reader.atEnd() && reader.peek().startsWith(QLatin1Char('('))) {
+        QString part;
+        reader.takePart(&part);
+        periods->open(part.mid(1).toInt());
+        if (!reader.takePart(&part))
+            return false;
+        if (part.endsWith(QLatin1Char(')'))) {
+            part.chop(1);
+            periods->secondary.last() = part.toInt();
+            continue;
+        }
+        periods->secondary.last() = part.toInt();
+        for (;;) {
+            // The want text is quoted after its opening parenthesis.
+            QString text;
+            if (!reader.takeQuoted(&text, 2))
+                return false;
+            periods->wants.last().append(text);
+            periods->steps.last().append(0);
+            periods->done.last().append(0);
+            if (!reader.takeInt(&periods->steps.last().last()))
+                return false;
+            if (!reader.takePart(&part))
+                return false;
+            const bool periodEnds = part.endsWith(QLatin1String("))"));
+            part.chop(periodEnds ? 2 : 1);
+            periods->done.last().last() = part.toInt();
+            if (periodEnds)
+                break;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// Reads the fields every format shares after its aspiration part, stopping at
+// the first one the line does not hold; those keep what the record had.
+// `household` and `ghostColor` are null for formats without them. True when
+// every field up to the flags word was there.
+static bool readCommonTail(PartReader &reader, QString *household, bool *inCollege,
+                           QString *major, int *semester, bool *alive, int *ghostColor, int *hold,
+                           int *flags)
+{
+    if (household && !reader.takeQuoted(household))
+        return false;
+    if (!reader.takeBool(inCollege) || !reader.takeQuoted(major) || !reader.takeInt(semester)
+        || !reader.takeBool(alive))
+        return false;
+    if (ghostColor && !reader.takeInt(ghostColor))
+        return false;
+    return reader.takeInt(hold) && reader.takeInt(flags);
+}
+
+void Sim::fromString(const QString &line, int format)
+{
+    switch (format) {
+    case 0:
+        m_household.clear();
+        readVersion01(line);
+        return;
+    case 1:
+        readVersion02(line);
+        return;
+    case 2:
+    case 3:
+        readVersion03(line);
+        return;
+    default:
+        break;
+    }
+
+    PartReader reader(line);
+    if (!reader.takeQuoted(&m_name) || !reader.takeInt(&m_nid) || !reader.takeInt(&m_age)
+        || !reader.takeInt(&m_gender))
+        return;
+
+    // The line's periods replace the record's: adding them after the default
+    // period would put one more (0,0) period in front on every save and open.
+    Periods periods;
+    const bool complete = readPeriods(reader, &periods);
+    if (!periods.isEmpty()) {
+        m_aspirations = periods.primary;
+        m_secondaryAspirations = periods.secondary;
+        m_lifetimeWants = periods.wants;
+        m_wantSteps = periods.steps;
+        m_wantStepsDone = periods.done;
+    }
+    if (!complete)
+        return;
+
+    int flags = 0;
+    if (!readCommonTail(reader, &m_household, &m_inCollege, &m_major, &m_semester, &m_alive,
+                        &m_ghostColor, &m_hold, &flags))
+        return;
+    setFlags(flags);
+    m_species = Species::fromFlags(flags);
+    if (!reader.takeInt(&m_witchAlignment) || !reader.takePart(&m_imageFile))
+        return;
+    m_notes += notesFromLine(reader.takeRest());
+}
+
+void Sim::readVersion01(const QString &line)
+{
+    readOlderFormat(line, 1);
+}
+
+void Sim::readVersion02(const QString &line)
+{
+    readOlderFormat(line, 2);
+}
+
+void Sim::readVersion03(const QString &line)
+{
+    readOlderFormat(line, 3);
+}
+
+// Formats 0.1 (1), 0.2 (2) and 0.3/0.4 (3): one aspiration period without
+// wants; 0.1 has no household and no ghost colour, only 0.3 a secondary
+// aspiration.
+void Sim::readOlderFormat(const QString &line, int version)
+{
+    PartReader reader(line);
+    int code = 0;
+    if (!reader.takeQuoted(&m_name) || !reader.takeInt(&m_age) || !reader.takeInt(&m_gender)
+        || !reader.takeInt(&code))
+        return;
+    // 0.2 coded Grow Up as 1 and the other aspirations one higher.
+    if (version == 2)
+        code = code == 1 ? int(Aspiration::GrowUp) : code - 1;
+    int secondary = 0;
+    const bool haveSecondary = version != 3 || reader.takeInt(&secondary);
+    m_aspirations = {code};
+    m_secondaryAspirations = {secondary};
+    m_lifetimeWants = {QStringList()};
+    m_wantSteps = {QList<int>()};
+    m_wantStepsDone = {QList<int>()};
+    if (!haveSecondary)
+        return;
+
+    const bool hasHousehold = version != 1;
+    int flags = 0;
+    if (!readCommonTail(reader, hasHousehold ? &m_household : nullptr, &m_inCollege, &m_major,
+                        &m_semester, &m_alive, hasHousehold ? &m_ghostColor : nullptr, &m_hold,
+                        &flags))
+        return;
+    // These formats store no witch; 0.1 stores no species either.
+    setLifeState(SimTypeFlags::Alien, flags & SimTypeFlags::Alien);
+    setLifeState(SimTypeFlags::Zombie, flags & SimTypeFlags::Zombie);
+    setLifeState(SimTypeFlags::Vampire, flags & SimTypeFlags::Vampire);
+    setLifeState(SimTypeFlags::Servo, flags & SimTypeFlags::Servo);
+    setLifeState(SimTypeFlags::Werewolf, flags & SimTypeFlags::Werewolf);
+    setLifeState(SimTypeFlags::Plantsim, flags & SimTypeFlags::Plantsim);
+    setLifeState(SimTypeFlags::Bigfoot, flags & SimTypeFlags::Bigfoot);
+    if (version != 1)
+        m_species = Species::fromFlags(flags);
+    if (!reader.takePart(&m_imageFile))
+        return;
+    m_notes += notesFromLine(reader.takeRest());
+}
+
+// ---------------------------------------------------------------------------
+// The family-link line
+
+QString Sim::familyLinksToString(const SimList &list) const
+{
+    int spousePos = -1;
+    if (m_spouse) {
+        for (int i = 0; i < list.size(); ++i) {
+            if (list.at(i) == m_spouse)
+                spousePos = i;
+        }
+    }
+    QString line = QString::number(spousePos);
+    for (const QPointer<Sim> &child : m_children) {
+        if (!child)
+            continue;
+        for (int j = 0; j < list.size(); ++j) {
+            if (list.at(j) == child)
+                line += QLatin1Char(',') + QString::number(j);
+        }
+    }
+    return line;
+}
+
+void Sim::familyLinksFromString(const QString &line, const SimList &list)
+{
+    // A part that is no position in the list, or that names this sim, is
+    // skipped: a damaged line must not link a sim to itself or to the first
+    // sim of the list by accident.
+    auto simAt = [&](const QString &part) -> QPointer<Sim> {
+        bool ok = false;
+        const int pos = part.toInt(&ok);
+        if (!ok || !inRange(pos, list.size()) || list.at(pos) == this)
+            return QPointer<Sim>();
+        return list.at(pos);
+    };
+    const QStringList parts = line.split(QLatin1Char(','));
+    const QPointer<Sim> spouse = simAt(parts.first());
+    if (spouse)
+        setSpouse(spouse);
+    for (int i = 1; i < parts.size(); ++i) {
+        const QPointer<Sim> child = simAt(parts.at(i));
+        if (child)
+            addChild(child);
+    }
+}

@@ -136,6 +136,8 @@ public:
     void familyLinksFromString(const QString &line, const SimList &list);
 
 private:
+    void readOlderFormat(const QString &line, int version);
+
     int m_hold = 0;
     QPointer<Sim> m_parent1;
     QPointer<Sim> m_parent2;
