@@ -12,7 +12,11 @@
 #include <QSpinBox>
 #include <QtTest>
 
+#include <QTemporaryFile>
+
+#include <cstdio>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +56,24 @@ void loadSection(UpdatePage &page, const QByteArray &bytes)
             break;
         page.loadEvent(QString::fromUtf8(line));
     }
+}
+
+// What a call writes to standard output.
+template<typename Call>
+QString capturedStdout(Call call)
+{
+    QTemporaryFile file;
+    if (!file.open())
+        qFatal("cannot capture stdout");
+    std::fflush(stdout);
+    const int saved = dup(STDOUT_FILENO);
+    dup2(file.handle(), STDOUT_FILENO);
+    call();
+    std::fflush(stdout);
+    dup2(saved, STDOUT_FILENO);
+    close(saved);
+    file.seek(0);
+    return QString::fromUtf8(file.readAll());
 }
 
 } // namespace
@@ -238,7 +260,11 @@ private slots:
     void badPositionsAndLines()
     {
         UpdatePage page(sims);
-        loadSection(page, fixture("updates_odd.txt"));
+        const QString said = capturedStdout([&] { loadSection(page, fixture("updates_odd.txt")); });
+        QCOMPARE(said.count(QLatin1Char('\n')), 3);
+        QVERIFY(said.contains("no quotes at all,1,2"));
+        QVERIFY(said.contains("\"unclosed,1,2"));
+        QVERIFY(said.contains("\"short\",1"));
         // Positions past the list, negative or not a number give no sim;
         // lines of another shape are skipped.
         QCOMPARE(page.saveEvents(), QStringLiteral("\"Ana moved.\",0,-1\r\n"
