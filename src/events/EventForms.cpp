@@ -20,4 +20,24 @@ void addDayLead(Context &ctx)
     ctx.dialog->addLabel(QStringLiteral(" of the rotation, "));
 }
 
+QStringList genders()
+{
+    return {QStringLiteral("male"), QStringLiteral("female")};
+}
+
+QStringList times()
+{
+    return {QStringLiteral("before"), QStringLiteral("after")};
+}
+
+QStringList playableHouseholds(const SimList &sims)
+{
+    QStringList households;
+    for (const QPointer<Sim> &sim : sims) {
+        if (sim && !sim->isNonPlayable() && !households.contains(sim->household()))
+            households.append(sim->household());
+    }
+    return households;
+}
+
 } // namespace EventForms

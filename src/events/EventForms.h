@@ -30,4 +30,11 @@ bool build(const QString &eventName, Context &ctx);
 // The three pieces that open every form naming the day of the rotation.
 void addDayLead(Context &ctx);
 
+// The shared lists the composer puts into the context.
+QStringList genders();
+QStringList times();
+// The household of every sim that is not in a special household, each name
+// once, in the order of first appearance.
+QStringList playableHouseholds(const SimList &sims);
+
 } // namespace EventForms

@@ -3,7 +3,10 @@
 #include "records/Sim.h"
 
 #include <QDialog>
+#include <QList>
 #include <QStringList>
+
+#include <functional>
 
 class QComboBox;
 class QHBoxLayout;
@@ -37,6 +40,15 @@ public:
     void clearForm();
     static void sortSimsByName(SimList &sims);
 
+    // The text shown below the rows; empty when nothing is wrong.
+    QString warning() const;
+    // Where "Random" draws from; by default the global generator. Each
+    // aspiration choice showing "Random" takes one draw, modulo 6.
+    void setRandomSource(std::function<int()> source);
+
+    // The words that replace "Random", in draw order.
+    static const QStringList &randomAspirations();
+
 signals:
     void newEvent(UpdateEntry *entry);
 
@@ -45,12 +57,25 @@ private slots:
     void makeUpdate();
 
 private:
-    QHBoxLayout *currentRow();
+    struct SimBox
+    {
+        QComboBox *box;
+        SimList sims; // sorted; item k of the box is sim k
+    };
 
-    SimList simList1;
-    SimList simList2;
+    QHBoxLayout *currentRow();
+    QList<QWidget *> pieces() const;
+    Sim *chosenSim(const SimBox &simBox) const;
+    QString problemWithForm(const QString &sentence) const;
+    void removeRows();
+
     QLabel *warningLabel;
     QPushButton *addButton;
     QVBoxLayout *rowsLayout;
     QVBoxLayout *mainLayout;
+    QList<SimBox> simBoxes;
+    QList<QComboBox *> aspirationChoices;
+    QList<QLineEdit *> requiredFields;
+    QList<QLineEdit *> textFields;
+    std::function<int()> randomSource;
 };

@@ -1,0 +1,286 @@
+#include "events/UpdateDialog.h"
+
+#include "events/UpdateEntry.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+const int RowWidth = 700;
+
+const QString QuoteCommaWarning = QStringLiteral(
+    "Please don't use a double-quote followed by a comma in the fields; it will mess up your "
+    "save files.");
+const QString LeadingCommaWarning = QStringLiteral(
+    "Please don't start the update with a comma; it will mess up your save files.");
+const QString LineBreakWarning = QStringLiteral(
+    "Please don't use line breaks in the fields; they will mess up your save files.");
+const QString EmptyFieldWarning = QStringLiteral("Please fill in every field.");
+
+// A saved update line is cut at the first double quote followed by a comma,
+// so no sentence may hold one.
+bool breaksSavedLine(const QString &text)
+{
+    return text.contains(QLatin1String("\","));
+}
+
+} // namespace
+
+UpdateDialog::UpdateDialog()
+    : warningLabel(new QLabel(QString()))
+    , addButton(new QPushButton(QStringLiteral("Add")))
+    , rowsLayout(new QVBoxLayout)
+    , mainLayout(new QVBoxLayout)
+    , randomSource([] { return int(QRandomGenerator::global()->bounded(6)); })
+{
+    addButton->setMaximumSize(addButton->sizeHint());
+    mainLayout->addLayout(rowsLayout);
+    mainLayout->addWidget(warningLabel, 0, Qt::AlignCenter);
+    mainLayout->addWidget(addButton, 0, Qt::AlignCenter);
+    setLayout(mainLayout);
+    connect(addButton, &QPushButton::clicked, this, &UpdateDialog::makeUpdate);
+}
+
+const QStringList &UpdateDialog::randomAspirations()
+{
+    static const QStringList words{QStringLiteral("Fortune"),   QStringLiteral("Family"),
+                                   QStringLiteral("Pleasure"),  QStringLiteral("Knowledge"),
+                                   QStringLiteral("Popularity"), QStringLiteral("Romance")};
+    return words;
+}
+
+void UpdateDialog::setRandomSource(std::function<int()> source)
+{
+    randomSource = std::move(source);
+}
+
+QString UpdateDialog::warning() const
+{
+    return warningLabel->text();
+}
+
+QHBoxLayout *UpdateDialog::currentRow()
+{
+    // The piece that carries a row past the width stays in it; the next one
+    // starts a new row.
+    const int rows = rowsLayout->count();
+    if (rows > 0) {
+        auto *last = qobject_cast<QHBoxLayout *>(rowsLayout->itemAt(rows - 1)->layout());
+        if (last && last->minimumSize().width() <= RowWidth)
+            return last;
+    }
+    auto *row = new QHBoxLayout;
+    rowsLayout->addLayout(row);
+    rowsLayout->setAlignment(row, Qt::AlignCenter);
+    return row;
+}
+
+QLabel *UpdateDialog::addLabel(const QString &text)
+{
+    auto *label = new QLabel(text);
+    currentRow()->addWidget(label);
+    return label;
+}
+
+QLineEdit *UpdateDialog::addLineEdit(bool required)
+{
+    auto *field = new QLineEdit;
+    field->setMinimumWidth(150);
+    connect(field, &QLineEdit::textEdited, this, &UpdateDialog::setWarning);
+    textFields.append(field);
+    if (required)
+        requiredFields.append(field);
+    currentRow()->addWidget(field);
+    return field;
+}
+
+QSpinBox *UpdateDialog::addSpinBox(int minimum, int maximum)
+{
+    auto *spinBox = new QSpinBox;
+    spinBox->setRange(minimum, maximum);
+    currentRow()->addWidget(spinBox);
+    return spinBox;
+}
+
+QComboBox *UpdateDialog::addComboBox(const QStringList &items, bool aspirationChoice)
+{
+    auto *box = new QComboBox;
+    box->setEditable(false);
+    box->addItems(items);
+    box->setMaximumSize(box->sizeHint());
+    if (aspirationChoice)
+        aspirationChoices.append(box);
+    currentRow()->addWidget(box);
+    return box;
+}
+
+QComboBox *UpdateDialog::addSimBox(SimList sims)
+{
+    // A null entry would have no name to show and would shift the items
+    // against the list, so it never enters the box.
+    sims.removeAll(QPointer<Sim>());
+    sortSimsByName(sims);
+
+    auto *box = new QComboBox;
+    box->setEditable(true);
+    for (const QPointer<Sim> &sim : std::as_const(sims))
+        box->addItem(sim->name());
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    simBoxes.append(SimBox{box, sims});
+    currentRow()->addWidget(box);
+    return box;
+}
+
+void UpdateDialog::sortSimsByName(SimList &sims)
+{
+    for (int i = 0; i < sims.size(); ++i) {
+        int m = i;
+        for (int j = i + 1; j < sims.size(); ++j) {
+            if (sims.at(m) && sims.at(j)
+                && QString::localeAwareCompare(sims.at(m)->name(), sims.at(j)->name()) > 0)
+                m = j;
+        }
+        sims.swapItemsAt(i, m);
+    }
+}
+
+QList<QWidget *> UpdateDialog::pieces() const
+{
+    QList<QWidget *> result;
+    for (int r = 0; r < rowsLayout->count(); ++r) {
+        QLayout *row = rowsLayout->itemAt(r)->layout();
+        if (!row)
+            continue;
+        for (int p = 0; p < row->count(); ++p) {
+            if (QWidget *widget = row->itemAt(p)->widget())
+                result.append(widget);
+        }
+    }
+    return result;
+}
+
+QString UpdateDialog::composeText()
+{
+    QString sentence;
+    const QList<QWidget *> widgets = pieces();
+    for (QWidget *widget : widgets) {
+        if (auto *label = qobject_cast<QLabel *>(widget)) {
+            sentence += label->text();
+        } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
+            const QString text = box->currentText();
+            if (text == QLatin1String("Random") && aspirationChoices.contains(box)) {
+                const int draw = randomSource() % 6;
+                sentence += randomAspirations().at(draw < 0 ? draw + 6 : draw);
+            } else {
+                sentence += text;
+            }
+        } else if (auto *spinBox = qobject_cast<QSpinBox *>(widget)) {
+            // The parser reads ASCII digits, whatever the user's locale shows.
+            sentence += QString::number(spinBox->value());
+        } else if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            sentence += field->text();
+        }
+    }
+    return sentence;
+}
+
+void UpdateDialog::setWarning(const QString &)
+{
+    // Every field counts, not only the one just edited: an earlier field
+    // may still hold the pair.
+    bool broken = false;
+    for (QLineEdit *field : std::as_const(textFields))
+        broken = broken || breaksSavedLine(field->text());
+    warningLabel->setText(broken ? QuoteCommaWarning : QString());
+    addButton->setEnabled(!broken);
+}
+
+QString UpdateDialog::problemWithForm(const QString &sentence) const
+{
+    for (QLineEdit *field : requiredFields) {
+        if (field->text().isEmpty())
+            return EmptyFieldWarning;
+    }
+    // The pair may also form across a field and the fixed word after it.
+    if (breaksSavedLine(sentence))
+        return QuoteCommaWarning;
+    if (sentence.startsWith(QLatin1Char(',')))
+        return LeadingCommaWarning;
+    if (sentence.contains(QLatin1Char('\n')) || sentence.contains(QLatin1Char('\r')))
+        return LineBreakWarning;
+    return QString();
+}
+
+Sim *UpdateDialog::chosenSim(const SimBox &simBox) const
+{
+    const int index = simBox.box->currentIndex();
+    if (index < 0 || index >= simBox.sims.size())
+        return nullptr;
+    Sim *sim = simBox.sims.at(index);
+    // A name typed over the chosen one names some other sim, or none.
+    if (!sim || simBox.box->currentText() != sim->name())
+        return nullptr;
+    return sim;
+}
+
+void UpdateDialog::makeUpdate()
+{
+    const QString sentence = composeText();
+    const QString problem = problemWithForm(sentence);
+    if (!problem.isEmpty()) {
+        warningLabel->setText(problem);
+        return;
+    }
+
+    // The first box that yields a sim gives the first sim; the last box
+    // after it gives the second.
+    Sim *first = nullptr;
+    Sim *second = nullptr;
+    for (const SimBox &simBox : std::as_const(simBoxes)) {
+        Sim *sim = chosenSim(simBox);
+        if (!first)
+            first = sim;
+        else
+            second = sim;
+    }
+
+    removeRows();
+    emit newEvent(new UpdateEntry(sentence, first, second));
+    clearForm();
+}
+
+void UpdateDialog::removeRows()
+{
+    // The piece widgets stay children of the dialog, hidden, so pointers the
+    // composer handed out stay valid until the dialog goes.
+    while (QLayoutItem *rowItem = rowsLayout->takeAt(0)) {
+        if (QLayout *row = rowItem->layout()) {
+            while (QLayoutItem *item = row->takeAt(0)) {
+                if (QWidget *widget = item->widget())
+                    widget->hide();
+                delete item;
+            }
+        }
+        delete rowItem;
+    }
+}
+
+void UpdateDialog::clearForm()
+{
+    removeRows();
+    simBoxes.clear();
+    aspirationChoices.clear();
+    requiredFields.clear();
+    textFields.clear();
+    warningLabel->setText(QString());
+    addButton->setEnabled(true);
+    update();
+    close();
+}

@@ -1,0 +1,235 @@
+#include "events/UpdatePage.h"
+
+#include "events/EntryLine.h"
+#include "events/EventCatalogue.h"
+#include "events/EventForms.h"
+#include "events/UpdateDialog.h"
+#include "events/UpdateEntry.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTextStream>
+#include <QVBoxLayout>
+
+UpdatePage::UpdatePage(const SimList &sims)
+    : m_allSims(sims)
+{
+    updateLivingSims();
+
+    m_categoryBox = new QComboBox;
+    m_categoryBox->setObjectName(QStringLiteral("categoryBox"));
+    m_categoryBox->addItem(EventCatalogue::prompt());
+    m_categoryBox->addItems(EventCatalogue::categories());
+
+    m_specificBox = new QComboBox;
+    m_specificBox->setObjectName(QStringLiteral("specificBox"));
+    m_specificBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+
+    // Connected after the items go in, so the event box starts empty.
+    connect(m_categoryBox, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setSpecificBox(m_categoryBox->itemText(index)); });
+
+    m_addEventButton = new QPushButton(QStringLiteral("Add Event"));
+    m_addEventButton->setEnabled(false);
+    m_addEventButton->setMaximumSize(m_addEventButton->sizeHint());
+    connect(m_addEventButton, &QPushButton::clicked, this, &UpdatePage::createUpdateDialog);
+
+    m_chooserRow = new QHBoxLayout;
+    m_chooserRow->addWidget(m_categoryBox);
+    m_chooserRow->addWidget(m_specificBox);
+    m_chooserRow->addWidget(m_addEventButton);
+
+    m_listLayout = new QVBoxLayout;
+    m_listWidget = new QWidget;
+    m_listWidget->setLayout(m_listLayout);
+    m_listWidget->setMaximumWidth(700);
+    m_listWidget->show();
+    m_scrollArea = new QScrollArea;
+    m_scrollArea->setWidget(m_listWidget);
+    m_scrollArea->setWidgetResizable(false);
+    m_scrollArea->show();
+
+    m_applyButton = new QPushButton(QStringLiteral("Apply Updates"));
+    m_applyButton->setMaximumSize(m_applyButton->sizeHint());
+    connect(m_applyButton, &QPushButton::clicked, this, &UpdatePage::doUpdate);
+
+    m_mainLayout = new QVBoxLayout;
+    m_mainLayout->addLayout(m_chooserRow);
+    m_mainLayout->setAlignment(m_chooserRow, Qt::AlignCenter);
+    m_mainLayout->addWidget(m_scrollArea);
+    m_mainLayout->addWidget(m_applyButton, 0, Qt::AlignCenter);
+    setLayout(m_mainLayout);
+}
+
+UpdatePage::~UpdatePage()
+{
+    // The form is a window of its own; it must not outlive the page it files into.
+    delete m_updateDialog;
+}
+
+void UpdatePage::setEPFlags(int flags)
+{
+    m_epFlags = flags;
+}
+
+void UpdatePage::setRotationTime(int days)
+{
+    m_rotationTime = days;
+}
+
+void UpdatePage::setSimList(const SimList &sims)
+{
+    m_allSims = sims;
+    updateLivingSims();
+}
+
+void UpdatePage::updateLivingSims()
+{
+    m_livingSims.clear();
+    for (const QPointer<Sim> &sim : std::as_const(m_allSims)) {
+        if (sim && sim->isAlive())
+            m_livingSims.append(sim);
+    }
+}
+
+QList<UpdateEntry *> UpdatePage::pendingEntries() const
+{
+    QList<UpdateEntry *> entries;
+    for (int i = 0; i < m_listLayout->count(); ++i) {
+        if (auto *entry = qobject_cast<UpdateEntry *>(m_listLayout->itemAt(i)->widget()))
+            entries.append(entry);
+    }
+    return entries;
+}
+
+void UpdatePage::resizeList()
+{
+    m_listWidget->resize(m_listLayout->minimumSize());
+}
+
+void UpdatePage::addEvent(UpdateEntry *entry)
+{
+    if (!entry || m_listLayout->indexOf(entry) >= 0)
+        return;
+    m_listLayout->addWidget(entry);
+    entry->show();
+    resizeList();
+    connect(entry, &UpdateEntry::holdAllBut, this, &UpdatePage::holdAllBut);
+    connect(entry, &UpdateEntry::holdHousehold, this, &UpdatePage::holdHousehold);
+    connect(entry, &UpdateEntry::holdAllHouseholdsBut, this, &UpdatePage::holdAllHouseholdsBut);
+    connect(entry, &UpdateEntry::newSim, this, &UpdatePage::newSim);
+    connect(entry, &UpdateEntry::newTowniePair, this, &UpdatePage::newTowniePair);
+    connect(entry, &UpdateEntry::removeSim, this, &UpdatePage::removeSim);
+    connect(entry, &UpdateEntry::addToAchievementsPage, this,
+            &UpdatePage::addToAchievementsPage);
+    connect(entry, qOverload<UpdateEntry *>(&UpdateEntry::deleteMe), this,
+            &UpdatePage::deleteEvent);
+}
+
+void UpdatePage::takeOutOfList(UpdateEntry *entry)
+{
+    // The entry asks for this from inside its own apply() or its button's
+    // click, so it leaves the list at once but is destroyed only after that
+    // call has returned.
+    m_listLayout->removeWidget(entry);
+    entry->hide();
+    disconnect(entry, nullptr, this, nullptr);
+    entry->deleteLater();
+}
+
+void UpdatePage::deleteEvent(UpdateEntry *entry)
+{
+    if (entry)
+        takeOutOfList(entry);
+    resizeList();
+}
+
+void UpdatePage::clearEvents()
+{
+    const QList<UpdateEntry *> entries = pendingEntries();
+    for (UpdateEntry *entry : entries)
+        takeOutOfList(entry);
+    resizeList();
+}
+
+void UpdatePage::doUpdate()
+{
+    while (m_listLayout->count() > 0) {
+        QPointer<UpdateEntry> entry = qobject_cast<UpdateEntry *>(m_listLayout->itemAt(0)->widget());
+        if (!entry) {
+            delete m_listLayout->takeAt(0);
+            continue;
+        }
+        m_listLayout->removeWidget(entry);
+        entry->apply();
+        // An applied entry is spent even if it did not ask to be deleted.
+        if (entry)
+            takeOutOfList(entry);
+    }
+    resizeList();
+    emit addToAchievementsPage(QString(40, QLatin1Char('-')), nullptr, nullptr);
+    emit rotate();
+}
+
+QString UpdatePage::saveEvents() const
+{
+    QString text;
+    const QList<UpdateEntry *> entries = pendingEntries();
+    for (UpdateEntry *entry : entries) {
+        text += EntryLine::format(entry->text(), entry->sim1Index(m_allSims),
+                                  entry->sim2Index(m_allSims))
+            + QLatin1String("\r\n");
+    }
+    return text;
+}
+
+void UpdatePage::loadEvent(const QString &line)
+{
+    QString content = line;
+    while (content.endsWith(QLatin1Char('\r')) || content.endsWith(QLatin1Char('\n')))
+        content.chop(1);
+    EntryLine::Fields fields;
+    if (!EntryLine::parse(content, &fields)) {
+        QTextStream(stdout) << "Skipping unreadable update line: " << content << Qt::endl;
+        return;
+    }
+    addEvent(new UpdateEntry(fields.text, EntryLine::simAt(m_allSims, fields.pos1),
+                             EntryLine::simAt(m_allSims, fields.pos2)));
+}
+
+void UpdatePage::setSpecificBox(const QString &category)
+{
+    m_specificBox->clear();
+    m_specificBox->addItems(EventCatalogue::events(category, m_epFlags));
+    m_addEventButton->setEnabled(m_specificBox->count() > 0);
+}
+
+void UpdatePage::createUpdateDialog()
+{
+    delete m_updateDialog;
+    auto *dialog = new UpdateDialog;
+    m_updateDialog = dialog;
+    connect(dialog, &UpdateDialog::newEvent, this, &UpdatePage::addEvent);
+
+    EventForms::Context context;
+    context.dialog = dialog;
+    context.allSims = m_allSims;
+    context.livingSims = m_livingSims;
+    context.rotationTime = m_rotationTime;
+    context.epFlags = m_epFlags;
+    context.genders = EventForms::genders();
+    context.times = EventForms::times();
+    context.households = EventForms::playableHouseholds(m_allSims);
+
+    const QString eventName = m_specificBox->currentText();
+    if (!EventForms::build(eventName, context)) {
+        // No form means nothing sensible to file; an empty form would only
+        // add an empty update.
+        QTextStream(stdout) << "No form for the event " << eventName << Qt::endl;
+        delete dialog;
+        return;
+    }
+    dialog->show();
+}

@@ -1,0 +1,178 @@
+#include "support/FormCheck.h"
+
+#include "events/EntryLine.h"
+#include "events/SentenceParser.h"
+#include "events/UpdateDialog.h"
+#include "events/UpdateEntry.h"
+#include "events/UpdatePage.h"
+#include "support/FormDriver.h"
+#include "support/SimSnapshot.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+const int RotationTime = 4;
+
+int position(const SimList &sims, const Sim *sim)
+{
+    if (!sim)
+        return -1;
+    for (int i = 0; i < sims.size(); ++i) {
+        if (sims.at(i) == sim)
+            return i;
+    }
+    return -1;
+}
+} // namespace
+
+QStringList FormCheck::randomWords()
+{
+    return {"Fortune", "Family", "Pleasure", "Knowledge", "Popularity", "Romance"};
+}
+
+int FormCheck::aspirationCode(const QString &word)
+{
+    static const QStringList words{"",          "Fortune",   "Family",         "Romance",
+                                   "Popularity", "Knowledge", "Pleasure", "Grilled Cheese",
+                                   "Grow Up"};
+    return qMax(0, int(words.indexOf(word)));
+}
+
+void FormCheck::addRoundTripColumns()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QString>("sim1");
+    QTest::addColumn<QString>("sim2");
+    QTest::addColumn<QList<int>>("tests");
+    QTest::addColumn<QStringList>("effects");
+}
+
+void FormCheck::roundTrip()
+{
+    QFETCH(QString, category);
+    QFETCH(QString, event);
+    QFETCH(int, flags);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, sentence);
+    QFETCH(QString, sim1);
+    QFETCH(QString, sim2);
+    QFETCH(QList<int>, tests);
+    QFETCH(QStringList, effects);
+
+    FormDriver driver(flags, RotationTime);
+    const SimSnapshot before(driver.sheet().sims());
+    QVERIFY2(driver.open(category, event), qPrintable(driver.error()));
+    QVERIFY2(driver.fill(inputs), qPrintable(driver.error()));
+    QVERIFY2(driver.add(), qPrintable(driver.error()));
+    QCOMPARE(driver.pending().size(), 1);
+    UpdateEntry *entry = driver.pending().constFirst();
+    const QString text = entry->text();
+
+    // A "Random" aspiration may give any of six words; find which one.
+    QString word;
+    if (sentence.contains("{asp}")) {
+        QStringList parts = sentence.split("{asp}");
+        for (QString &part : parts)
+            part = QRegularExpression::escape(part);
+        const QRegularExpression shape(QRegularExpression::anchoredPattern(
+            parts.join("(" + randomWords().join('|') + ")")));
+        const auto m = shape.match(text);
+        QVERIFY2(m.hasMatch(), qPrintable("unexpected sentence: " + text));
+        word = m.captured(1);
+        sentence.replace("{asp}", word);
+        effects.replaceInStrings("{aspcode}", QString::number(aspirationCode(word)));
+    }
+    QCOMPARE(text, sentence);
+    QCOMPARE(FixtureSheet::label(entry->firstSim()), sim1);
+    QCOMPARE(FixtureSheet::label(entry->secondSim()), sim2);
+
+    QList<int> matched;
+    for (const SentenceParser::Match &m : SentenceParser::matches(text))
+        matched << m.test;
+    QCOMPARE(matched, tests);
+
+    // The updates section: one line, read back into a fresh page.
+    const SimList sims = driver.sheet().sims();
+    const QString saved = driver.page().saveEvents();
+    QCOMPARE(saved, EntryLine::format(text, position(sims, entry->firstSim()),
+                                      position(sims, entry->secondSim()))
+                        + "\r\n");
+    {
+        UpdatePage fresh(sims);
+        for (const QString &line : saved.split("\r\n", Qt::SkipEmptyParts))
+            fresh.loadEvent(line);
+        const auto loaded = fresh.pendingEntries();
+        QCOMPARE(loaded.size(), 1);
+        QCOMPARE(loaded.constFirst()->text(), text);
+        QCOMPARE(loaded.constFirst()->firstSim(), entry->firstSim());
+        QCOMPARE(loaded.constFirst()->secondSim(), entry->secondSim());
+    }
+
+    QVERIFY2(driver.applyAll(), qPrintable(driver.error()));
+    QCOMPARE(driver.pending().size(), 0);
+    const QStringList log{QStringLiteral("%1 | %2 | %3").arg(text, sim1, sim2),
+                          QString(40, '-') + " | - | -"};
+    QCOMPARE(driver.sheet().achievements(), log);
+    const QStringList got = driver.sheet().requests()
+                            + before.diff(SimSnapshot(driver.sheet().sims()));
+    QCOMPARE(got, effects);
+}
+
+void FormCheck::addRefusalColumns()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<int>("blank");
+}
+
+void FormCheck::refusesEmptyText()
+{
+    QFETCH(QString, category);
+    QFETCH(QString, event);
+    QFETCH(int, flags);
+    QFETCH(QStringList, inputs);
+    QFETCH(int, blank);
+
+    FormDriver driver(flags, RotationTime);
+    QVERIFY2(driver.open(category, event), qPrintable(driver.error()));
+    const QString typed = inputs.at(blank);
+    inputs[blank] = QString();
+    QVERIFY2(driver.fill(inputs), qPrintable(driver.error()));
+    QVERIFY2(!driver.add(), "\"Add\" filed an update whose typed text is empty");
+    QCOMPARE(driver.filed(), 0);
+    QCOMPARE(driver.pending().size(), 0);
+    QVERIFY2(!driver.message().isEmpty(), "the form does not say why it refuses");
+
+    QVERIFY2(driver.type(blank, typed), qPrintable(driver.error()));
+    QVERIFY2(driver.add(), qPrintable(driver.error()));
+    QCOMPARE(driver.pending().size(), 1);
+}
+
+void FormCheck::addChoiceColumns()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("input");
+    QTest::addColumn<QStringList>("items");
+}
+
+void FormCheck::offersChoices()
+{
+    QFETCH(QString, category);
+    QFETCH(QString, event);
+    QFETCH(int, flags);
+    QFETCH(int, input);
+    QFETCH(QStringList, items);
+
+    FormDriver driver(flags, RotationTime);
+    QVERIFY2(driver.open(category, event), qPrintable(driver.error()));
+    QCOMPARE(driver.choiceItems(input), items);
+}
