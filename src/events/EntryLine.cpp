@@ -39,4 +39,15 @@ Sim *simAt(const SimList &list, int pos)
     return list.at(pos).data();
 }
 
+int positionOf(const SimList &list, const Sim *sim)
+{
+    if (!sim)
+        return -1;
+    for (int i = 0; i < list.size(); ++i) {
+        if (list.at(i).data() == sim)
+            return i;
+    }
+    return -1;
+}
+
 } // namespace EntryLine

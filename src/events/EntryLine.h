@@ -30,4 +30,8 @@ bool parse(const QString &line, Fields *out);
 // past the end, or a null entry.
 Sim *simAt(const SimList &list, int pos);
 
+// The position of the first entry of the list that is the sim; -1 for a null
+// sim or one that is not in the list.
+int positionOf(const SimList &list, const Sim *sim);
+
 } // namespace EntryLine

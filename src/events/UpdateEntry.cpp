@@ -1,5 +1,6 @@
 #include "events/UpdateEntry.h"
 
+#include "events/EntryLine.h"
 #include "events/SentenceParser.h"
 
 #include <QHBoxLayout>
@@ -33,24 +34,14 @@ QString UpdateEntry::text() const
     return sentenceLabel->text();
 }
 
-static int positionIn(const SimList &list, const Sim *sim)
-{
-    if (!sim)
-        return -1;
-    for (int i = 0; i < list.size(); ++i)
-        if (list[i] == sim)
-            return i;
-    return -1;
-}
-
 int UpdateEntry::sim1Index(const SimList &list) const
 {
-    return positionIn(list, sim1);
+    return EntryLine::positionOf(list, sim1);
 }
 
 int UpdateEntry::sim2Index(const SimList &list) const
 {
-    return positionIn(list, sim2);
+    return EntryLine::positionOf(list, sim2);
 }
 
 int UpdateEntry::aspirationFromName(const QString &name) const

@@ -1,5 +1,7 @@
 #include "pages/AchievementEntry.h"
 
+#include "events/EntryLine.h"
+
 #include <QRegularExpression>
 
 AchievementEntry::AchievementEntry(QString text, Sim *sim1, Sim *sim2)
@@ -18,25 +20,14 @@ bool AchievementEntry::involves(Sim *sim) const
     return sim == sim1 || sim == sim2;
 }
 
-static int positionIn(const SimList &list, const Sim *sim)
-{
-    if (!sim)
-        return -1;
-    for (int i = 0; i < list.size(); ++i) {
-        if (list.at(i).data() == sim)
-            return i;
-    }
-    return -1;
-}
-
 int AchievementEntry::sim1Index(const SimList &list) const
 {
-    return positionIn(list, sim1);
+    return EntryLine::positionOf(list, sim1);
 }
 
 int AchievementEntry::sim2Index(const SimList &list) const
 {
-    return positionIn(list, sim2);
+    return EntryLine::positionOf(list, sim2);
 }
 
 bool AchievementEntry::isHoldSentence(const QString &text)
