@@ -120,13 +120,12 @@ void AspirationPage::updateDisplay()
     displays.clear();
     firstPeriod = 0;
 
-    if (!sim) {
-        titleLabel->setText(tr("Please select a name from the List of Sims tab."));
-        // A shorter name shown before must not clip the prompt.
-        titleLabel->setMaximumSize(titleLabel->sizeHint());
-    } else {
-        titleLabel->setText(tr("The Aspirations of ") + sim->name());
-        titleLabel->setMaximumSize(titleLabel->sizeHint());
+    titleLabel->setText(sim ? tr("The Aspirations of ") + sim->name()
+                            : tr("Please select a name from the List of Sims tab."));
+    // Also for the prompt: a shorter name shown before must not clip it.
+    titleLabel->setMaximumSize(titleLabel->sizeHint());
+
+    if (sim) {
 
         const QList<int> periods = shownPeriods(sim);
         if (!periods.isEmpty())
