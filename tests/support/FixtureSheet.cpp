@@ -50,6 +50,7 @@ FixtureSheet::FixtureSheet()
     add("Rory Runaway", 16, M, Aspiration::Popularity, None, Runaways);
     add("Pip", 6, M, Aspiration::None, SmallDog, Runaways);
     add("Quinn", 8, F, Aspiration::GrowUp, None, Queue);
+    add("Nibbles", 6, F, Aspiration::None, Cat, Queue);
 }
 
 FixtureSheet::~FixtureSheet()
