@@ -1,0 +1,392 @@
+#include "events/EventForms.h"
+#include "events/UpdateDialog.h"
+#include "events/UpdateEntry.h"
+#include "events/UpdatePage.h"
+#include "records/Codes.h"
+#include "records/Sim.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+const QString Separator(40, QLatin1Char('-'));
+
+QPushButton *buttonOf(QWidget *widget, const QString &text)
+{
+    for (QPushButton *button : widget->findChildren<QPushButton *>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+// Deferred deletions run only when control goes back to an event loop.
+void returnToEventLoop()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(TOLVANE_FIXTURES "/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+// Feeds the page the lines of an updates section the way the list file
+// hands them over: split at LF, up to the first empty line. Any CR is left
+// for the page to cope with.
+void loadSection(UpdatePage &page, const QByteArray &bytes)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (QByteArray line : lines) {
+        if (QByteArray(line).replace('\r', "").isEmpty())
+            break;
+        page.loadEvent(QString::fromUtf8(line));
+    }
+}
+
+// What a call writes to standard output.
+template<typename Call>
+QString capturedStdout(Call call)
+{
+    QTemporaryFile file;
+    if (!file.open())
+        qFatal("cannot capture stdout");
+    std::fflush(stdout);
+    const int saved = dup(STDOUT_FILENO);
+    dup2(file.handle(), STDOUT_FILENO);
+    call();
+    std::fflush(stdout);
+    dup2(saved, STDOUT_FILENO);
+    close(saved);
+    file.seek(0);
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+class TestUpdatePage : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::vector<std::unique_ptr<Sim>> owned;
+    SimList sims; // Ana, Bo, Cy, Di
+
+    Sim *makeSim(const QString &name, const QString &household = QStringLiteral("Bo"),
+                 bool alive = true)
+    {
+        owned.push_back(std::make_unique<Sim>());
+        Sim *sim = owned.back().get();
+        sim->setName(name);
+        sim->setHousehold(household);
+        sim->setAlive(alive);
+        return sim;
+    }
+
+    // The page's log of achievements and rotations, in order.
+    QStringList log;
+    void record(UpdatePage &page)
+    {
+        connect(&page, &UpdatePage::addToAchievementsPage, this,
+                [this, &page](const QString &text, Sim *sim1, Sim *sim2) {
+                    log.append(QStringLiteral("%1 [%2,%3] pending %4")
+                                   .arg(text, sim1 ? sim1->name() : "-",
+                                        sim2 ? sim2->name() : "-")
+                                   .arg(page.pendingEntries().size()));
+                });
+        connect(&page, &UpdatePage::rotate, this, [this] { log.append("rotate"); });
+    }
+
+private slots:
+    void init()
+    {
+        sims = {makeSim("Ana"), makeSim("Bo"), makeSim("Cy"), makeSim("Di")};
+    }
+    void cleanup()
+    {
+        returnToEventLoop();
+        log.clear();
+        sims.clear();
+        owned.clear();
+    }
+
+    void applyRunsEntriesTopFirstThenSeparatorAndRotation()
+    {
+        UpdatePage page(sims);
+        record(page);
+        QList<QPointer<UpdateEntry>> entries{
+            new UpdateEntry("Ana went fishing.", sims[0], nullptr),
+            new UpdateEntry("Bo and Cy went fishing.", sims[1], sims[2]),
+            new UpdateEntry("Nobody went fishing.", nullptr, nullptr)};
+        for (UpdateEntry *entry : entries)
+            page.addEvent(entry);
+
+        QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
+
+        // Each entry leaves the list before it is applied.
+        QCOMPARE(log, (QStringList{"Ana went fishing. [Ana,-] pending 2",
+                                   "Bo and Cy went fishing. [Bo,Cy] pending 1",
+                                   "Nobody went fishing. [-,-] pending 0",
+                                   Separator + " [-,-] pending 0", "rotate"}));
+        QVERIFY(page.pendingEntries().isEmpty());
+        QCOMPARE(page.saveEvents(), QString());
+        returnToEventLoop();
+        for (const QPointer<UpdateEntry> &entry : entries)
+            QVERIFY(entry.isNull());
+    }
+
+    void applyOnEmptyListLogsSeparatorAndRotates()
+    {
+        UpdatePage page(sims);
+        record(page);
+        QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
+        QCOMPARE(log, (QStringList{Separator + " [-,-] pending 0", "rotate"}));
+    }
+
+    void entriesQueuedByTheRotationStayPending()
+    {
+        UpdatePage page(sims);
+        record(page);
+        page.addEvent(new UpdateEntry("Ana went fishing.", sims[0], nullptr));
+        const QString growUp =
+            "Bo grew up well after six PM (eleven AM for pets). (Aspiration: Same)";
+        QPointer<UpdateEntry> queued;
+        const auto rotation = connect(&page, &UpdatePage::rotate, this, [&] {
+            queued = new UpdateEntry(growUp, sims[1], nullptr);
+            page.addEvent(queued);
+        });
+
+        QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
+        returnToEventLoop();
+        QVERIFY(queued);
+        QCOMPARE(page.pendingEntries(), (QList<UpdateEntry *>{queued.data()}));
+        QCOMPARE(page.saveEvents(), "\"" + growUp + "\",1,-1\r\n");
+        QCOMPARE(log.size(), 3);
+
+        // The next "Apply Updates" applies it.
+        disconnect(rotation);
+        log.clear();
+        QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
+        QCOMPARE(log.first(), growUp + " [Bo,-] pending 0");
+        QVERIFY(page.pendingEntries().isEmpty());
+        returnToEventLoop();
+        QVERIFY(queued.isNull());
+    }
+
+    void deleteButtonRemovesOnlyThatEntry()
+    {
+        UpdatePage page(sims);
+        record(page);
+        auto *first = new UpdateEntry("Ana went fishing.", sims[0], nullptr);
+        QPointer<UpdateEntry> middle = new UpdateEntry("Bo went fishing.", sims[1], nullptr);
+        auto *last = new UpdateEntry("Cy went fishing.", sims[2], nullptr);
+        page.addEvent(first);
+        page.addEvent(middle);
+        page.addEvent(last);
+
+        QTest::mouseClick(buttonOf(middle, "Delete"), Qt::LeftButton);
+        QCOMPARE(page.pendingEntries(), (QList<UpdateEntry *>{first, last}));
+        QCOMPARE(page.saveEvents(),
+                 QString("\"Ana went fishing.\",0,-1\r\n\"Cy went fishing.\",2,-1\r\n"));
+        QVERIFY(log.isEmpty()); // deleted, not applied
+        returnToEventLoop();
+        QVERIFY(middle.isNull());
+
+        QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
+        QCOMPARE(log, (QStringList{"Ana went fishing. [Ana,-] pending 1",
+                                   "Cy went fishing. [Cy,-] pending 0",
+                                   Separator + " [-,-] pending 0", "rotate"}));
+    }
+
+    void clearEventsEmptiesTheList()
+    {
+        UpdatePage page(sims);
+        QPointer<UpdateEntry> entry = new UpdateEntry("Ana went fishing.", sims[0], nullptr);
+        page.addEvent(entry);
+        page.clearEvents();
+        QVERIFY(page.pendingEntries().isEmpty());
+        returnToEventLoop();
+        QVERIFY(entry.isNull());
+    }
+
+    void savedSectionReadsBackIdentically_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray crlf = fixture("updates_section.txt");
+        QTest::newRow("CR LF") << crlf;
+        QTest::newRow("LF") << QByteArray(crlf).replace("\r\n", "\n");
+        QTest::newRow("CR CR LF") << QByteArray(crlf).replace("\r\n", "\r\r\n");
+    }
+    void savedSectionReadsBackIdentically()
+    {
+        QFETCH(QByteArray, bytes);
+        const QByteArray crlf = fixture("updates_section.txt");
+        const QString section = QString::fromUtf8(crlf.left(crlf.indexOf("\r\n\r\n") + 2));
+
+        UpdatePage page(sims);
+        loadSection(page, bytes);
+        QCOMPARE(page.saveEvents(), section);
+
+        const QList<UpdateEntry *> entries = page.pendingEntries();
+        QCOMPARE(entries.size(), 6);
+        QCOMPARE(entries.at(2)->text(), QStringLiteral("Custom: Ana said \"hi\" to Bo, then left."));
+        QCOMPARE(entries.at(2)->firstSim(), sims[0].data());
+        QCOMPARE(entries.at(2)->secondSim(), sims[1].data());
+        QCOMPARE(entries.at(3)->text(), QString());
+        QCOMPARE(entries.at(3)->firstSim(), nullptr);
+        QCOMPARE(entries.at(4)->text(), QStringLiteral("Ed wrote \"the end\""));
+        QCOMPARE(entries.at(5)->firstSim(), nullptr);
+        QCOMPARE(entries.at(5)->secondSim(), sims[1].data());
+
+        UpdatePage again(sims);
+        loadSection(again, page.saveEvents().toUtf8());
+        QCOMPARE(again.saveEvents(), section);
+    }
+
+    void badPositionsAndLines()
+    {
+        UpdatePage page(sims);
+        const QString said = capturedStdout([&] { loadSection(page, fixture("updates_odd.txt")); });
+        QCOMPARE(said.count(QLatin1Char('\n')), 3);
+        QVERIFY(said.contains("no quotes at all,1,2"));
+        QVERIFY(said.contains("\"unclosed,1,2"));
+        QVERIFY(said.contains("\"short\",1"));
+        // Positions past the list, negative or not a number give no sim;
+        // lines of another shape are skipped.
+        QCOMPARE(page.saveEvents(), QStringLiteral("\"Ana moved.\",0,-1\r\n"
+                                                   "\"Bo moved.\",-1,1\r\n"
+                                                   "\"Cy moved.\",-1,2\r\n"
+                                                   "\"Di moved.\",-1,-1\r\n"));
+    }
+
+    void emptySectionLoadsNothing()
+    {
+        UpdatePage page(sims);
+        loadSection(page, "\r\n\"not an update\",0,0\r\n");
+        QVERIFY(page.pendingEntries().isEmpty());
+        QCOMPARE(page.saveEvents(), QString());
+    }
+
+    void positionsFollowTheCurrentSimList()
+    {
+        UpdatePage page(sims);
+        page.addEvent(new UpdateEntry("Cy met Di.", sims[2], sims[3]));
+        page.setSimList({sims[3], sims[0], sims[1]});
+        QCOMPARE(page.saveEvents(), QStringLiteral("\"Cy met Di.\",-1,0\r\n"));
+    }
+
+    void livingSimsFollowTheList()
+    {
+        Sim *ghost = makeSim("Ed", "Bo", false);
+        UpdatePage page({sims[0], ghost, sims[1]});
+        QCOMPARE(page.allSims().size(), 3);
+        QCOMPARE(page.livingSims(), (SimList{sims[0], sims[1]}));
+        ghost->setAlive(true);
+        page.setSimList({ghost, sims[2]});
+        QCOMPARE(page.livingSims(), (SimList{ghost, sims[2]}));
+    }
+
+    void categoryChoiceFillsTheEventBox()
+    {
+        UpdatePage page(sims);
+        auto *category = page.findChild<QComboBox *>("categoryBox");
+        auto *events = page.findChild<QComboBox *>("specificBox");
+        QPushButton *addEvent = buttonOf(&page, "Add Event");
+        QVERIFY(category && events && addEvent);
+        QCOMPARE(events->count(), 0);
+        QVERIFY(!addEvent->isEnabled());
+
+        category->setCurrentText("Supernatural");
+        QCOMPARE(events->count(), 0);
+        QVERIFY(!addEvent->isEnabled());
+
+        category->setCurrentText("Changes");
+        QCOMPARE(events->currentText(), QStringLiteral("Changing names"));
+        QCOMPARE(events->count(), 2);
+        QVERIFY(addEvent->isEnabled());
+
+        // New packs show only once a category is chosen again.
+        page.setEPFlags(EPFlags::All);
+        QCOMPARE(events->itemText(1), QStringLiteral("Changing aspirations"));
+        category->setCurrentText("Supernatural");
+        QCOMPARE(events->count(), 9);
+
+        category->setCurrentText("Select a Catagory");
+        QCOMPARE(events->count(), 0);
+        QVERIFY(!addEvent->isEnabled());
+    }
+
+    void householdListKeepsPlayableHouseholdsOnce()
+    {
+        const SimList list{makeSim("A", "Hale"), makeSim("B", "At Large"),
+                           makeSim("C", "Townies and Dormies"), makeSim("D", "Hale"), nullptr,
+                           makeSim("E", "Graves", false), makeSim("F", "Runaways")};
+        QCOMPARE(EventForms::playableHouseholds(list),
+                 (QStringList{"Hale", "At Large", "Graves"}));
+    }
+
+    void addEventOpensAFreshFormEachTime()
+    {
+        UpdatePage page(sims);
+        page.setRotationTime(3);
+        page.findChild<QComboBox *>("categoryBox")->setCurrentText("Other");
+        QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
+        QPointer<UpdateDialog> first = page.updateDialog();
+        QVERIFY(first);
+        QVERIFY(first->isVisible());
+        first->findChild<QLineEdit *>()->setText("typed in the first form");
+
+        QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
+        QVERIFY(first.isNull());
+        QVERIFY(page.updateDialog());
+        QVERIFY(page.updateDialog()->findChild<QLineEdit *>()->text().isEmpty());
+
+        // The form files into the page.
+        page.updateDialog()->findChild<QLineEdit *>()->setText("Ana went fishing.");
+        QTest::mouseClick(buttonOf(page.updateDialog(), "Add"), Qt::LeftButton);
+        QCOMPARE(page.pendingEntries().size(), 1);
+        QCOMPARE(page.pendingEntries().first()->firstSim(), sims[0].data());
+    }
+
+    void eventWithoutAFormOpensNothing()
+    {
+        UpdatePage page(sims);
+        page.findChild<QComboBox *>("categoryBox")->setCurrentText("Other");
+        auto *events = page.findChild<QComboBox *>("specificBox");
+        events->addItem("An event nobody wrote a form for");
+        events->setCurrentIndex(events->count() - 1);
+        QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
+        QVERIFY(!page.updateDialog());
+        QVERIFY(page.pendingEntries().isEmpty());
+    }
+
+    void dayFieldFollowsRotationTime()
+    {
+        UpdatePage page(sims);
+        page.setRotationTime(3);
+        page.findChild<QComboBox *>("categoryBox")->setCurrentText("New Sims and Pets");
+        QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
+        QVERIFY(page.updateDialog());
+        auto *day = page.updateDialog()->findChild<QSpinBox *>();
+        QVERIFY(day);
+        QCOMPARE(day->minimum(), 1);
+        QCOMPARE(day->maximum(), 3);
+    }
+};
+
+QTEST_MAIN(TestUpdatePage)
+#include "tst_updatepage.moc"
