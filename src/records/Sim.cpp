@@ -1,5 +1,7 @@
 #include "records/Sim.h"
 
+#include <limits>
+
 namespace {
 
 // Walks the comma-separated parts of a list-file line. Every read checks
@@ -75,6 +77,16 @@ private:
     QStringList m_parts;
     int m_pos = 0;
 };
+
+// Ages and semesters come from files and may be anything; sums saturate
+// instead of overflowing.
+int addSaturated(int value, int delta)
+{
+    const qint64 sum = qint64(value) + delta;
+    const qint64 low = std::numeric_limits<int>::min();
+    const qint64 high = std::numeric_limits<int>::max();
+    return int(qBound(low, sum, high));
+}
 
 QString notesToLine(QString notes)
 {
@@ -184,7 +196,7 @@ void Sim::setFlag(int bit)
         break;
     case SimTypeFlags::Plantsim:
         m_plantsim = true;
-        m_age -= 25;
+        m_age = addSaturated(m_age, -25);
         break;
     case SimTypeFlags::Witch:
         m_witch = true;
@@ -206,7 +218,7 @@ void Sim::clearFlag(int bit)
         break;
     case SimTypeFlags::Plantsim:
         m_plantsim = false;
-        m_age += 25;
+        m_age = addSaturated(m_age, 25);
         break;
     case SimTypeFlags::Witch:
         m_witch = false;
@@ -407,16 +419,16 @@ QString Sim::lifeStageText() const
 void Sim::addDays(int days)
 {
     if (m_inCollege && days > 0) {
-        m_semester += days;
+        m_semester = addSaturated(m_semester, days);
         if (m_semester > 8)
             m_inCollege = false;
     } else if (days >= 0) {
-        m_age += days;
+        m_age = addSaturated(m_age, days);
     } else {
         // Going back stops at the first day of the stage the sim is past,
         // so that it does not fall a whole stage.
         const int before = m_age;
-        const int target = m_age + days;
+        const int target = addSaturated(m_age, days);
         QList<int> firstDays;
         if (m_plantsim)
             firstDays << 33 << 4;
@@ -971,7 +983,7 @@ void Sim::readOlderFormat(const QString &line, int version)
         return;
     // 0.2 coded Grow Up as 1 and the other aspirations one higher.
     if (version == 2)
-        code = code == 1 ? int(Aspiration::GrowUp) : code - 1;
+        code = code == 1 ? int(Aspiration::GrowUp) : addSaturated(code, -1);
     int secondary = 0;
     const bool haveSecondary = version != 3 || reader.takeInt(&secondary);
     m_aspirations = {code};

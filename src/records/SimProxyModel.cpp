@@ -97,3 +97,5 @@ bool SimProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) 
         return lClass < rClass;
     return l < r;
 }
+
+#include "moc_SimProxyModel.cpp"

@@ -1,0 +1,372 @@
+#include "records/Sim.h"
+
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Owns a few records for one test and hands them out as a SimList.
+struct Family
+{
+    std::vector<std::unique_ptr<Sim>> owned;
+    SimList list;
+
+    explicit Family(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            add(QStringLiteral("Sim %1").arg(i));
+    }
+    Sim *add(const QString &name, int nid = -1)
+    {
+        owned.push_back(std::make_unique<Sim>(name, 40, 1, 1, 0, true, 0, "", ""));
+        owned.back()->setNid(nid);
+        list << owned.back().get();
+        return owned.back().get();
+    }
+    Sim *operator[](int i) const { return list.at(i); }
+};
+
+QList<Sim *> childrenOf(const Sim *sim)
+{
+    QList<Sim *> children;
+    for (int i = 0; sim->child(i); ++i)
+        children << sim->child(i).data();
+    return children;
+}
+
+} // namespace
+
+// Parents, children and spouses, the re-import merge, and the family-link
+// line that stores them in the list file.
+class TestFamilyLinks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void spouse()
+    {
+        Family f(3);
+        f[0]->setSpouse(f[1]);
+        QCOMPARE(f[0]->spouse().data(), f[1]);
+        QCOMPARE(f[1]->spouse().data(), f[0]);
+        f[0]->setSpouse(f[2]);
+        QCOMPARE(f[0]->spouse().data(), f[2]);
+        QCOMPARE(f[2]->spouse().data(), f[0]);
+        QCOMPARE(f[1]->spouse().data(), f[0]);
+        f[0]->clearSpouse();
+        QVERIFY(!f[0]->spouse());
+        QCOMPARE(f[2]->spouse().data(), f[0]);
+        f[0]->setSpouse(nullptr);
+        QVERIFY(!f[0]->spouse());
+    }
+
+    void setParents()
+    {
+        Family f(3);
+        Sim *baby = f[2];
+        baby->setParents(f[0], f[1]);
+        QCOMPARE(baby->parent1().data(), f[0]);
+        QCOMPARE(baby->parent2().data(), f[1]);
+        QCOMPARE(childrenOf(f[0]), QList<Sim *>{baby});
+        QCOMPARE(childrenOf(f[1]), QList<Sim *>{baby});
+        baby->setParents(f[0], f[1]);
+        baby->setParents(nullptr, nullptr);
+        QCOMPARE(f[0]->childCount(), 1);
+        QCOMPARE(baby->parent1().data(), f[0]);
+        QVERIFY(baby->hasParent(f[1]));
+        QVERIFY(!baby->hasParent(nullptr));
+    }
+
+    void addChild()
+    {
+        Family f(5);
+        Sim *mother = f[0], *father = f[1], *kid = f[2], *other = f[3], *stepKid = f[4];
+        mother->setSpouse(father);
+        mother->addChild(kid);
+        mother->addChild(kid);
+        QCOMPARE(kid->parent1().data(), mother);
+        QCOMPARE(kid->parent2().data(), father);
+        QCOMPARE(childrenOf(mother), QList<Sim *>{kid});
+        QCOMPARE(childrenOf(father), QList<Sim *>{kid});
+
+        stepKid->setParents(other, nullptr);
+        QVERIFY(stepKid->hasParent(nullptr));
+        mother->addChild(stepKid);
+        QCOMPARE(stepKid->parent1().data(), other);
+        QCOMPARE(stepKid->parent2().data(), mother);
+        QCOMPARE(childrenOf(father), QList<Sim *>{kid});
+    }
+
+    void removeChild()
+    {
+        Family f(2);
+        f[0]->addChild(f[1]);
+        f[0]->removeChild(5);
+        f[0]->removeChild(-1);
+        QCOMPARE(f[0]->childCount(), 1);
+        f[0]->removeChild(0);
+        QCOMPARE(f[0]->childCount(), 0);
+        QCOMPARE(f[1]->parent1().data(), f[0]);
+        QVERIFY(!f[0]->child(-1));
+        QVERIFY(!f[0]->child(0));
+    }
+
+    // No sim becomes its own spouse, parent or child.
+    void noLinkToItself()
+    {
+        Family f(2);
+        f[0]->setSpouse(f[0]);
+        f[0]->addChild(f[0]);
+        f[0]->setParents(f[0], f[0]);
+        QVERIFY(!f[0]->spouse());
+        QCOMPARE(f[0]->childCount(), 0);
+        QVERIFY(!f[0]->parent1());
+        QVERIFY(!f[0]->parent2());
+    }
+
+    void copyFromMapsRelativesByNid()
+    {
+        Family sheet(0);
+        Sim *target = sheet.add("Old Name", 5);
+        Sim *sheetMum = sheet.add("Mum", 12);
+        Sim *sheetMumTwin = sheet.add("Mum again", 12);
+        Sim *sheetKid = sheet.add("Kid", 20);
+        Sim *nobody = sheet.add("No number", -1);
+        target->setSpouse(nobody);
+        target->setHold(2);
+        target->setNotes("kept");
+
+        Family import(0);
+        Sim *other = import.add("New Name", 5);
+        Sim *mum = import.add("Imported Mum", 12);
+        Sim *stranger = import.add("Stranger", 99);
+        Sim *noNid = import.add("Unnumbered", -1);
+        Sim *kid = import.add("Imported Kid", 20);
+        other->setParents(mum, stranger);
+        other->addChild(kid);
+        other->addChild(noNid);
+        other->setAge(50);
+        other->setHousehold("Newhouse");
+        other->setSpeciesCode(512);
+        other->setSemester(3);
+        other->setGender(2);
+        other->setInCollegeFlag(true);
+        other->setMajorText("Art");
+        other->die(2);
+
+        target->copyFrom(other, sheet.list);
+        QCOMPARE(target->parent1().data(), sheetMum);
+        QCOMPARE(target->parent2().data(), stranger);
+        QCOMPARE(childrenOf(target), (QList<Sim *>{sheetKid, noNid}));
+        QVERIFY(!sheetKid->parent1());
+        QCOMPARE(childrenOf(sheetMum), QList<Sim *>{target});
+        QCOMPARE(childrenOf(sheetMumTwin), QList<Sim *>{});
+        QVERIFY(!target->spouse());
+        QCOMPARE(nobody->spouse().data(), target);
+        QCOMPARE(target->name(), QString("New Name"));
+        QCOMPARE(target->age(), 50);
+        QCOMPARE(target->household(), QString("Newhouse"));
+        QCOMPARE(target->species(), 512);
+        QCOMPARE(target->semester(), 3);
+        QCOMPARE(target->gender(), 2);
+        QVERIFY(target->isInCollege());
+        QCOMPARE(target->major(), QString("Art"));
+        QVERIFY(!target->isAlive());
+        QCOMPARE(target->nid(), 5);
+        QCOMPARE(target->hold(), 2);
+        QCOMPARE(target->notes(), QString("kept"));
+        QCOMPARE(target->ghostColor(), 7);
+        QCOMPARE(other->childCount(), 2);
+        QCOMPARE(other->name(), QString("New Name"));
+    }
+
+    // The parents the merge sets list the sim as their child, so the links
+    // survive the list file, which stores parents only through children.
+    void copyFromParentsSurviveSaveAndOpen()
+    {
+        Family sheet(0);
+        Sim *target = sheet.add("Target", 5);
+        Sim *mum = sheet.add("Mum", 12);
+        Sim *dad = sheet.add("Dad", 13);
+        Family import(0);
+        Sim *other = import.add("Target", 5);
+        other->setParents(import.add("Mum", 12), import.add("Dad", 13));
+
+        target->copyFrom(other, sheet.list);
+        QCOMPARE(childrenOf(mum), QList<Sim *>{target});
+        QCOMPARE(childrenOf(dad), QList<Sim *>{target});
+
+        Family reopened(3);
+        for (int i = 0; i < 3; ++i)
+            reopened[i]->familyLinksFromString(sheet[i]->familyLinksToString(sheet.list),
+                                               reopened.list);
+        QCOMPARE(reopened[0]->parent1().data(), reopened[1]);
+        QCOMPARE(reopened[0]->parent2().data(), reopened[2]);
+
+        // A second merge adds no second entry.
+        target->copyFrom(other, sheet.list);
+        QCOMPARE(mum->childCount(), 1);
+    }
+
+    // The imported wants belong to the new current period; the earlier
+    // periods keep their own.
+    void copyFromOpensPeriodWithImportedWants()
+    {
+        Family sheet(0);
+        Sim *target = sheet.add("Target", 5);
+        target->setAspiration(1, 2);
+        target->setLifetimeWant(0, 0, "Old want", 1, 4);
+        Family import(0);
+        Sim *other = import.add("Target", 5);
+        other->setAspiration(3, 6);
+        other->setLifetimeWant(0, 0, "New want", 2, 7);
+        other->setLifetimeWant(0, 1, "Second new want", 0, 3);
+
+        target->copyFrom(other, sheet.list);
+        QCOMPARE(target->periodCount(), 2);
+        QCOMPARE(target->aspiration(0), 1);
+        QCOMPARE(target->secondaryAspiration(0), 2);
+        QCOMPARE(target->lifetimeWant(0, 0), QString("Old want"));
+        QCOMPARE(target->lifetimeWantSteps(0, 0), 4);
+        QCOMPARE(target->aspiration(), 3);
+        QCOMPARE(target->secondaryAspiration(), 6);
+        QCOMPARE(target->lifetimeWantCount(-1), 2);
+        QCOMPARE(target->lifetimeWant(1, 0), QString("New want"));
+        QCOMPARE(target->lifetimeWantStepsDone(1, 0), 2);
+        QCOMPARE(target->lifetimeWant(1, 1), QString("Second new want"));
+        QCOMPARE(target->lifetimeWantSteps(1, 1), 3);
+
+        Sim back(nullptr);
+        back.fromString(target->toString(), 4);
+        QCOMPARE(back.toString(), target->toString());
+    }
+
+    void copyFromNeverLinksToItself()
+    {
+        Family sheet(0);
+        Sim *target = sheet.add("Target", 5);
+        Family import(0);
+        Sim *other = import.add("Target", 5);
+        Sim *twin = import.add("Same number", 5);
+        other->setSpouse(twin);
+        other->addChild(twin);
+        target->copyFrom(other, sheet.list);
+        QVERIFY(!target->spouse());
+        QCOMPARE(target->childCount(), 0);
+        target->copyFrom(target, sheet.list);
+        QCOMPARE(target->periodCount(), 2);
+    }
+
+    void writesFamilyLinks()
+    {
+        Family f(8);
+        f[0]->setSpouse(f[3]);
+        f[0]->addChild(f[5]);
+        f[0]->addChild(f[7]);
+        QCOMPARE(f[0]->familyLinksToString(f.list), QString("3,5,7"));
+        QCOMPARE(f[1]->familyLinksToString(f.list), QString("-1"));
+
+        Family outside(1);
+        f[1]->addChild(outside[0]);
+        QCOMPARE(f[1]->familyLinksToString(f.list), QString("-1"));
+        // A sim that stands twice in the list is named at both places.
+        SimList twice = f.list;
+        twice << f[5] << f[3];
+        QCOMPARE(f[0]->familyLinksToString(twice), QString("9,5,8,7"));
+    }
+
+    void familyRoundTrip()
+    {
+        Family f(3);
+        f[0]->setSpouse(f[1]);
+        f[0]->addChild(f[2]);
+        const QStringList lines{f[0]->familyLinksToString(f.list),
+                                f[1]->familyLinksToString(f.list),
+                                f[2]->familyLinksToString(f.list)};
+        QCOMPARE(lines, (QStringList{"1,2", "0,2", "-1"}));
+
+        Family g(3);
+        for (int i = 0; i < 3; ++i)
+            g[i]->familyLinksFromString(lines.at(i), g.list);
+        QCOMPARE(g[0]->spouse().data(), g[1]);
+        QCOMPARE(g[1]->spouse().data(), g[0]);
+        QCOMPARE(g[2]->parent1().data(), g[0]);
+        QCOMPARE(g[2]->parent2().data(), g[1]);
+        QCOMPARE(childrenOf(g[0]), QList<Sim *>{g[2]});
+        QCOMPARE(childrenOf(g[1]), QList<Sim *>{g[2]});
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(g[i]->familyLinksToString(g.list), lines.at(i));
+    }
+
+    void motherLineWithoutChild()
+    {
+        Family f(3);
+        f[0]->familyLinksFromString("1,2", f.list);
+        f[1]->familyLinksFromString("0", f.list);
+        f[2]->familyLinksFromString("-1", f.list);
+        QCOMPARE(childrenOf(f[1]), QList<Sim *>{f[2]});
+        QCOMPARE(f[2]->parent2().data(), f[1]);
+    }
+
+    void childOfTwoHouseholds()
+    {
+        // A (0) is married to D (1); the child (3) is A's and B's (2).
+        Family f(4);
+        f[0]->familyLinksFromString("1,3", f.list);
+        f[1]->familyLinksFromString("0", f.list);
+        f[2]->familyLinksFromString("-1,3", f.list);
+        QCOMPARE(f[3]->parent1().data(), f[0]);
+        QCOMPARE(f[3]->parent2().data(), f[2]);
+        QCOMPARE(childrenOf(f[1]), QList<Sim *>{f[3]});
+        QCOMPARE(childrenOf(f[2]), QList<Sim *>{f[3]});
+    }
+
+    // Parts that name no sim of the list, or the sim itself, are skipped.
+    void badParts_data()
+    {
+        QTest::addColumn<int>("self");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("spouse");
+        QTest::addColumn<QList<int>>("children");
+        QTest::newRow("spouse past the end") << 0 << "5" << -1 << QList<int>{};
+        QTest::newRow("children out of range") << 0 << "-1,9,1" << -1 << QList<int>{1};
+        QTest::newRow("empty part") << 0 << "-1,,4" << -1 << QList<int>{4};
+        QTest::newRow("words") << 0 << "x,y,3" << -1 << QList<int>{3};
+        QTest::newRow("empty line") << 2 << "" << -1 << QList<int>{};
+        QTest::newRow("own spouse") << 2 << "2,1" << -1 << QList<int>{1};
+        QTest::newRow("own child") << 2 << "3,2,4" << 3 << QList<int>{4};
+        QTest::newRow("huge number") << 0 << "99999999999,1" << -1 << QList<int>{1};
+        QTest::newRow("blanks") << 0 << " 2, 3" << 2 << QList<int>{3};
+        QTest::newRow("repeated child") << 0 << "-1,3,3" << -1 << QList<int>{3};
+    }
+    void badParts()
+    {
+        QFETCH(int, self);
+        QFETCH(QString, line);
+        QFETCH(int, spouse);
+        QFETCH(QList<int>, children);
+        Family f(5);
+        f[self]->familyLinksFromString(line, f.list);
+        QCOMPARE(f[self]->spouse().data(), spouse < 0 ? nullptr : f[spouse]);
+        QList<Sim *> want;
+        for (int c : children)
+            want << f[c];
+        QCOMPARE(childrenOf(f[self]), want);
+        QVERIFY(!f[self]->hasParent(f[self]));
+    }
+
+    void applyingTwiceChangesNothing()
+    {
+        Family f(4);
+        f[0]->familyLinksFromString("1,2,3", f.list);
+        const QString before = f[0]->familyLinksToString(f.list);
+        f[0]->familyLinksFromString("1,2,3", f.list);
+        QCOMPARE(f[0]->familyLinksToString(f.list), before);
+        QCOMPARE(f[1]->childCount(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFamilyLinks)
+#include "tst_familylinks.moc"
