@@ -44,12 +44,13 @@ FixtureSheet::FixtureSheet()
     otto->setAlive(false);
     otto->setGhostColor(GhostColor::White);
 
-    add("Lou Large", 33, M, Aspiration::Fortune, None, QStringLiteral("At Large"));
+    add("Lou Large", 33, M, Aspiration::None, None, QStringLiteral("At Large"));
     add("Tom Townie", 31, M, Aspiration::Fortune, None, Townies);
     add("Tabby", 6, F, Aspiration::None, Cat, Townies);
     add("Rory Runaway", 16, M, Aspiration::Popularity, None, Runaways);
     add("Pip", 6, M, Aspiration::None, SmallDog, Runaways);
     add("Quinn", 8, F, Aspiration::GrowUp, None, Queue);
+    add("Nibbles", 6, F, Aspiration::None, Cat, Queue);
 }
 
 FixtureSheet::~FixtureSheet()

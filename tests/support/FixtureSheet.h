@@ -8,7 +8,7 @@
 // A small neighbourhood for the form tests: the households "Brook" and "Lark"
 // with humans of every stage, pets, a sim at college, a plantsim, a vampire,
 // a werewolf, a witch and a dead sim, plus a sim "At Large", townies, runaways
-// and a child waiting for adoption.
+// and a child and a cat waiting for adoption.
 //
 // It also stands in for the sheet: its slots receive what an applied update
 // asks of the sheet, create the sims and set the holds the way the sheet
