@@ -1,5 +1,6 @@
 #include "records/Codes.h"
 #include "support/FormCheck.h"
+#include "support/FormDriver.h"
 
 #include <QtTest>
 
@@ -203,6 +204,31 @@ private slots:
 
     void refusesQuoteComma_data() { refusesEmptyText_data(); }
     void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
+
+    void typedNames_data()
+    {
+        FormCheck::addTypedNameColumns();
+        QTest::newRow("adoptee") << cat << "Readopted Children" << (all & ~EPFlags::Pets)
+                                 << QStringList{"3", "Hal Lark", "=Quinny", "Quinn Lark", "before"};
+        QTest::newRow("activator") << cat << "Activated Servos" << all
+                                   << QStringList{"=Gus", "female", "Robo"};
+    }
+    void typedNames() { FormCheck::refusesTypedName(); }
+
+    // A new name that ends in a double quote meets the ", " after it; the
+    // pair would cut the saved line, so "Add" refuses it.
+    void refusesQuoteBeforeComma()
+    {
+        FormDriver driver(all, 4);
+        QVERIFY2(driver.open(cat, "Readopted Children and Pets"), qPrintable(driver.error()));
+        QVERIFY2(driver.fill({"3", "Hal Lark", "Quinn", "Quinn \"Q\"", "before"}),
+                 qPrintable(driver.error()));
+        QVERIFY(!driver.add());
+        QCOMPARE(driver.pending().size(), 0);
+        QCOMPARE(driver.message(),
+                 QStringLiteral("Please don't use a double-quote followed by a comma in the "
+                                "fields; it will mess up your save files."));
+    }
 };
 
 QTEST_MAIN(TestFormsAdoptions)

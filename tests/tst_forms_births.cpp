@@ -280,6 +280,19 @@ private slots:
 
     void refusesQuoteComma_data() { refusesEmptyText_data(); }
     void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
+
+    // A name typed over a parent's box: the other parent never stands in.
+    void typedNames_data()
+    {
+        FormCheck::addTypedNameColumns();
+        QTest::newRow("father") << cat << "Ordinary Babies" << all
+                                << QStringList{"3", "=Adam", "Beth Brook", "female", "Nell",
+                                               "before"};
+        QTest::newRow("pet mother") << cat << "Pet Babies" << all
+                                    << QStringList{"3", "Rex Brook", "=Sky", "male", "puppy",
+                                                   "Bolt", "after"};
+    }
+    void typedNames() { FormCheck::refusesTypedName(); }
 };
 
 QTEST_MAIN(TestFormsBirths)

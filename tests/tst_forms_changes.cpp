@@ -235,6 +235,16 @@ private slots:
                                      << QStringList{"Adam Brook", "won."} << 1;
     }
     void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
+
+    void typedNames_data()
+    {
+        FormCheck::addTypedNameColumns();
+        QTest::newRow("renamed") << changes << "Changing names" << all
+                                 << QStringList{"=Dana", "Dee Brook"};
+        QTest::newRow("custom") << other << "Custom Event" << all
+                                << QStringList{"=Somebody", "won the lottery."};
+    }
+    void typedNames() { FormCheck::refusesTypedName(); }
 };
 
 QTEST_MAIN(TestFormsChanges)

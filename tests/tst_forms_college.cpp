@@ -166,12 +166,16 @@ private slots:
         const SimSnapshot before(driver.sheet().sims());
         QVERIFY2(driver.open(cat, "Resurrection"), qPrintable(driver.error()));
         QCOMPARE(driver.choiceItems(0), QStringList());
+        QVERIFY2(driver.fill({"", "as a zombie", "Adam Brook"}), qPrintable(driver.error()));
+        QVERIFY2(!driver.add(), "\"Add\" filed a resurrection with no dead sim");
+        QCOMPARE(driver.message(), FormCheck::noSimMessage());
+        QCOMPARE(driver.pending().size(), 0);
+        // Typing the name into the empty box does not help either.
         QVERIFY2(driver.fill({"=Otto Lark", "as a zombie", "Adam Brook"}),
                  qPrintable(driver.error()));
-        if (driver.add())
-            QVERIFY2(driver.applyAll(), qPrintable(driver.error()));
-        else
-            QVERIFY2(!driver.message().isEmpty(), "the form does not say why it refuses");
+        QVERIFY(!driver.add());
+        QCOMPARE(driver.message(), FormCheck::noSimMessage());
+        QVERIFY2(driver.applyAll(), qPrintable(driver.error()));
         const QStringList changed = before.diff(SimSnapshot(driver.sheet().sims()));
         QVERIFY2(changed.isEmpty(), FormCheck::describe(changed, {}).constData());
     }
@@ -182,8 +186,10 @@ private slots:
         QTest::newRow("dead") << cat << "Resurrection" << all
                               << QStringList{"=Otto Larkin", "as a zombie", "Adam Brook"};
         QTest::newRow("elder") << cat << "Natural Death" << all << QStringList{"=Gus"};
+        QTest::newRow("reviver") << cat << "Resurrection" << all
+                                 << QStringList{"Otto Lark", "successfully", "=Adam"};
     }
-    void typedNames() { FormCheck::typedNameChangesNothing(); }
+    void typedNames() { FormCheck::refusesTypedName(); }
 
     void choices_data()
     {
@@ -212,6 +218,16 @@ private slots:
             << 1 << always;
         QTest::newRow("causes, all packs")
             << cat << "Unnatural Death" << all << 1 << always + packs;
+        // Each pack adds its own causes only.
+        QTest::newRow("causes, University")
+            << cat << "Unnatural Death" << int(EPFlags::University) << 1 << always + packs.mid(0, 1);
+        QTest::newRow("causes, Nightlife")
+            << cat << "Unnatural Death" << int(EPFlags::Nightlife) << 1 << always + packs.mid(1, 1);
+        QTest::newRow("causes, Open for Business")
+            << cat << "Unnatural Death" << int(EPFlags::OpenForBusiness) << 1
+            << always + packs.mid(2, 2);
+        QTest::newRow("causes, Seasons")
+            << cat << "Unnatural Death" << int(EPFlags::Seasons) << 1 << always + packs.mid(4);
         QTest::newRow("leaving") << cat << "Leaving college" << all << 2
                                  << QStringList{"graduated Summa cum Laude from",
                                                 "graduated Magna cum Laude from",

@@ -157,11 +157,13 @@ private slots:
         FormCheck::addTypedNameColumns();
         QTest::newRow("pet") << cat << "Given or sold Pets" << all
                              << QStringList{"=Rexy", "Hal Lark"};
+        QTest::newRow("buyer") << cat << "Given or sold Pets" << all
+                               << QStringList{"Rex Brook", "=Hal"};
         QTest::newRow("teen") << cat << "Returned Teens" << all
                               << QStringList{"=Rory", "Adam Brook"};
         QTest::newRow("held") << cat << "Individual Holds" << all << QStringList{"", "=Cody", "3"};
     }
-    void typedNames() { FormCheck::typedNameChangesNothing(); }
+    void typedNames() { FormCheck::refusesTypedName(); }
 
     void choices_data()
     {

@@ -116,9 +116,11 @@ private slots:
                                << QStringList{"=Iris Larkin", "Hal Lark", "Iris Hal"};
         QTest::newRow("broken up") << cat << "Breaking up" << all
                                    << QStringList{"=Adam", "Beth Brook"};
+        QTest::newRow("groom") << cat << "Getting married/joined" << all
+                               << QStringList{"Iris Lark", "=Hal", "Iris Hal"};
         QTest::newRow("mover") << cat << "Moving house" << all << QStringList{"=Adam", "Lark"};
     }
-    void typedNames() { FormCheck::typedNameChangesNothing(); }
+    void typedNames() { FormCheck::refusesTypedName(); }
 
     void refusesEmptyText_data()
     {

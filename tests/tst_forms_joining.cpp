@@ -304,6 +304,21 @@ private slots:
 
     void refusesQuoteComma_data() { refusesEmptyText_data(); }
     void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
+
+    // A name typed over a sim box: no other box takes its part.
+    void typedNames_data()
+    {
+        FormCheck::addTypedNameColumns();
+        QTest::newRow("newcomer") << cat << "At Large Townies/NPCs" << all
+                                  << QStringList{"3", "=Tom", "Knowledge", "moved in with",
+                                                 "Iris Lark", "after"};
+        QTest::newRow("host") << cat << "Former Townies/NPCs" << all
+                              << QStringList{"3", "Nora", "female", "Romance", "Elder",
+                                             "moved in with", "=Adam", "before"};
+        QTest::newRow("adopter") << cat << "At Large Stray Pets" << all
+                                 << QStringList{"3", "=Hal", "Tabby", "after"};
+    }
+    void typedNames() { FormCheck::refusesTypedName(); }
 };
 
 QTEST_MAIN(TestFormsJoining)

@@ -54,6 +54,43 @@ FixtureSheet::FixtureSheet()
     add("Nibbles", 6, F, Aspiration::None, Cat, Queue);
 }
 
+void FixtureSheet::addOddSims()
+{
+    using namespace SimTypeFlags;
+    const int M = Gender::Male;
+    const int F = Gender::Female;
+    const int Asp = Aspiration::Fortune;
+
+    add("Sal Odd", 30, M, Asp, Servo, Brook);
+    add("Zeke Odd", 35, M, Asp, Zombie, Brook);
+    add("Zora Odd", 35, F, Asp, Zombie, Brook);
+    add("Bo Odd", 40, M, Asp, Bigfoot, Brook);
+    add("Al Odd", 40, M, Asp, Alien, Brook);
+    Sim *neither = add("Nat Odd", 40, M, Asp, None, Brook);
+    neither->setGender(0);
+    add("Elsa Odd", 70, F, Asp, None, Brook);
+    add("Pup Odd", 2, M, Aspiration::None, SmallDog, Brook);
+    add("Kit Odd", 2, F, Aspiration::None, Cat, Brook);
+    add("Dot Odd", 40, F, Aspiration::None, Cat, Brook);
+    add("Duke Odd", 30, M, Aspiration::None, LargeDog, Brook);
+    add("Sprig Odd", 2, F, Aspiration::None, Plantsim, Brook);
+    add("Fern Odd", 40, F, Asp, Plantsim, Brook);
+    add("Vlad Odd", 70, M, Asp, Vampire, Brook);
+    add("Zane Odd", 70, M, Asp, Zombie, Brook);
+    add("Rita Odd", 35, F, Asp, None, Runaways);
+    add("Ted Odd", 18, M, Asp, None, Townies);
+    add("Tina Odd", 35, F, Asp, None, Townies);
+    add("Cal Odd", 10, M, Aspiration::GrowUp, None, Townies);
+    add("Tomcat Odd", 10, M, Aspiration::None, Cat, Townies);
+    Sim *dorm = add("Dean Odd", 30, M, Asp, None, Townies);
+    dorm->setInCollegeFlag(true);
+    dorm->setSemester(1);
+    dorm->setMajorText("Art");
+    add("Gil Odd", 40, M, Asp, None, QStringLiteral("Garden Club"));
+    Sim *dead = add("Deb Odd", 40, F, Asp, None, Townies);
+    dead->setAlive(false);
+}
+
 FixtureSheet::~FixtureSheet()
 {
     qDeleteAll(m_owned);

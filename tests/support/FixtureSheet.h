@@ -24,6 +24,13 @@ public:
     FixtureSheet();
     ~FixtureSheet() override;
 
+    // Appends sims that only the sim-box tests need: a servo, zombies, a
+    // Bigfoot, an alien, a sim of no gender, elders, puppies, a kitten, elder
+    // pets, a plantsim toddler and elder, an elder vampire, grown runaways and
+    // townies of every stage, a student and a dead sim of a group household.
+    // Their starting names all end in " Odd" (e.g. "Sal Odd").
+    void addOddSims();
+
     SimList sims() const { return m_sims; }
     // The fixture sim with that starting name; fails the test when missing.
     Sim *sim(const QString &key) const;

@@ -47,10 +47,13 @@ public:
     // Columns: category, event, flags, inputs (with a name typed over a sim
     // box, "=name").
     static void addTypedNameColumns();
-    // A name typed over a sim box that is none of its sims gives the entry no
-    // sim for that box, and never passes its part to another box's sim: "Add"
-    // either refuses with a message, or files an update that changes no sim.
-    static void typedNameChangesNothing();
+    // A name typed over a sim box gives no sim for that box, so "Add" refuses
+    // with its message and files nothing: no other box's sim may take that
+    // sim's part in the sentence.
+    static void refusesTypedName();
+
+    // What "Add" says while a sim box gives no sim.
+    static QString noSimMessage();
 
     // Columns: category, event, flags, input (which input), items (its
     // choice items in order, as the form offers them).
