@@ -1,9 +1,11 @@
 #include "events/UpdateDialog.h"
+#include "events/UpdateEntry.h"
 #include "events/UpdatePage.h"
 #include "records/Codes.h"
 #include "support/FormCheck.h"
 #include "support/FormDriver.h"
 
+#include <QComboBox>
 #include <QtTest>
 
 // Who each sim box offers, on the fixture sheet with its odd sims added: the
@@ -274,6 +276,43 @@ private slots:
         QVERIFY2(openOn(driver, family, event), qPrintable(driver.error()));
         QVERIFY(!driver.choiceItems(0).isEmpty());
         QCOMPARE(driver.choiceItems(1), driver.choiceItems(0));
+    }
+
+    // A dead sim named like a living one: a box over the living offers the
+    // living sim only, a box over every sim offers both, next to each other,
+    // and each item files its own sim.
+    void namesakes()
+    {
+        FormDriver driver(all, 4);
+        Sim *living = driver.sheet().sim("Gus Brook");
+        Sim *dead = driver.sheet().sim("Otto Lark");
+        dead->setName(living->name());
+        driver.page().setSimList(driver.sheet().sims());
+
+        QVERIFY2(driver.open(aging, "Natural Death"), qPrintable(driver.error()));
+        QCOMPARE(driver.choiceItems(0), QStringList{"Gus Brook"});
+        QVERIFY2(driver.add(), qPrintable(driver.error()));
+        QCOMPARE(driver.pending().constLast()->firstSim(), living);
+
+        QVERIFY2(driver.open(changes, "Changing names"), qPrintable(driver.error()));
+        const QStringList names = driver.choiceItems(0);
+        const int first = int(names.indexOf("Gus Brook"));
+        QVERIFY(first >= 0);
+        QCOMPARE(names.value(first + 1), QStringLiteral("Gus Brook"));
+        QList<Sim *> filed;
+        for (const int index : {first, first + 1}) {
+            QVERIFY2(driver.open(changes, "Changing names"), qPrintable(driver.error()));
+            auto *box = qobject_cast<QComboBox *>(driver.inputs().at(0));
+            QVERIFY(box);
+            box->setCurrentIndex(index);
+            QVERIFY2(driver.type(1, "Gus Stone"), qPrintable(driver.error()));
+            QVERIFY2(driver.add(), qPrintable(driver.error()));
+            QCOMPARE(driver.pending().constLast()->text(),
+                     QStringLiteral("Gus Brook changed his or her name to Gus Stone."));
+            filed << driver.pending().constLast()->firstSim();
+        }
+        // Sheet order decides between equal names: the living Gus comes first.
+        QCOMPARE(filed, (QList<Sim *>{living, dead}));
     }
 };
 
