@@ -1,8 +1,13 @@
+#include "events/EventForms.h"
+#include "events/UpdateDialog.h"
 #include "records/Codes.h"
 #include "support/FormCheck.h"
 #include "support/FormDriver.h"
 
+#include <QComboBox>
 #include <QtTest>
+
+#include <algorithm>
 
 // The adoption, readoption, servo and Bigfoot forms, composed on the Update
 // tab and applied to the fixture sheet.
@@ -228,6 +233,28 @@ private slots:
         QCOMPARE(driver.message(),
                  QStringLiteral("Please don't use a double-quote followed by a comma in the "
                                 "fields; it will mess up your save files."));
+    }
+
+    // The kinds follow the Pets bit alone, whichever name opened the form.
+    void kindsFollowThePetsBitAlone()
+    {
+        for (const char *name : {"Adopted New Children", "Adopted New Children and Pets"}) {
+            for (const int flags : {0, int(EPFlags::Pets)}) {
+                UpdateDialog dialog;
+                EventForms::Context context;
+                context.dialog = &dialog;
+                context.epFlags = flags;
+                context.genders = EventForms::genders();
+                context.times = EventForms::times();
+                QVERIFY(EventForms::build(QString::fromLatin1(name), context));
+                const QList<QComboBox *> boxes = dialog.findChildren<QComboBox *>();
+                const auto kinds = std::find_if(boxes.begin(), boxes.end(), [](QComboBox *box) {
+                    return box->findText("baby") == 0;
+                });
+                QVERIFY(kinds != boxes.end());
+                QCOMPARE((*kinds)->count(), flags ? 12 : 3);
+            }
+        }
     }
 };
 

@@ -246,6 +246,21 @@ private slots:
         QTest::newRow("former townie stages, no University")
             << cat << "Former Townies/NPCs" << (all & ~EPFlags::University) << 4
             << QStringList{"Adult", "Elder"};
+        QTest::newRow("former townie stages, University")
+            << cat << "Former Townies/NPCs" << int(EPFlags::University) << 4
+            << QStringList{"Adult", "Young Adult", "Elder"};
+        QTest::newRow("former townie aspirations, Nightlife")
+            << cat << "Former Townies/NPCs" << int(EPFlags::Nightlife) << 3
+            << QStringList{"Fortune", "Family", "Knowledge", "Popularity", "Romance", "Pleasure"};
+        QTest::newRow("at large townie aspirations, Nightlife")
+            << cat << "At Large Townies/NPCs" << int(EPFlags::Nightlife) << 2
+            << QStringList{"Fortune", "Family", "Knowledge", "Popularity", "Romance", "Pleasure"};
+        QTest::newRow("former townie verbs")
+            << cat << "Former Townies/NPCs" << 0 << 5
+            << QStringList{"moved in with", "got married/joined to"};
+        QTest::newRow("stray species")
+            << cat << "Stray Pets" << int(EPFlags::Pets) << 3
+            << QStringList{"large dog", "small dog", "cat"};
         QTest::newRow("former townie aspirations, no Nightlife")
             << cat << "Former Townies/NPCs" << (all & ~EPFlags::Nightlife) << 3
             << QStringList{"Fortune", "Family", "Knowledge", "Popularity", "Romance"};
