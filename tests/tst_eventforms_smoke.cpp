@@ -6,25 +6,12 @@
 #include "events/UpdateEntry.h"
 #include "events/UpdatePage.h"
 #include "records/Sim.h"
+#include "support/WidgetLookup.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
-
-namespace {
-
-QPushButton *buttonNamed(QWidget *parent, const QString &text)
-{
-    const QList<QPushButton *> buttons = parent->findChildren<QPushButton *>();
-    for (QPushButton *button : buttons) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
-}
-
-} // namespace
 
 class TestEventFormsSmoke : public QObject
 {
@@ -109,7 +96,7 @@ UpdateDialog *TestEventFormsSmoke::openForm(int epFlags, const QString &category
     if (index < 0)
         return nullptr;
     m_page->specificBox()->setCurrentIndex(index);
-    QPushButton *addEvent = buttonNamed(m_page, QStringLiteral("Add Event"));
+    QAbstractButton *addEvent = WidgetLookup::button(m_page, QStringLiteral("Add Event"));
     if (!addEvent)
         return nullptr;
     QTest::mouseClick(addEvent, Qt::LeftButton);
@@ -147,7 +134,7 @@ void TestEventFormsSmoke::everyEventFilesAnUpdate()
 
     UpdateDialog *dialog = openForm(epFlags, category, event);
     QVERIFY2(dialog, "no form");
-    QPushButton *add = buttonNamed(dialog, QStringLiteral("Add"));
+    QAbstractButton *add = WidgetLookup::button(dialog, QStringLiteral("Add"));
     QVERIFY(add);
 
     // The typed fields, not the edit lines inside sim boxes and number fields.
@@ -186,7 +173,7 @@ void TestEventFormsSmoke::freeTimeAspirationChangeIsTheAspirationForm()
     UpdateDialog *dialog = openForm(EPFlags::FreeTime, QStringLiteral("Changes"),
                                     QStringLiteral("Changing primary and secondary aspirations"));
     QVERIFY(dialog);
-    QTest::mouseClick(buttonNamed(dialog, QStringLiteral("Add")), Qt::LeftButton);
+    QTest::mouseClick(WidgetLookup::button(dialog, QStringLiteral("Add")), Qt::LeftButton);
     QCOMPARE(m_page->pendingEntries().size(), 1);
     UpdateEntry *entry = m_page->pendingEntries().first();
     // Adam is first by name among the grown humans.

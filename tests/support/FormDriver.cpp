@@ -3,13 +3,14 @@
 #include "events/UpdateDialog.h"
 #include "events/UpdateEntry.h"
 #include "events/UpdatePage.h"
+#include "support/WidgetLookup.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -44,11 +45,8 @@ FormDriver::~FormDriver()
 
 QWidget *FormDriver::button(QWidget *parent, const QString &text)
 {
-    const auto buttons = parent->findChildren<QPushButton *>();
-    for (QPushButton *b : buttons) {
-        if (b->text() == text)
-            return b;
-    }
+    if (QAbstractButton *found = WidgetLookup::button(parent, text))
+        return found;
     m_error = QStringLiteral("no button \"%1\"").arg(text);
     return nullptr;
 }
