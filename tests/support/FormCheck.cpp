@@ -8,6 +8,7 @@
 #include "support/FormDriver.h"
 #include "support/SimSnapshot.h"
 
+#include <QComboBox>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -234,6 +235,15 @@ void FormCheck::refusesTypedName()
     QCOMPARE(driver.filed(), 0);
     QCOMPARE(driver.pending().size(), 0);
     QCOMPARE(driver.message(), noSimMessage());
+
+    // Choosing from the lists again makes the form usable.
+    for (QWidget *input : driver.inputs()) {
+        auto *box = qobject_cast<QComboBox *>(input);
+        if (box && box->isEditable())
+            box->setCurrentIndex(box->count() - 1);
+    }
+    QVERIFY2(driver.add(), qPrintable(driver.error()));
+    QCOMPARE(driver.pending().size(), 1);
 }
 
 void FormCheck::addChoiceColumns()
