@@ -4,6 +4,7 @@
 #include "records/Codes.h"
 #include "support/FormCheck.h"
 #include "support/FormDriver.h"
+#include "support/SimSnapshot.h"
 
 #include <QComboBox>
 #include <QtTest>
@@ -210,7 +211,8 @@ private slots:
             << QStringList{"Ivy Brook", "Sal Odd", "Tina Odd", "Rita Odd"}
             << QStringList{"Rex Brook", "Dana Brook", "Deb Odd", "Sprig Odd"};
         QTest::newRow("majors") << changes << "Changing majors" << all << 0
-                                << QStringList{"Dean Odd", "Ivy Brook"} << QStringList{"Cody Brook"};
+                                << QStringList{"Dean Odd", "Ivy Brook"}
+                                << QStringList{"Cody Brook"};
         QTest::newRow("bitten by a vampire")
             << super << "Becoming a Vampire" << all << 0
             << QStringList{"Lou Large", "Elsa Odd", "Fern Odd", "Zeke Odd", "Cody Brook"}
@@ -313,6 +315,46 @@ private slots:
         }
         // Sheet order decides between equal names: the living Gus comes first.
         QCOMPARE(filed, (QList<Sim *>{living, dead}));
+    }
+
+    // With every sim in a group household the household choice is empty;
+    // the sentence then names no household, and applying it holds or moves
+    // nobody.
+    void emptyHouseholdList_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<int>("householdInput");
+        QTest::addColumn<QString>("sentence");
+        QTest::newRow("hold") << aging << "Household Holds" << 1
+                              << "Put the  household on hold for 0 days.";
+        QTest::newRow("move") << family << "Moving house" << 1
+                              << "Adam Brook moved to the  household.";
+        QTest::newRow("grave") << family << "Moving graves" << 1
+                               << "Otto Lark's grave was moved to the  household.";
+    }
+
+    void emptyHouseholdList()
+    {
+        QFETCH(QString, category);
+        QFETCH(QString, event);
+        QFETCH(int, householdInput);
+        QFETCH(QString, sentence);
+
+        FormDriver driver(all, 4);
+        for (const QPointer<Sim> &sim : driver.sheet().sims())
+            sim->setHousehold(QStringLiteral("Townies and Dormies"));
+        driver.page().setSimList(driver.sheet().sims());
+        const SimSnapshot before(driver.sheet().sims());
+
+        QVERIFY2(driver.open(category, event), qPrintable(driver.error()));
+        QCOMPARE(driver.choiceItems(householdInput), QStringList());
+        QVERIFY2(driver.add(), qPrintable(driver.error()));
+        QCOMPARE(driver.pending().constFirst()->text(), sentence);
+        QVERIFY2(driver.applyAll(), qPrintable(driver.error()));
+        const QStringList got = driver.sheet().requests()
+                                + before.diff(SimSnapshot(driver.sheet().sims()));
+        QVERIFY2(got.isEmpty(), FormCheck::describe(got, {}).constData());
     }
 };
 

@@ -220,7 +220,8 @@ private slots:
             << cat << "Unnatural Death" << all << 1 << always + packs;
         // Each pack adds its own causes only.
         QTest::newRow("causes, University")
-            << cat << "Unnatural Death" << int(EPFlags::University) << 1 << always + packs.mid(0, 1);
+            << cat << "Unnatural Death" << int(EPFlags::University) << 1
+            << always + packs.mid(0, 1);
         QTest::newRow("causes, Nightlife")
             << cat << "Unnatural Death" << int(EPFlags::Nightlife) << 1 << always + packs.mid(1, 1);
         QTest::newRow("causes, Open for Business")
