@@ -23,6 +23,8 @@ const QString LeadingCommaWarning = QStringLiteral(
 const QString LineBreakWarning = QStringLiteral(
     "Please don't use line breaks in the fields; they will mess up your save files.");
 const QString EmptyFieldWarning = QStringLiteral("Please fill in every field.");
+const QString EmptyChoiceWarning = QStringLiteral(
+    "One of the choices has nothing to choose from, so this update cannot be added.");
 
 // A saved update line is cut at the first double quote followed by a comma,
 // so no sentence may hold one.
@@ -207,6 +209,15 @@ QString UpdateDialog::problemWithForm(const QString &sentence) const
     for (QLineEdit *field : requiredFields) {
         if (field->text().isEmpty())
             return EmptyFieldWarning;
+    }
+    // A fixed choice with no items (a household list on a sheet with no
+    // playable household) would leave a hole in the sentence that no update
+    // can act on.
+    const QList<QWidget *> widgets = pieces();
+    for (QWidget *widget : widgets) {
+        auto *box = qobject_cast<QComboBox *>(widget);
+        if (box && !box->isEditable() && box->currentIndex() < 0)
+            return EmptyChoiceWarning;
     }
     // The pair may also form across a field and the fixed word after it.
     if (breaksSavedLine(sentence))
