@@ -95,6 +95,24 @@ private slots:
         QCOMPARE(dialog.composeText(), QStringLiteral("On day 3 of the rotation, Ana Bo was born after six PM."));
     }
 
+    void numberFieldStartsAtItsMinimum_data()
+    {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("below zero") << -3 << 3;
+        QTest::newRow("above zero") << 1 << 4;
+    }
+    void numberFieldStartsAtItsMinimum()
+    {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        UpdateDialog dialog;
+        QSpinBox *number = dialog.addSpinBox(minimum, maximum);
+        QCOMPARE(number->minimum(), minimum);
+        QCOMPARE(number->maximum(), maximum);
+        QCOMPARE(dialog.composeText(), QString::number(minimum));
+    }
+
     void numbersAreAsciiDigitsInAnyLocale()
     {
         const QLocale saved;

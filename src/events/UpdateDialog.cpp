@@ -107,6 +107,8 @@ QSpinBox *UpdateDialog::addSpinBox(int minimum, int maximum)
 {
     auto *spinBox = new QSpinBox;
     spinBox->setRange(minimum, maximum);
+    // A range below zero would otherwise start at 0, not at its minimum.
+    spinBox->setValue(minimum);
     currentRow()->addWidget(spinBox);
     return spinBox;
 }
