@@ -77,6 +77,18 @@ private slots:
         QCOMPARE(EntryLine::simAt(list, 3), nullptr);
         QCOMPARE(EntryLine::simAt(list, -1), nullptr);
     }
+
+    // An entry's sim is stored by its first position in the sim list.
+    void positionOf()
+    {
+        Sim a, b, outside;
+        const SimList list{&a, nullptr, &b, &a};
+        QCOMPARE(EntryLine::positionOf(list, &a), 0);
+        QCOMPARE(EntryLine::positionOf(list, &b), 2);
+        QCOMPARE(EntryLine::positionOf(list, &outside), -1);
+        QCOMPARE(EntryLine::positionOf(list, nullptr), -1);
+        QCOMPARE(EntryLine::positionOf(SimList(), &a), -1);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestEntryLine)
