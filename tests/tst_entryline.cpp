@@ -37,6 +37,13 @@ private slots:
         QCOMPARE(EntryLine::format("Ana moved.", 4, -1), QString("\"Ana moved.\",4,-1"));
     }
 
+    // A sim name may hold a pasted line break; the sentence stays on one line.
+    void lineBreaksAreWrittenAsBlanks()
+    {
+        const QString line = EntryLine::format("Ana\r\nBo and Cy\nDi\rEd moved.", 1, 2);
+        QCOMPARE(line, QString("\"Ana Bo and Cy Di Ed moved.\",1,2"));
+    }
+
     void badPositionsReadAsNone()
     {
         EntryLine::Fields fields;

@@ -1,6 +1,7 @@
 #include "events/UpdateDialog.h"
 
 #include "events/UpdateEntry.h"
+#include "records/ListFileText.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -26,13 +27,6 @@ const QString EmptyFieldWarning = QStringLiteral("Please fill in every field.");
 const QString EmptyChoiceWarning = QStringLiteral(
     "One of the choices has nothing to choose from, so this update cannot be added.");
 const QString NoSimWarning = QStringLiteral("Please choose a sim from the list in every sim box.");
-
-// A saved update line is cut at the first double quote followed by a comma,
-// so no sentence may hold one.
-bool breaksSavedLine(const QString &text)
-{
-    return text.contains(QLatin1String("\","));
-}
 
 } // namespace
 
@@ -202,7 +196,7 @@ void UpdateDialog::setWarning(const QString &)
     // may still hold the pair.
     bool broken = false;
     for (QLineEdit *field : std::as_const(textFields))
-        broken = broken || breaksSavedLine(field->text());
+        broken = broken || ListFileText::hasQuoteComma(field->text());
     warningLabel->setText(broken ? QuoteCommaWarning : QString());
     addButton->setEnabled(!broken);
 }
@@ -223,11 +217,11 @@ QString UpdateDialog::problemWithForm(const QString &sentence) const
             return EmptyChoiceWarning;
     }
     // The pair may also form across a field and the fixed word after it.
-    if (breaksSavedLine(sentence))
+    if (ListFileText::hasQuoteComma(sentence))
         return QuoteCommaWarning;
     if (sentence.startsWith(QLatin1Char(',')))
         return LeadingCommaWarning;
-    if (sentence.contains(QLatin1Char('\n')) || sentence.contains(QLatin1Char('\r')))
+    if (ListFileText::hasLineBreak(sentence))
         return LineBreakWarning;
     return QString();
 }

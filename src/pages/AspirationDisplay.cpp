@@ -1,6 +1,7 @@
 #include "pages/AspirationDisplay.h"
 
 #include "records/Codes.h"
+#include "records/ListFileText.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -247,7 +248,7 @@ void AspirationDisplay::changeToViewPage()
                                     "Please remove the comma and save again."));
             return;
         }
-        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        if (ListFileText::hasLineBreak(text)) {
             QMessageBox::warning(this, QString(),
                                  tr("A lifetime want cannot hold a line break. "
                                     "Please remove the line break and save again."));

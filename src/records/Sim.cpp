@@ -1,5 +1,7 @@
 #include "records/Sim.h"
 
+#include "records/ListFileText.h"
+
 #include <limits>
 
 namespace {
@@ -93,17 +95,6 @@ QString notesToLine(QString notes)
     notes.replace(QLatin1String("\r\n"), QLatin1String(";;"));
     notes.replace(QLatin1Char('\n'), QLatin1String(";;"));
     return notes;
-}
-
-// Every field but the notes is single-line text. A line break pasted into
-// one would end the sim's line in the list file and shift every later sim
-// on reopening, so it is written as a blank.
-QString singleLine(QString text)
-{
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
 }
 
 QString notesFromLine(QString text)
@@ -812,25 +803,25 @@ void Sim::copyFrom(QPointer<Sim> other, SimList sims)
 QString Sim::toString() const
 {
     const QLatin1Char comma(',');
-    QString line = QLatin1Char('"') + singleLine(m_name) + QLatin1String("\",")
+    QString line = QLatin1Char('"') + ListFileText::singleLine(m_name) + QLatin1String("\",")
         + QString::number(m_nid) + comma + QString::number(m_age) + comma + QString::number(m_gender);
     for (int i = 0; i < m_aspirations.size(); ++i) {
         line += QLatin1String(",(") + QString::number(m_aspirations.at(i)) + comma
             + QString::number(secondaryAspiration(i));
         const int wants = inRange(i, m_lifetimeWants.size()) ? int(m_lifetimeWants.at(i).size()) : 0;
         for (int j = 0; j < wants; ++j) {
-            line += QLatin1String(",(\"") + singleLine(m_lifetimeWants.at(i).at(j))
+            line += QLatin1String(",(\"") + ListFileText::singleLine(m_lifetimeWants.at(i).at(j))
                 + QLatin1String("\",") + QString::number(lifetimeWantSteps(i, j)) + comma
                 + QString::number(lifetimeWantStepsDone(i, j)) + QLatin1Char(')');
         }
         line += QLatin1Char(')');
     }
-    line += QLatin1String(",\"") + singleLine(m_household) + QLatin1String("\",")
-        + QString::number(m_inCollege ? 1 : 0) + QLatin1String(",\"") + singleLine(m_major)
+    line += QLatin1String(",\"") + ListFileText::singleLine(m_household) + QLatin1String("\",")
+        + QString::number(m_inCollege ? 1 : 0) + QLatin1String(",\"") + ListFileText::singleLine(m_major)
         + QLatin1String("\",") + QString::number(m_semester) + comma
         + QString::number(m_alive ? 1 : 0) + comma + QString::number(m_ghostColor) + comma
         + QString::number(m_hold) + comma + QString::number(flagsWord()) + comma
-        + QString::number(m_witchAlignment) + comma + singleLine(m_imageFile) + comma
+        + QString::number(m_witchAlignment) + comma + ListFileText::singleLine(m_imageFile) + comma
         + notesToLine(m_notes);
     return line;
 }
