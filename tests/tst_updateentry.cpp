@@ -905,6 +905,9 @@ private slots:
                                          << false << 3;
         QTest::newRow("Mean") << QStringList{"Ann changed alignment to Mean."} << false << -1;
         QTest::newRow("Nice") << QStringList{"Ann changed alignment to Nice."} << false << 1;
+        QTest::newRow("Good then Neutral")
+            << QStringList{"Ann changed alignment to Good.", "Ann changed alignment to Neutral."}
+            << false << 0;
         QTest::newRow("unknown alignment")
             << QStringList{"Ann changed alignment to Good.", "Ann changed alignment to good."}
             << false << 2;
