@@ -132,7 +132,8 @@ private slots:
                            "back Bigfoot %1 six PM.")
                        .arg(time)
                 << "Lou Large" << "-" << QList<int>{15}
-                << QStringList{QString("newSim(Bigfoot, 1, 30, 0, %1, At Large, 64, -, -)").arg(hold)};
+                << QStringList{
+                       QString("newSim(Bigfoot, 1, 30, 0, %1, At Large, 64, -, -)").arg(hold)};
         }
         for (const QString gender : {"male", "female"}) {
             QTest::addRow("servo %s", qPrintable(gender))
@@ -184,6 +185,24 @@ private slots:
                                     << QStringList{"Gus Brook", "female", "Robo"} << 2;
     }
     void refusesEmptyText() { FormCheck::refusesEmptyText(); }
+
+    // The day runs from 1 to the rotation length.
+    void days_data()
+    {
+        FormCheck::addDayColumns();
+        const QStringList events{"Adopted New Children and Pets", "Readopted Children and Pets",
+                                 "Bigfoot"};
+        for (const QString &event : events) {
+            for (const int rotation : {1, 7}) {
+                QTest::addRow("%s %d", qPrintable(event), rotation)
+                    << cat << event << all << rotation;
+            }
+        }
+    }
+    void days() { FormCheck::offersDays(); }
+
+    void refusesQuoteComma_data() { refusesEmptyText_data(); }
+    void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
 };
 
 QTEST_MAIN(TestFormsAdoptions)

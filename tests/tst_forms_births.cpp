@@ -84,11 +84,11 @@ private slots:
                                "named Kit %2 six PM.")
                            .arg(gender, time)
                     << "Hal Lark" << "Wanda Lark" << QList<int>{6}
-                    << QStringList{QString("newSim(Kit, %1, 0, 0, %2, Lark, 0, Hal Lark, Wanda Lark)")
-                                       .arg(gcode(gender))
-                                       .arg(hold),
-                                   "Hal Lark.children: [] -> [Kit]",
-                                   "Wanda Lark.children: [] -> [Kit]"};
+                    << QStringList{
+                           QString("newSim(Kit, %1, 0, 0, %2, Lark, 0, Hal Lark, Wanda Lark)")
+                               .arg(gcode(gender))
+                               .arg(hold),
+                           "Hal Lark.children: [] -> [Kit]", "Wanda Lark.children: [] -> [Kit]"};
                 for (const QString age : {"adult", "elder"}) {
                     QTest::addRow("townie %s %s %s", qPrintable(gender), qPrintable(age),
                                   qPrintable(time))
@@ -98,11 +98,12 @@ private slots:
                                    "by an %2 townie named Tom Old %3 six PM.")
                                .arg(gender, age, time)
                         << "Beth Brook" << "-" << QList<int>{7}
-                        << QStringList{QString("newTowniePair(Tom Old, %1, Kit, %2, %3, 0, Beth Brook)")
-                                           .arg(age == "adult" ? 30 : 59)
-                                           .arg(gcode(gender))
-                                           .arg(hold),
-                                       "Beth Brook.children: [] -> [Kit]"};
+                        << QStringList{
+                               QString("newTowniePair(Tom Old, %1, Kit, %2, %3, 0, Beth Brook)")
+                                   .arg(age == "adult" ? 30 : 59)
+                                   .arg(gcode(gender))
+                                   .arg(hold),
+                               "Beth Brook.children: [] -> [Kit]"};
                 }
                 QTest::addRow("alien %s %s", qPrintable(gender), qPrintable(time))
                     << cat << "Alien Babies" << all
@@ -157,6 +158,21 @@ private slots:
                                            .arg(flags),
                                        "Rex Brook.children: [] -> [Kit]",
                                        "Mia Brook.children: [] -> [Kit]"};
+                    // A small dog's young are small dogs, whatever the word.
+                    QTest::addRow("small pet %s %s %s", qPrintable(gender), qPrintable(young),
+                                  qPrintable(time))
+                        << cat << "Pet Babies" << all
+                        << QStringList{"2", "Buster Lark", "Sky Lark", gender, young, "Kit", time}
+                        << QString("On day 2 of the rotation, Buster Lark and Sky Lark had a %1 "
+                                   "%2 named Kit %3 eleven AM.")
+                               .arg(gender, young, time)
+                        << "Buster Lark" << "Sky Lark" << QList<int>{8}
+                        << QStringList{QString("newSim(Kit, %1, 0, 0, %2, Lark, 128, Buster Lark, "
+                                               "Sky Lark)")
+                                           .arg(gcode(gender))
+                                           .arg(hold),
+                                       "Sky Lark.children: [] -> [Kit]",
+                                       "Buster Lark.children: [] -> [Kit]"};
                     for (const QString mother : {"Sky Lark", "Mia Brook"}) {
                         const bool smallDog = mother == "Sky Lark";
                         const int kind = smallDog ? 128 : flags;
@@ -169,18 +185,20 @@ private slots:
                                           qPrintable(gender), qPrintable(young), qPrintable(age),
                                           qPrintable(time))
                                 << cat << "Pet Babies by Strays" << all
-                                << QStringList{"2", mother, gender, young, "Kit", age, "Scamp", time}
+                                << QStringList{"2", mother, gender, young,
+                                               "Kit", age, "Scamp", time}
                                 << QString("On day 2 of the rotation, %1 had a %2 %3 named Kit by "
                                            "an %4 stray named Scamp %5 eleven AM.")
                                        .arg(mother, gender, young, age, time)
                                 << mother << "-" << QList<int>{9}
-                                << QStringList{QString("newTowniePair(Scamp, %1, Kit, %2, %3, %4, %5)")
-                                                   .arg(strayAge)
-                                                   .arg(gcode(gender))
-                                                   .arg(hold)
-                                                   .arg(kind)
-                                                   .arg(mother),
-                                               mother + ".children: [] -> [Kit]"};
+                                << QStringList{
+                                       QString("newTowniePair(Scamp, %1, Kit, %2, %3, %4, %5)")
+                                           .arg(strayAge)
+                                           .arg(gcode(gender))
+                                           .arg(hold)
+                                           .arg(kind)
+                                           .arg(mother),
+                                       mother + ".children: [] -> [Kit]"};
                         }
                     }
                 }
@@ -204,7 +222,7 @@ private slots:
                                         << QStringList{"Beth Brook", "Iris Lark", "Petra Lark",
                                                        "Wanda Lark"};
         QTest::newRow("pet fathers") << cat << "Pet Babies" << all << 1
-                                     << QStringList{"Rex Brook"};
+                                     << QStringList{"Buster Lark", "Rex Brook"};
         QTest::newRow("pet mothers") << cat << "Pet Babies" << all << 2
                                      << QStringList{"Mia Brook", "Sky Lark"};
         QTest::newRow("stray mothers") << cat << "Pet Babies by Strays" << all << 1
@@ -244,6 +262,24 @@ private slots:
             << QStringList{"3", "Petra Lark", "female", "Sprout", "after"} << 3;
     }
     void refusesEmptyText() { FormCheck::refusesEmptyText(); }
+
+    // The day runs from 1 to the rotation length.
+    void days_data()
+    {
+        FormCheck::addDayColumns();
+        const QStringList events{"Ordinary Babies",      "Babies by Townies", "Pet Babies",
+                                 "Pet Babies by Strays", "Alien Babies",      "Plant Babies"};
+        for (const QString &event : events) {
+            for (const int rotation : {1, 7}) {
+                QTest::addRow("%s %d", qPrintable(event), rotation)
+                    << cat << event << all << rotation;
+            }
+        }
+    }
+    void days() { FormCheck::offersDays(); }
+
+    void refusesQuoteComma_data() { refusesEmptyText_data(); }
+    void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
 };
 
 QTEST_MAIN(TestFormsBirths)

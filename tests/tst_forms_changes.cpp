@@ -85,6 +85,15 @@ private slots:
         QTest::newRow("Custom Event, no text")
             << other << "Custom Event" << all << QStringList{"Otto Lark", ""} << "Otto Lark "
             << "Otto Lark" << "-" << QList<int>{} << QStringList{};
+        // Commas and a closing quote survive the updates section.
+        QTest::newRow("Custom Event, commas")
+            << other << "Custom Event" << all
+            << QStringList{"Adam Brook", "won, lost, and won again."}
+            << "Adam Brook won, lost, and won again." << "Adam Brook" << "-" << QList<int>{}
+            << QStringList{};
+        QTest::newRow("Custom Event, closing quote")
+            << other << "Custom Event" << all << QStringList{"Tabby", "said \"meow\""}
+            << "Tabby said \"meow\"" << "Tabby" << "-" << QList<int>{} << QStringList{};
         // A custom text that completes a known sentence is applied as one.
         QTest::newRow("Custom Event, known sentence")
             << other << "Custom Event" << all
@@ -116,9 +125,10 @@ private slots:
                     << QString("Lou Large changed his or her aspiration to %1.")
                            .arg(random ? "{asp}" : asp)
                     << "Lou Large" << "-" << QList<int>{41}
-                    << QStringList{QString("Lou Large.aspirations: 0/0 -> 0/0;%1/0")
-                                       .arg(random ? "{aspcode}"
-                                                   : QString::number(FormCheck::aspirationCode(asp)))};
+                    << QStringList{
+                           QString("Lou Large.aspirations: 0/0 -> 0/0;%1/0")
+                               .arg(random ? "{aspcode}"
+                                           : QString::number(FormCheck::aspirationCode(asp)))};
             }
         }
         const QList<QPair<QString, int>> powers{{"Light", 1}, {"Neutrality", 0}, {"Darkness", -1}};
@@ -139,7 +149,8 @@ private slots:
             if (value != Alignment::Nice)
                 effects << QString("Wanda Lark.alignment: 1 -> %1").arg(value);
             QTest::addRow("alignment %s", qPrintable(alignments.at(a)))
-                << super << "Changing alignment" << all << QStringList{"Wanda Lark", alignments.at(a)}
+                << super << "Changing alignment" << all
+                << QStringList{"Wanda Lark", alignments.at(a)}
                 << QString("Wanda Lark changed alignment to %1.").arg(alignments.at(a))
                 << "Wanda Lark" << "-" << QList<int>{47} << effects;
         }
@@ -216,6 +227,14 @@ private slots:
                                    << QStringList{"Ivy Brook", "History"} << 1;
     }
     void refusesEmptyText() { FormCheck::refusesEmptyText(); }
+
+    void refusesQuoteComma_data()
+    {
+        refusesEmptyText_data();
+        QTest::newRow("custom text") << other << "Custom Event" << all
+                                     << QStringList{"Adam Brook", "won."} << 1;
+    }
+    void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
 };
 
 QTEST_MAIN(TestFormsChanges)

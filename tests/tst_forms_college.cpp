@@ -1,5 +1,9 @@
+#include "events/UpdateDialog.h"
+#include "events/UpdatePage.h"
 #include "records/Codes.h"
 #include "support/FormCheck.h"
+#include "support/FormDriver.h"
+#include "support/SimSnapshot.h"
 
 #include <QtTest>
 
@@ -83,7 +87,8 @@ private slots:
                 if (how.startsWith("graduated"))
                     effects << "Ivy Brook.major: Biology -> Law";
                 QTest::addRow("leaving %s %s", qPrintable(manner), qPrintable(how))
-                    << cat << "Leaving college" << all << QStringList{"Ivy Brook", manner, how, "Law"}
+                    << cat << "Leaving college" << all
+                    << QStringList{"Ivy Brook", manner, how, "Law"}
                     << QString("Ivy Brook grew up %1 and %2 college. (Major: Law)").arg(manner, how)
                     << "Ivy Brook" << "-" << QList<int>{28} << effects;
             }
@@ -134,7 +139,8 @@ private slots:
     {
         FormCheck::addRoundTripColumns();
         QTest::newRow("successfully")
-            << cat << "Resurrection" << all << QStringList{"Otto Lark", "successfully", "Rory Runaway"}
+            << cat << "Resurrection" << all
+            << QStringList{"Otto Lark", "successfully", "Rory Runaway"}
             << "Otto Lark was brought back to life successfully by Rory Runaway." << "Otto Lark"
             << "Rory Runaway" << QList<int>{31} << QStringList{"Otto Lark.alive: no -> yes"};
         QTest::newRow("elixer lost")
@@ -148,6 +154,36 @@ private slots:
             << QStringList{"Mia Brook.age: 10 -> 7", "Mia Brook.aspirations: 0/0 -> 8/0"};
     }
     void lifeChoices() { FormCheck::roundTrip(); }
+
+    // With no dead sim the first box of "Resurrection" is empty: the reviver
+    // must not be taken for the dead sim, or a living sim brought back "as a
+    // zombie" would turn into one.
+    void resurrectionWithoutTheDead()
+    {
+        FormDriver driver(all, 4);
+        driver.sheet().sim("Otto Lark")->setAlive(true);
+        driver.page().setSimList(driver.sheet().sims());
+        const SimSnapshot before(driver.sheet().sims());
+        QVERIFY2(driver.open(cat, "Resurrection"), qPrintable(driver.error()));
+        QCOMPARE(driver.choiceItems(0), QStringList());
+        QVERIFY2(driver.fill({"=Otto Lark", "as a zombie", "Adam Brook"}),
+                 qPrintable(driver.error()));
+        if (driver.add())
+            QVERIFY2(driver.applyAll(), qPrintable(driver.error()));
+        else
+            QVERIFY2(!driver.message().isEmpty(), "the form does not say why it refuses");
+        const QStringList changed = before.diff(SimSnapshot(driver.sheet().sims()));
+        QVERIFY2(changed.isEmpty(), FormCheck::describe(changed, {}).constData());
+    }
+
+    void typedNames_data()
+    {
+        FormCheck::addTypedNameColumns();
+        QTest::newRow("dead") << cat << "Resurrection" << all
+                              << QStringList{"=Otto Larkin", "as a zombie", "Adam Brook"};
+        QTest::newRow("elder") << cat << "Natural Death" << all << QStringList{"=Gus"};
+    }
+    void typedNames() { FormCheck::typedNameChangesNothing(); }
 
     void choices_data()
     {
@@ -174,7 +210,8 @@ private slots:
             << cat << "Unnatural Death" << (EPFlags::Pets | EPFlags::BonVoyage | EPFlags::FreeTime
                                             | EPFlags::ApartmentLife)
             << 1 << always;
-        QTest::newRow("causes, all packs") << cat << "Unnatural Death" << all << 1 << always + packs;
+        QTest::newRow("causes, all packs")
+            << cat << "Unnatural Death" << all << 1 << always + packs;
         QTest::newRow("leaving") << cat << "Leaving college" << all << 2
                                  << QStringList{"graduated Summa cum Laude from",
                                                 "graduated Magna cum Laude from",
@@ -187,10 +224,10 @@ private slots:
         QTest::newRow("old age") << cat << "Natural Death" << all << 0 << QStringList{"Gus Brook"};
         QTest::newRow("unnatural")
             << cat << "Unnatural Death" << all << 0
-            << QStringList{"Adam Brook", "Beth Brook", "Cody Brook", "Dana Brook", "Gus Brook",
-                           "Hal Lark",   "Iris Lark",  "Ivy Brook",  "Lou Large",  "Mia Brook",
-                           "Petra Lark", "Rex Brook",  "Sky Lark",   "Tess Lark",  "Vince Lark",
-                           "Wanda Lark", "Wolf Lark"};
+            << QStringList{"Adam Brook", "Beth Brook", "Buster Lark", "Cody Brook", "Dana Brook",
+                           "Gus Brook",  "Hal Lark",   "Iris Lark",   "Ivy Brook",  "Lou Large",
+                           "Mia Brook",  "Petra Lark", "Rex Brook",   "Sky Lark",   "Tess Lark",
+                           "Vince Lark", "Wanda Lark", "Wolf Lark"};
         QTest::newRow("the dead") << cat << "Resurrection" << all << 0 << QStringList{"Otto Lark"};
         QTest::newRow("revivers")
             << cat << "Resurrection" << all << 2
@@ -203,7 +240,8 @@ private slots:
                            "Hal Lark",   "Iris Lark",  "Lou Large",  "Petra Lark",
                            "Tess Lark",  "Vince Lark", "Wanda Lark", "Wolf Lark"};
         QTest::newRow("kibble") << cat << "Kibble of Life" << all << 0
-                                << QStringList{"Mia Brook", "Rex Brook", "Sky Lark"};
+                                << QStringList{"Buster Lark", "Mia Brook", "Rex Brook",
+                                               "Sky Lark"};
         QTest::newRow("cowplant")
             << cat << "Drinking Cowplant milk" << all << 0
             << QStringList{"Adam Brook", "Beth Brook", "Cody Brook", "Dana Brook", "Gus Brook",
@@ -222,6 +260,9 @@ private slots:
             << QStringList{"Ivy Brook", "well", "dropped out of", "Art"} << 3;
     }
     void refusesEmptyText() { FormCheck::refusesEmptyText(); }
+
+    void refusesQuoteComma_data() { refusesEmptyText_data(); }
+    void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
 };
 
 QTEST_MAIN(TestFormsCollege)

@@ -88,7 +88,8 @@ private slots:
                 << cat << "Individual Holds" << all
                 << QStringList{"", "Rex Brook", QString::number(n)}
                 << QString("Put Rex Brook on hold for %1 days.").arg(n) << "Rex Brook" << "-"
-                << QList<int>{16} << holds(n, [](Sim *s) { return s->objectName() == "Rex Brook"; });
+                << QList<int>{16}
+                << holds(n, [](Sim *s) { return s->objectName() == "Rex Brook"; });
             QTest::addRow("all but one %d", n)
                 << cat << "Individual Holds" << all
                 << QStringList{" all sims and pets except", "Rex Brook", QString::number(n)}
@@ -151,6 +152,17 @@ private slots:
     }
     void growingUpChoices() { FormCheck::roundTrip(); }
 
+    void typedNames_data()
+    {
+        FormCheck::addTypedNameColumns();
+        QTest::newRow("pet") << cat << "Given or sold Pets" << all
+                             << QStringList{"=Rexy", "Hal Lark"};
+        QTest::newRow("teen") << cat << "Returned Teens" << all
+                              << QStringList{"=Rory", "Adam Brook"};
+        QTest::newRow("held") << cat << "Individual Holds" << all << QStringList{"", "=Cody", "3"};
+    }
+    void typedNames() { FormCheck::typedNameChangesNothing(); }
+
     void choices_data()
     {
         FormCheck::addChoiceColumns();
@@ -172,15 +184,16 @@ private slots:
                            "Romance", "Pleasure", "Grilled Cheese", "Random"};
         QTest::newRow("growing sims")
             << cat << "Growing up" << all << 0
-            << QStringList{"Adam Brook", "Beth Brook", "Cody Brook",   "Dana Brook", "Eli Brook",
-                           "Fay Brook",  "Hal Lark",   "Iris Lark",    "Lou Large",  "Mia Brook",
-                           "Nibbles",    "Petra Lark", "Pip",          "Quinn",      "Rex Brook",
-                           "Rory Runaway", "Sky Lark", "Tabby",        "Tess Lark",  "Tom Townie",
-                           "Wanda Lark", "Wolf Lark"};
+            << QStringList{"Adam Brook", "Beth Brook",   "Buster Lark", "Cody Brook", "Dana Brook",
+                           "Eli Brook",  "Fay Brook",    "Hal Lark",    "Iris Lark",  "Lou Large",
+                           "Mia Brook",  "Nibbles",      "Petra Lark",  "Pip",        "Quinn",
+                           "Rex Brook",  "Rory Runaway", "Sky Lark",    "Tabby",      "Tess Lark",
+                           "Tom Townie", "Wanda Lark",   "Wolf Lark"};
         QTest::newRow("social worker") << cat << "Social Worker" << all << 0
                                        << QStringList{"Dana Brook", "Eli Brook", "Fay Brook"};
         QTest::newRow("played pets") << cat << "Removed Pets" << all << 0
-                                     << QStringList{"Mia Brook", "Rex Brook", "Sky Lark"};
+                                     << QStringList{"Buster Lark", "Mia Brook", "Rex Brook",
+                                                    "Sky Lark"};
         QTest::newRow("runaway teens") << cat << "Runaway Teens" << all << 0
                                        << QStringList{"Cody Brook", "Tess Lark"};
         QTest::newRow("returning teens") << cat << "Returned Teens" << all << 0

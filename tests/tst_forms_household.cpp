@@ -41,13 +41,23 @@ private slots:
             << QStringList{"Iris Lark", "Hal Lark", "Iris Hal"}
             << "Iris Lark got married/joined to Hal Lark and changed his or her name to Iris Hal."
             << "Iris Lark" << "Hal Lark" << QList<int>{38, 40}
-            << QStringList{"Hal Lark.spouse: - -> Iris Hal", "Iris Lark.name: Iris Lark -> Iris Hal",
+            << QStringList{"Hal Lark.spouse: - -> Iris Hal",
+                           "Iris Lark.name: Iris Lark -> Iris Hal",
                            "Iris Lark.spouse: - -> Hal Lark"};
+        // Nothing stops the same sim standing in both boxes; it is not made
+        // its own spouse.
+        QTest::newRow("Getting married/joined, one sim twice")
+            << cat << "Getting married/joined" << all
+            << QStringList{"Hal Lark", "Hal Lark", "Hal Stone"}
+            << "Hal Lark got married/joined to Hal Lark and changed his or her name to Hal Stone."
+            << "Hal Lark" << "Hal Lark" << QList<int>{38, 40}
+            << QStringList{"Hal Lark.name: Hal Lark -> Hal Stone"};
         QTest::newRow("Breaking up")
             << cat << "Breaking up" << all << QStringList{"Adam Brook", "Beth Brook"}
             << "Adam Brook broke up with Beth Brook." << "Adam Brook" << "Beth Brook"
             << QList<int>{39}
-            << QStringList{"Adam Brook.spouse: Beth Brook -> -", "Beth Brook.spouse: Adam Brook -> -"};
+            << QStringList{"Adam Brook.spouse: Beth Brook -> -",
+                           "Beth Brook.spouse: Adam Brook -> -"};
     }
     void roundTrip() { FormCheck::roundTrip(); }
 
@@ -99,6 +109,17 @@ private slots:
     }
     void choices() { FormCheck::offersChoices(); }
 
+    void typedNames_data()
+    {
+        FormCheck::addTypedNameColumns();
+        QTest::newRow("bride") << cat << "Getting married/joined" << all
+                               << QStringList{"=Iris Larkin", "Hal Lark", "Iris Hal"};
+        QTest::newRow("broken up") << cat << "Breaking up" << all
+                                   << QStringList{"=Adam", "Beth Brook"};
+        QTest::newRow("mover") << cat << "Moving house" << all << QStringList{"=Adam", "Lark"};
+    }
+    void typedNames() { FormCheck::typedNameChangesNothing(); }
+
     void refusesEmptyText_data()
     {
         FormCheck::addRefusalColumns();
@@ -108,6 +129,9 @@ private slots:
                                       << QStringList{"Iris Lark", "Hal Lark", "Iris Hal"} << 2;
     }
     void refusesEmptyText() { FormCheck::refusesEmptyText(); }
+
+    void refusesQuoteComma_data() { refusesEmptyText_data(); }
+    void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
 };
 
 QTEST_MAIN(TestFormsHousehold)

@@ -23,6 +23,22 @@ private slots:
                "neighborhood after six PM (eleven AM for pets) as an Adult (Fortune aspiration)."
             << "-" << "-" << QList<int>{1}
             << QStringList{"newSim(Nora Stone, 2, 30, 1, 3, Stone, 0, -, -)"};
+        // The first and last days of the rotation: before six on day 1 the
+        // sim missed no day, after six on the last day it missed them all.
+        QTest::newRow("From CAS, day 1")
+            << cat << "From CAS" << all
+            << QStringList{"1", "Nora Stone", "male", "Stone", "before", "a Child", "Grow Up"}
+            << "On day 1 of the rotation, Nora Stone (male), of the Stone household, joined the "
+               "neighborhood before six PM (eleven AM for pets) as a Child (Grow Up aspiration)."
+            << "-" << "-" << QList<int>{1}
+            << QStringList{"newSim(Nora Stone, 1, 7, 8, 0, Stone, 0, -, -)"};
+        QTest::newRow("From CAS, last day")
+            << cat << "From CAS" << all
+            << QStringList{"4", "Nora Stone", "female", "Brook", "after", "an elder cat", "No"}
+            << "On day 4 of the rotation, Nora Stone (female), of the Brook household, joined the "
+               "neighborhood after six PM (eleven AM for pets) as an elder cat (No aspiration)."
+            << "-" << "-" << QList<int>{1}
+            << QStringList{"newSim(Nora Stone, 2, 31, 0, 4, Brook, 512, -, -)"};
         QTest::newRow("Former Townies/NPCs")
             << cat << "Former Townies/NPCs" << all
             << QStringList{"3", "Nora Stone", "female", "Romance", "Elder",
@@ -199,7 +215,8 @@ private slots:
             QTest::addRow("at large stray %s", qPrintable(time))
                 << cat << "At Large Stray Pets" << all
                 << QStringList{"2", "Gus Brook", "Tabby", time}
-                << QString("On day 2 of the rotation, Gus Brook adopted Tabby %1 eleven AM.").arg(time)
+                << QString("On day 2 of the rotation, Gus Brook adopted Tabby %1 eleven AM.")
+                       .arg(time)
                 << "Gus Brook" << "Tabby" << QList<int>{5}
                 << QStringList{"Tabby.household: Townies and Dormies -> Brook",
                                QString("Tabby.hold: 0 -> %1").arg(FormCheck::dayHold(2, time))};
@@ -269,6 +286,24 @@ private slots:
             << QStringList{"3", "Adam Brook", "male", "cat", "Biscuit", "before"} << 4;
     }
     void refusesEmptyText() { FormCheck::refusesEmptyText(); }
+
+    // The day runs from 1 to the rotation length.
+    void days_data()
+    {
+        FormCheck::addDayColumns();
+        const QStringList events{"From CAS", "Former Townies/NPCs", "At Large Townies/NPCs",
+                                 "Stray Pets", "At Large Stray Pets"};
+        for (const QString &event : events) {
+            for (const int rotation : {1, 7}) {
+                QTest::addRow("%s %d", qPrintable(event), rotation)
+                    << cat << event << all << rotation;
+            }
+        }
+    }
+    void days() { FormCheck::offersDays(); }
+
+    void refusesQuoteComma_data() { refusesEmptyText_data(); }
+    void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
 };
 
 QTEST_MAIN(TestFormsJoining)

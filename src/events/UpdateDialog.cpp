@@ -23,6 +23,7 @@ const QString LeadingCommaWarning = QStringLiteral(
 const QString LineBreakWarning = QStringLiteral(
     "Please don't use line breaks in the fields; they will mess up your save files.");
 const QString EmptyFieldWarning = QStringLiteral("Please fill in every field.");
+const QString NoSimWarning = QStringLiteral("Please choose a sim from the list in every sim box.");
 
 // A saved update line is cut at the first double quote followed by a comma,
 // so no sentence may hold one.
@@ -239,13 +240,18 @@ void UpdateDialog::makeUpdate()
         return;
     }
 
-    // The first box that yields a sim gives the first sim; the last box
-    // after it gives the second.
+    // The first box gives the first sim and the last other box the second.
+    // A box without a sim refuses the update: passing its part on to the
+    // next box would make the sentence act on the wrong sim.
     Sim *first = nullptr;
     Sim *second = nullptr;
-    for (const SimBox &simBox : std::as_const(simBoxes)) {
-        Sim *sim = chosenSim(simBox);
-        if (!first)
+    for (int i = 0; i < simBoxes.size(); ++i) {
+        Sim *sim = chosenSim(simBoxes.at(i));
+        if (!sim) {
+            warningLabel->setText(NoSimWarning);
+            return;
+        }
+        if (i == 0)
             first = sim;
         else
             second = sim;

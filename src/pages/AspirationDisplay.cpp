@@ -238,12 +238,19 @@ void AspirationDisplay::changeToEditPage()
 
 void AspirationDisplay::changeToViewPage()
 {
-    // Wants are stored between commas in the list file.
+    // Wants are stored between commas on the sim's one line of the list file.
     for (const QLineEdit *edit : std::as_const(ltwEdits)) {
-        if (edit->text().contains(QLatin1Char(','))) {
+        const QString text = edit->text();
+        if (text.contains(QLatin1Char(','))) {
             QMessageBox::warning(this, QString(),
                                  tr("A lifetime want cannot hold a comma. "
                                     "Please remove the comma and save again."));
+            return;
+        }
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+            QMessageBox::warning(this, QString(),
+                                 tr("A lifetime want cannot hold a line break. "
+                                    "Please remove the line break and save again."));
             return;
         }
     }

@@ -33,6 +33,9 @@ QString EditHouseholdDialog::nameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
         return tr("Please enter a name for the household.");
+    // A pasted line break would split the sim's line in the list file.
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
+        return tr("A household name cannot hold a line break.");
     // Quoted fields of the list file end at a double quote followed by a
     // comma, and a leading comma would be read as an empty field.
     if (name.contains(QLatin1String("\",")) || name.startsWith(QLatin1Char(',')))

@@ -40,6 +40,7 @@ FixtureSheet::FixtureSheet()
     Sim *wanda = add("Wanda Lark", 36, F, Aspiration::Knowledge, Witch, Lark);
     wanda->setWitchAlignment(Alignment::Nice);
     add("Sky Lark", 8, F, Aspiration::None, SmallDog, Lark);
+    add("Buster Lark", 12, M, Aspiration::None, SmallDog, Lark);
     Sim *otto = add("Otto Lark", 70, M, Aspiration::Family, None, Lark);
     otto->setAlive(false);
     otto->setGhostColor(GhostColor::White);

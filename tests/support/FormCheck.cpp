@@ -120,7 +120,25 @@ void FormCheck::roundTrip()
     QCOMPARE(driver.sheet().achievements(), log);
     const QStringList got = driver.sheet().requests()
                             + before.diff(SimSnapshot(driver.sheet().sims()));
-    QCOMPARE(got, effects);
+    QVERIFY2(got == effects, describe(got, effects).constData());
+
+    // The saved line, opened on another copy of the sheet, does the same.
+    FormDriver reopened(flags, RotationTime);
+    const SimSnapshot untouched(reopened.sheet().sims());
+    for (const QString &line : saved.split("\r\n", Qt::SkipEmptyParts))
+        reopened.page().loadEvent(line);
+    QVERIFY2(reopened.applyAll(), qPrintable(reopened.error()));
+    QCOMPARE(reopened.sheet().achievements(), log);
+    const QStringList again = reopened.sheet().requests()
+                              + untouched.diff(SimSnapshot(reopened.sheet().sims()));
+    QVERIFY2(again == effects, describe(again, effects).constData());
+}
+
+QByteArray FormCheck::describe(const QStringList &actual, const QStringList &expected)
+{
+    return ("\n   got:      [" + actual.join(" ; ") + "]\n   expected: ["
+            + expected.join(" ; ") + "]")
+        .toUtf8();
 }
 
 void FormCheck::addRefusalColumns()
@@ -134,6 +152,18 @@ void FormCheck::addRefusalColumns()
 
 void FormCheck::refusesEmptyText()
 {
+    refuses(QString(), QString());
+}
+
+void FormCheck::refusesQuoteComma()
+{
+    refuses(QStringLiteral("Bo\",b"),
+            QStringLiteral("Please don't use a double-quote followed by a comma in the fields; it "
+                           "will mess up your save files."));
+}
+
+void FormCheck::refuses(const QString &text, const QString &message)
+{
     QFETCH(QString, category);
     QFETCH(QString, event);
     QFETCH(int, flags);
@@ -143,16 +173,66 @@ void FormCheck::refusesEmptyText()
     FormDriver driver(flags, RotationTime);
     QVERIFY2(driver.open(category, event), qPrintable(driver.error()));
     const QString typed = inputs.at(blank);
-    inputs[blank] = QString();
+    inputs[blank] = text;
     QVERIFY2(driver.fill(inputs), qPrintable(driver.error()));
-    QVERIFY2(!driver.add(), "\"Add\" filed an update whose typed text is empty");
+    QVERIFY2(!driver.add(), qPrintable("\"Add\" filed an update with \"" + text + "\" typed"));
     QCOMPARE(driver.filed(), 0);
     QCOMPARE(driver.pending().size(), 0);
     QVERIFY2(!driver.message().isEmpty(), "the form does not say why it refuses");
+    if (!message.isEmpty())
+        QCOMPARE(driver.message(), message);
 
     QVERIFY2(driver.type(blank, typed), qPrintable(driver.error()));
     QVERIFY2(driver.add(), qPrintable(driver.error()));
     QCOMPARE(driver.pending().size(), 1);
+}
+
+void FormCheck::addDayColumns()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("rotation");
+}
+
+void FormCheck::offersDays()
+{
+    QFETCH(QString, category);
+    QFETCH(QString, event);
+    QFETCH(int, flags);
+    QFETCH(int, rotation);
+
+    FormDriver driver(flags, rotation);
+    QVERIFY2(driver.open(category, event), qPrintable(driver.error()));
+    QCOMPARE(driver.numberRange(0), qMakePair(1, rotation));
+}
+
+void FormCheck::addTypedNameColumns()
+{
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<QStringList>("inputs");
+}
+
+void FormCheck::typedNameChangesNothing()
+{
+    QFETCH(QString, category);
+    QFETCH(QString, event);
+    QFETCH(int, flags);
+    QFETCH(QStringList, inputs);
+
+    FormDriver driver(flags, RotationTime);
+    const SimSnapshot before(driver.sheet().sims());
+    QVERIFY2(driver.open(category, event), qPrintable(driver.error()));
+    QVERIFY2(driver.fill(inputs), qPrintable(driver.error()));
+    if (driver.add())
+        QVERIFY2(driver.applyAll(), qPrintable(driver.error()));
+    else
+        QVERIFY2(!driver.message().isEmpty(), "the form does not say why it refuses");
+    const QStringList got = driver.sheet().requests()
+                            + before.diff(SimSnapshot(driver.sheet().sims()));
+    QVERIFY2(got.isEmpty(), describe(got, {}).constData());
 }
 
 void FormCheck::addChoiceColumns()

@@ -139,6 +139,13 @@ QStringList FormDriver::choiceItems(int n) const
     return out;
 }
 
+QPair<int, int> FormDriver::numberRange(int n) const
+{
+    const auto in = inputs();
+    auto *spin = n >= 0 && n < in.size() ? qobject_cast<QSpinBox *>(in.at(n)) : nullptr;
+    return spin ? qMakePair(spin->minimum(), spin->maximum()) : qMakePair(0, -1);
+}
+
 bool FormDriver::fill(const QStringList &values)
 {
     const auto in = inputs();
@@ -168,6 +175,16 @@ bool FormDriver::fill(const QStringList &values)
                 return false;
         } else if (auto *box = qobject_cast<QComboBox *>(w)) {
             QString text = value;
+            // An empty value leaves a sim box as it is (empty, for one with
+            // no sims).
+            if (box->isEditable() && value.isEmpty())
+                continue;
+            // "=text" types the text over a sim box's name, choosing nothing.
+            if (box->isEditable() && value.startsWith(QLatin1Char('='))) {
+                box->lineEdit()->selectAll();
+                QTest::keyClicks(box->lineEdit(), value.mid(1));
+                continue;
+            }
             if (box->isEditable()) {
                 Sim *sim = m_sheet->sim(value);
                 if (!sim) {

@@ -40,8 +40,13 @@ public:
     // The items of the form's n-th input, which must be a choice.
     QStringList choiceItems(int n) const;
 
+    // The range of the form's n-th input, which must be a number; (0, -1)
+    // for any other piece.
+    QPair<int, int> numberRange(int n) const;
+
     // Sets the inputs in order: a number, a typed text, a choice's item, or
-    // a sim box's sim named by its fixture key.
+    // a sim box's sim named by its fixture key ("" leaves the box alone,
+    // "=text" types the text over the box's name).
     bool fill(const QStringList &values);
     // Types into the n-th input, which must be a text field.
     bool type(int n, const QString &text);

@@ -49,8 +49,10 @@ QList<QPair<QString, QString>> SimSnapshot::fields(const Sim &sim)
         {QStringLiteral("major"), sim.major()},
         {QStringLiteral("aspirations"), periods.join(QLatin1Char(';'))},
         {QStringLiteral("spouse"), nameOf(sim.spouse())},
-        {QStringLiteral("parents"), nameOf(sim.parent1()) + QLatin1Char('+') + nameOf(sim.parent2())},
-        {QStringLiteral("children"), QLatin1Char('[') + children.join(QStringLiteral(", ")) + QLatin1Char(']')},
+        {QStringLiteral("parents"),
+         nameOf(sim.parent1()) + QLatin1Char('+') + nameOf(sim.parent2())},
+        {QStringLiteral("children"),
+         QLatin1Char('[') + children.join(QStringLiteral(", ")) + QLatin1Char(']')},
     };
 }
 
