@@ -386,7 +386,15 @@ private slots:
         QFETCH(QString, sim1);
         QFETCH(QString, sim2);
         QFETCH(QStringList, expected);
+        // These sentences only ask the sheet for something: no sim changes.
+        QStringList before;
+        for (const Sim *s : std::as_const(m_sims))
+            before << s->toString();
         QCOMPARE(apply(sentence, sim(sim1), sim(sim2)), expected);
+        QStringList after;
+        for (const Sim *s : std::as_const(m_sims))
+            after << s->toString();
+        QCOMPARE(after, before);
     }
 
     // Every stage a new sim from outside can join at.
