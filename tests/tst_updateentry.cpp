@@ -844,6 +844,20 @@ private slots:
         QCOMPARE(dee->spouse().data(), eve);
         QCOMPARE(eve->spouse().data(), dee);
 
+        // A former partner that still names a sim who has married again is
+        // found among the sheet's sims and lets go as well.
+        Sim *fay = make("Fay", "Lane");
+        Sim *gus = make("Gus", "Lane");
+        fay->setSpouse(gus);
+        gus->setSpouse(ann); // Fay still names Gus
+        QPointer<UpdateEntry> entry = new UpdateEntry("Gus broke up with Ann.", gus, ann);
+        entry->setSheetSims({ann, bob, fay, gus});
+        entry->apply();
+        delete entry;
+        QVERIFY(!gus->spouse());
+        QVERIFY(!ann->spouse());
+        QVERIFY(!fay->spouse());
+
         // Without the second sim nothing happens.
         ann->setSpouse(cal);
         apply("Ann broke up with Bob.", ann, nullptr);

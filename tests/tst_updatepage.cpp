@@ -136,6 +136,21 @@ private slots:
         QCOMPARE(log, (QStringList{Separator + " [-,-] pending 0", "rotate"}));
     }
 
+    // A break-up reaches every sim of the sheet: Di, who was Ana's before Ana
+    // married Bo, still names Ana and must let go too.
+    void breakUpClearsFormerPartnersOfTheSheet()
+    {
+        UpdatePage page(sims);
+        sims[3]->setSpouse(sims[0]);
+        sims[0]->setSpouse(sims[1]);
+        QCOMPARE(sims[3]->spouse().data(), sims[0].data());
+        page.addEvent(new UpdateEntry("Ana broke up with Bo.", sims[0], sims[1]));
+        QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
+        QVERIFY(!sims[0]->spouse());
+        QVERIFY(!sims[1]->spouse());
+        QVERIFY(!sims[3]->spouse());
+    }
+
     void entriesQueuedByTheRotationStayPending()
     {
         UpdatePage page(sims);

@@ -20,6 +20,7 @@ struct Context
     const QString &sentence;
     const QPointer<Sim> &sim1;
     const QPointer<Sim> &sim2;
+    const SimList &sheetSims;
     UpdateEntry *entry;
 };
 
@@ -515,10 +516,13 @@ QList<Test> buildTests()
                   });
     tests << test(39, BothSims, R"re(^.+ broke up with .+\.)re",
                   [](const Context &ctx, const QStringList &, const QStringList *) {
-                      // Leave no one-sided link behind: a former partner of
-                      // either sim that still names it as spouse lets go too.
+                      // Leave no one-sided link behind: a partner or former
+                      // partner of either sim that still names it as spouse
+                      // lets go too.
                       const Sim *pair[] = {ctx.sim1, ctx.sim2};
-                      for (Sim *partner : {ctx.sim1->spouse().data(), ctx.sim2->spouse().data()}) {
+                      SimList partners = ctx.sheetSims;
+                      partners << ctx.sim1->spouse() << ctx.sim2->spouse();
+                      for (const QPointer<Sim> &partner : std::as_const(partners)) {
                           if (!partner)
                               continue;
                           const Sim *back = partner->spouse();
@@ -623,9 +627,9 @@ QList<Match> matches(const QString &sentence)
 }
 
 void carryOut(const QString &sentence, const QPointer<Sim> &sim1, const QPointer<Sim> &sim2,
-              UpdateEntry *entry)
+              const SimList &sheetSims, UpdateEntry *entry)
 {
-    const Context ctx{sentence, sim1, sim2, entry};
+    const Context ctx{sentence, sim1, sim2, sheetSims, entry};
     const QList<Match> found = matches(sentence);
     for (int i = 0; i < found.size(); ++i) {
         const Test *test = testNumbered(found[i].test);
