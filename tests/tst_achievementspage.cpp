@@ -101,6 +101,14 @@ private slots:
         auto *simBox = page.findChild<QComboBox *>();
         QCOMPARE(comboTexts(simBox), QStringList({"Ann Lee", "Bo Lee", "Cy <b>Lee</b>"}));
         QVERIFY(button(&page, "Filter by Sim")->isEnabled());
+
+        // A sim renamed later keeps the name it was first logged under.
+        Sim dee;
+        dee.setName("Dee Lee");
+        page.addEntry("Dee Lee moved in.", &dee, nullptr);
+        dee.setName("Dee Cole");
+        page.addEntry("Dee Cole married Ann Lee.", &dee, &ann);
+        QCOMPARE(comboTexts(simBox), QStringList({"Ann Lee", "Bo Lee", "Cy <b>Lee</b>", "Dee Lee"}));
     }
 
     void holdSentences_data()

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -190,6 +191,27 @@ private slots:
         for (int row = 0; row < view->model()->rowCount(); ++row)
             names.append(view->model()->index(row, 0).data().toString());
         QCOMPARE(names, QStringList({"Ann Lee", "Bea <b>Ray</b>", "Moe Lin", "Zed Cole"}));
+    }
+
+    void rebuildFitsTheFirstFourColumns()
+    {
+        page->setModel(model);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page));
+        for (int column = 0; column < 4; ++column)
+            view->setColumnWidth(column, 3);
+        // The width the player gave "Aspiration" stays.
+        view->setColumnWidth(4, 333);
+        page->setModel(model);
+        for (int column = 0; column < 4; ++column) {
+            int widest = view->header()->sectionSizeHint(column);
+            for (int row = 0; row < model->rowCount(); ++row) {
+                const QString text = model->index(row, column).data().toString();
+                widest = qMax(widest, view->fontMetrics().horizontalAdvance(text));
+            }
+            QVERIFY2(view->columnWidth(column) >= widest, qPrintable(QString::number(column)));
+        }
+        QCOMPARE(view->columnWidth(4), 333);
     }
 
     void notesPane_data()

@@ -143,6 +143,9 @@ private slots:
             items.append(primaryBox(&plain)->itemText(i));
         QCOMPARE(items, QStringList({"None/Unknown", "Fortune", "Family", "Romance", "Popularity",
                                      "Knowledge", "Pleasure", "Grilled Cheese"}));
+        plain.addLTW("Win", 1, 2);
+        QVERIFY(WidgetLookup::label(&plain, " of "));
+        QVERIFY(WidgetLookup::label(&plain, " steps done."));
 
         AspirationDisplay hobbyist(freeTime);
         QCOMPARE(summaryOf(&hobbyist),
@@ -289,17 +292,31 @@ private slots:
         QCOMPARE(reports.calls, QStringList({"aspiration 0 0", "want 0 'First' 1 of 2"}));
     }
 
-    void wantWithACommaIsRefused()
+    void wantTheListFileCannotCarryIsRefused_data()
     {
+        QTest::addColumn<QString>("want");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("comma") << "Earn 100,000 Simoleons"
+                               << "A lifetime want cannot hold a comma. "
+                                  "Please remove the comma and save again.";
+        // A pasted line break would split the sim's line in the list file.
+        QTest::newRow("line break") << "Earn 100000\nSimoleons"
+                                    << "A lifetime want cannot hold a line break. "
+                                       "Please remove the line break and save again.";
+    }
+    void wantTheListFileCannotCarryIsRefused()
+    {
+        QFETCH(QString, want);
+        QFETCH(QString, message);
         AspirationDisplay display(noFreeTime);
         display.show();
-        display.addLTW("Earn 100,000 Simoleons", 0, 1);
+        display.addLTW("Earn 100000 Simoleons", 0, 1);
         click(&display, "Edit");
+        wantEdits(&display).at(0)->setText(want);
         Reports reports(&display);
         MessageBoxCatcher boxes;
         click(&display, "Save and View");
-        QCOMPARE(boxes.texts.size(), 1);
-        QVERIFY(boxes.texts.first().contains("comma"));
+        QCOMPARE(boxes.texts, QStringList{message});
         QVERIFY(reports.calls.isEmpty());
         QCOMPARE(display.currentIndex(), 1);
 

@@ -37,6 +37,13 @@ private slots:
         QCOMPARE(EntryLine::format("Ana moved.", 4, -1), QString("\"Ana moved.\",4,-1"));
     }
 
+    // A sim name may hold a pasted line break; the sentence stays on one line.
+    void lineBreaksAreWrittenAsBlanks()
+    {
+        const QString line = EntryLine::format("Ana\r\nBo and Cy\nDi\rEd moved.", 1, 2);
+        QCOMPARE(line, QString("\"Ana Bo and Cy Di Ed moved.\",1,2"));
+    }
+
     void badPositionsReadAsNone()
     {
         EntryLine::Fields fields;
@@ -76,6 +83,18 @@ private slots:
         QCOMPARE(EntryLine::simAt(list, 2), &b);
         QCOMPARE(EntryLine::simAt(list, 3), nullptr);
         QCOMPARE(EntryLine::simAt(list, -1), nullptr);
+    }
+
+    // An entry's sim is stored by its first position in the sim list.
+    void positionOf()
+    {
+        Sim a, b, outside;
+        const SimList list{&a, nullptr, &b, &a};
+        QCOMPARE(EntryLine::positionOf(list, &a), 0);
+        QCOMPARE(EntryLine::positionOf(list, &b), 2);
+        QCOMPARE(EntryLine::positionOf(list, &outside), -1);
+        QCOMPARE(EntryLine::positionOf(list, nullptr), -1);
+        QCOMPARE(EntryLine::positionOf(SimList(), &a), -1);
     }
 };
 

@@ -215,6 +215,9 @@ private slots:
         QTest::newRow("blank") << "   " << "Please enter a name for the household.";
         QTest::newRow("leading comma") << ",Smith" << fileMessage;
         QTest::newRow("quote comma") << "Smith\", Jr" << fileMessage;
+        // Pasted into the line edit, a line break would split the list file's line.
+        QTest::newRow("line feed") << "Smith\nJones" << "A household name cannot hold a line break.";
+        QTest::newRow("carriage return") << "Smith\r" << "A household name cannot hold a line break.";
     }
     void refusedNames()
     {

@@ -163,8 +163,10 @@ private slots:
         Sim sim(nullptr);
         sim.setSpecies("LargeDog");
         sim.setSpecies(word);
-        QTEST(sim.species(), "species");
-        QVERIFY(sim.isSpecies(sim.species()));
+        QFETCH(int, species);
+        QCOMPARE(sim.species(), species);
+        for (int code : {0, 128, 256, 512})
+            QCOMPARE(sim.isSpecies(code), code == species);
     }
 
     void decrementHold()
@@ -543,9 +545,9 @@ private slots:
         sim.setAspiration(2, 2, period);
         sim.removeAspiration(period);
         sim.addLifetimeWant("Other", period);
-        if (period != 2)
-            sim.setLifetimeWant(period, 0, "Other", 1, 2);
+        sim.setLifetimeWant(period, 0, "Other", 1, 2);
         QCOMPARE(sim.toString(), before);
+        QCOMPARE(sim.lifetimeWant(period, 0), QString());
     }
 
     void setAspiration()
@@ -668,6 +670,23 @@ private slots:
         sim.setExportAspirations("Fortune", "Fun");
         sim.addDays(1);
         QCOMPARE(sim.periodCount(), 0);
+    }
+
+    // A want written past the last period is not kept aside, where the next
+    // period opened would take it over.
+    void setLifetimeWantPastTheLastPeriod()
+    {
+        Sim sim("X", 40, 1, 1, 0, true, 0, "", "");
+        sim.setLifetimeWant(0, 0, "Own want", 1, 3);
+        sim.setLifetimeWant(1, 0, "Stray", 1, 2);
+        QCOMPARE(sim.lifetimeWant(1, 0), QString());
+        sim.addAspiration(2, 0);
+        QCOMPARE(sim.lifetimeWantCount(1), 0);
+        QCOMPARE(sim.lifetimeWantSteps(1, 0), 0);
+        QCOMPARE(sim.lifetimeWant(0, 0), QString("Own want"));
+        sim.setLifetimeWant(1, 0, "New want", 0, 4);
+        QCOMPARE(sim.lifetimeWant(1, 0), QString("New want"));
+        QCOMPARE(sim.lifetimeWantSteps(1, 0), 4);
     }
 };
 

@@ -286,6 +286,28 @@ private slots:
         QCOMPARE(back.toString(), sim.toString());
     }
 
+    // A line break in a single-line text (pasted into a form) must not end
+    // the sim's line: the rest would read as another sim on reopening.
+    void lineBreaksInSingleLineTexts()
+    {
+        Sim sim("Ana\nBo", 40, 1, 1, 2, true, 0, "one\ntwo", "C:/pics\r\nana.jpg");
+        sim.setHousehold("The\r\nBos");
+        sim.setMajorText("Fine\rArts");
+        sim.setLifetimeWant(0, 0, "Reach\n the top", 1, 2);
+        const QString line = sim.toString();
+        QVERIFY(!line.contains(QLatin1Char('\n')));
+        QVERIFY(!line.contains(QLatin1Char('\r')));
+        Sim back(nullptr);
+        back.fromString(line, 4);
+        QCOMPARE(back.name(), QString("Ana Bo"));
+        QCOMPARE(back.household(), QString("The Bos"));
+        QCOMPARE(back.major(), QString("Fine Arts"));
+        QCOMPARE(back.lifetimeWant(0, 0), QString("Reach  the top"));
+        QCOMPARE(back.lifetimeWantSteps(0, 0), 2);
+        QCOMPARE(back.imageFile(), QString("C:/pics ana.jpg"));
+        QCOMPARE(back.notes(), QString("one\r\ntwo"));
+    }
+
     void notesLineBreaks()
     {
         Sim sim(nullptr);

@@ -1,11 +1,8 @@
 #include "records/SimProxyModel.h"
+#include "support/CapturedStdout.h"
 
 #include <QStandardItemModel>
-#include <QTemporaryFile>
 #include <QtTest>
-
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -45,21 +42,11 @@ QStringList sortedColumn(int column, const QStringList &texts, Qt::SortOrder ord
 
 // What the program writes to standard output while `work` runs.
 template <typename Work>
-QByteArray captureStdout(Work work)
+QString captureStdout(Work work)
 {
-    QTemporaryFile file;
-    if (!file.open())
-        return "cannot capture";
-    std::fflush(stdout);
-    const int saved = dup(STDOUT_FILENO);
-    dup2(file.handle(), STDOUT_FILENO);
+    CapturedStdout out;
     work();
-    std::fflush(stdout);
-    dup2(saved, STDOUT_FILENO);
-    close(saved);
-    QFile written(file.fileName());
-    written.open(QIODevice::ReadOnly);
-    return written.readAll();
+    return out.text();
 }
 
 // One text of each life-stage class, in the order an ascending sort gives.
@@ -212,23 +199,23 @@ private slots:
             makeModel(3, {"Bugged (Physics Major)", "Servo Alien", "Adult"}, &owner);
         proxy.setSourceModel(model);
         bool firstLess = false;
-        const QByteArray twoUnplaced = captureStdout([&] {
+        const QString twoUnplaced = captureStdout([&] {
             firstLess = proxy.lessThan(model->index(0, 3), model->index(1, 3));
             proxy.lessThan(model->index(1, 3), model->index(0, 3));
         });
-        QCOMPARE(twoUnplaced, QByteArray("All tests failed.  Resorting to default.\n"
-                                         "All tests failed.  Resorting to default.\n"));
+        QCOMPARE(twoUnplaced, QString("All tests failed.  Resorting to default.\n"
+                                      "All tests failed.  Resorting to default.\n"));
         QVERIFY(firstLess);
 
-        const QByteArray oneUnplaced = captureStdout(
+        const QString oneUnplaced = captureStdout(
             [&] { proxy.lessThan(model->index(1, 3), model->index(2, 3)); });
-        QCOMPARE(oneUnplaced, QByteArray());
+        QCOMPARE(oneUnplaced, QString());
 
         QStandardItemModel *names = makeModel(0, {"Servo Alien", "Bugged"}, &owner);
         proxy.setSourceModel(names);
-        const QByteArray plain = captureStdout(
+        const QString plain = captureStdout(
             [&] { proxy.lessThan(names->index(0, 0), names->index(1, 0)); });
-        QCOMPARE(plain, QByteArray());
+        QCOMPARE(plain, QString());
     }
 };
 

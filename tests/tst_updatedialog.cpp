@@ -1,12 +1,13 @@
 #include "events/UpdateDialog.h"
 #include "events/UpdateEntry.h"
 #include "records/Sim.h"
+#include "support/WidgetLookup.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QAbstractButton>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -18,13 +19,9 @@ const QString QuoteCommaWarning = QStringLiteral(
     "Please don't use a double-quote followed by a comma in the fields; it will mess up your "
     "save files.");
 
-QPushButton *addButtonOf(UpdateDialog &dialog)
+QAbstractButton *addButtonOf(UpdateDialog &dialog)
 {
-    for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
-        if (button->text() == QLatin1String("Add"))
-            return button;
-    }
-    return nullptr;
+    return WidgetLookup::button(&dialog, QStringLiteral("Add"));
 }
 
 // The entry a click on "Add" files, or null when the form refuses.
@@ -96,6 +93,24 @@ private slots:
         QTest::keyClicks(name, QStringLiteral("Ana Bo"));
         time->setCurrentIndex(1);
         QCOMPARE(dialog.composeText(), QStringLiteral("On day 3 of the rotation, Ana Bo was born after six PM."));
+    }
+
+    void numberFieldStartsAtItsMinimum_data()
+    {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("below zero") << -3 << 3;
+        QTest::newRow("above zero") << 1 << 4;
+    }
+    void numberFieldStartsAtItsMinimum()
+    {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        UpdateDialog dialog;
+        QSpinBox *number = dialog.addSpinBox(minimum, maximum);
+        QCOMPARE(number->minimum(), minimum);
+        QCOMPARE(number->maximum(), maximum);
+        QCOMPARE(dialog.composeText(), QString::number(minimum));
     }
 
     void numbersAreAsciiDigitsInAnyLocale()
@@ -278,7 +293,7 @@ private slots:
         UpdateDialog dialog;
         QLineEdit *first = dialog.addLineEdit();
         QLineEdit *second = dialog.addLineEdit();
-        QPushButton *add = addButtonOf(dialog);
+        QAbstractButton *add = addButtonOf(dialog);
 
         QTest::keyClicks(first, "say \", hi");
         QCOMPARE(dialog.warning(), QuoteCommaWarning);
@@ -321,6 +336,57 @@ private slots:
         auto entry = clickAdd(dialog);
         QVERIFY(entry);
         QCOMPARE(entry->text(), "Ana" + after);
+    }
+
+    // "Put the  household on hold ..." names no household: refused, while a
+    // choice whose item is an empty text is a real choice.
+    void refusesAChoiceWithNothingToChoose_data()
+    {
+        QTest::addColumn<QStringList>("households");
+        QTest::addColumn<QString>("filed");
+        QTest::newRow("no items") << QStringList{} << QString();
+        QTest::newRow("one empty item")
+            << QStringList{QString()} << QStringLiteral("Put the  household on hold for 2 days.");
+        QTest::newRow("a household")
+            << QStringList{"Hale"} << QStringLiteral("Put the Hale household on hold for 2 days.");
+    }
+    void refusesAChoiceWithNothingToChoose()
+    {
+        QFETCH(QStringList, households);
+        QFETCH(QString, filed);
+        UpdateDialog dialog;
+        dialog.addLabel("Put ");
+        dialog.addComboBox({"the ", "all households except the "});
+        dialog.addComboBox(households);
+        dialog.addLabel(" household on hold for ");
+        dialog.addSpinBox(0, 20)->setValue(2);
+        dialog.addLabel(" days.");
+        dialog.show();
+
+        auto entry = clickAdd(dialog);
+        if (filed.isNull()) {
+            QVERIFY(!entry);
+            QCOMPARE(dialog.warning(),
+                     QStringLiteral("One of the choices has nothing to choose from, so this "
+                                    "update cannot be added."));
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(rowsOf(dialog).size(), 1);
+        } else {
+            QVERIFY(entry);
+            QCOMPARE(entry->text(), filed);
+            QCOMPARE(dialog.warning(), QString());
+        }
+    }
+
+    void refusesLineBreaks()
+    {
+        UpdateDialog dialog;
+        QLineEdit *field = dialog.addLineEdit();
+        dialog.addLabel(" moved.");
+        field->setText("Ana\nBo");
+        QVERIFY(!clickAdd(dialog));
+        QCOMPARE(dialog.warning(), QStringLiteral("Please don't use line breaks in the fields; "
+                                                  "they will mess up your save files."));
     }
 
     void optionalFieldMayStayEmpty()

@@ -4,31 +4,25 @@
 #include "events/UpdatePage.h"
 #include "records/Codes.h"
 #include "records/Sim.h"
+#include "support/CapturedStdout.h"
+#include "support/WidgetLookup.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QtTest>
 
-#include <QTemporaryFile>
-
-#include <cstdio>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
 const QString Separator(40, QLatin1Char('-'));
 
-QPushButton *buttonOf(QWidget *widget, const QString &text)
+QAbstractButton *buttonOf(QWidget *widget, const QString &text)
 {
-    for (QPushButton *button : widget->findChildren<QPushButton *>()) {
-        if (button->text() == text)
-            return button;
-    }
-    return nullptr;
+    return WidgetLookup::button(widget, text);
 }
 
 // Deferred deletions run only when control goes back to an event loop.
@@ -56,24 +50,6 @@ void loadSection(UpdatePage &page, const QByteArray &bytes)
             break;
         page.loadEvent(QString::fromUtf8(line));
     }
-}
-
-// What a call writes to standard output.
-template<typename Call>
-QString capturedStdout(Call call)
-{
-    QTemporaryFile file;
-    if (!file.open())
-        qFatal("cannot capture stdout");
-    std::fflush(stdout);
-    const int saved = dup(STDOUT_FILENO);
-    dup2(file.handle(), STDOUT_FILENO);
-    call();
-    std::fflush(stdout);
-    dup2(saved, STDOUT_FILENO);
-    close(saved);
-    file.seek(0);
-    return QString::fromUtf8(file.readAll());
 }
 
 } // namespace
@@ -144,6 +120,9 @@ private slots:
                                    Separator + " [-,-] pending 0", "rotate"}));
         QVERIFY(page.pendingEntries().isEmpty());
         QCOMPARE(page.saveEvents(), QString());
+        // Each entry asked for its end from inside its own apply().
+        for (const QPointer<UpdateEntry> &entry : entries)
+            QVERIFY(!entry.isNull());
         returnToEventLoop();
         for (const QPointer<UpdateEntry> &entry : entries)
             QVERIFY(entry.isNull());
@@ -155,6 +134,21 @@ private slots:
         record(page);
         QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
         QCOMPARE(log, (QStringList{Separator + " [-,-] pending 0", "rotate"}));
+    }
+
+    // A break-up reaches every sim of the sheet: Di, who was Ana's before Ana
+    // married Bo, still names Ana and must let go too.
+    void breakUpClearsFormerPartnersOfTheSheet()
+    {
+        UpdatePage page(sims);
+        sims[3]->setSpouse(sims[0]);
+        sims[0]->setSpouse(sims[1]);
+        QCOMPARE(sims[3]->spouse().data(), sims[0].data());
+        page.addEvent(new UpdateEntry("Ana broke up with Bo.", sims[0], sims[1]));
+        QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
+        QVERIFY(!sims[0]->spouse());
+        QVERIFY(!sims[1]->spouse());
+        QVERIFY(!sims[3]->spouse());
     }
 
     void entriesQueuedByTheRotationStayPending()
@@ -203,6 +197,8 @@ private slots:
         QCOMPARE(page.saveEvents(),
                  QString("\"Ana went fishing.\",0,-1\r\n\"Cy went fishing.\",2,-1\r\n"));
         QVERIFY(log.isEmpty()); // deleted, not applied
+        // Out of the list at once, but destroyed only once the click is over.
+        QVERIFY(!middle.isNull());
         returnToEventLoop();
         QVERIFY(middle.isNull());
 
@@ -260,7 +256,9 @@ private slots:
     void badPositionsAndLines()
     {
         UpdatePage page(sims);
-        const QString said = capturedStdout([&] { loadSection(page, fixture("updates_odd.txt")); });
+        CapturedStdout out;
+        loadSection(page, fixture("updates_odd.txt"));
+        const QString said = out.text();
         QCOMPARE(said.count(QLatin1Char('\n')), 3);
         QVERIFY(said.contains("no quotes at all,1,2"));
         QVERIFY(said.contains("\"unclosed,1,2"));
@@ -305,7 +303,7 @@ private slots:
         UpdatePage page(sims);
         auto *category = page.findChild<QComboBox *>("categoryBox");
         auto *events = page.findChild<QComboBox *>("specificBox");
-        QPushButton *addEvent = buttonOf(&page, "Add Event");
+        QAbstractButton *addEvent = buttonOf(&page, "Add Event");
         QVERIFY(category && events && addEvent);
         QCOMPARE(events->count(), 0);
         QVERIFY(!addEvent->isEnabled());
@@ -360,6 +358,21 @@ private slots:
         QTest::mouseClick(buttonOf(page.updateDialog(), "Add"), Qt::LeftButton);
         QCOMPARE(page.pendingEntries().size(), 1);
         QCOMPARE(page.pendingEntries().first()->firstSim(), sims[0].data());
+    }
+
+    void householdHoldWithoutPlayableHouseholdsIsRefused()
+    {
+        UpdatePage page({makeSim("Tom", "Townies and Dormies"), makeSim("Rua", "Runaways")});
+        page.findChild<QComboBox *>("categoryBox")->setCurrentText("Aging");
+        page.findChild<QComboBox *>("specificBox")->setCurrentText("Household Holds");
+        QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
+        UpdateDialog *form = page.updateDialog();
+        QVERIFY(form);
+        QTest::mouseClick(buttonOf(form, "Add"), Qt::LeftButton);
+        QVERIFY(page.pendingEntries().isEmpty());
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->warning(), QStringLiteral("One of the choices has nothing to choose from, "
+                                                 "so this update cannot be added."));
     }
 
     void eventWithoutAFormOpensNothing()

@@ -1,10 +1,14 @@
 #include "events/EntryLine.h"
 
+#include "records/ListFileText.h"
+
 namespace EntryLine {
 
 QString format(const QString &text, int pos1, int pos2)
 {
-    return QLatin1Char('"') + text + QLatin1String("\",") + QString::number(pos1)
+    // A sentence may name a sim whose name holds a line break; written as is
+    // it would split the line.
+    return QLatin1Char('"') + ListFileText::singleLine(text) + QLatin1String("\",") + QString::number(pos1)
         + QLatin1Char(',') + QString::number(pos2);
 }
 

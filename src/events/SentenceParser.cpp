@@ -20,6 +20,7 @@ struct Context
     const QString &sentence;
     const QPointer<Sim> &sim1;
     const QPointer<Sim> &sim2;
+    const SimList &sheetSims;
     UpdateEntry *entry;
 };
 
@@ -136,13 +137,14 @@ int strayAge(const QString &adultOrElder, int flags)
     return 31;
 }
 
-// Ghost colours of the causes of test 30. The two satellite spellings and
-// disease are not named by the game's usual colour list; they take the two
-// colours no other death gives, Orange for the satellite and Green for the
-// disease, so every cause still yields a distinct, stable colour.
-int ghostColorOf(const QString &cause)
+// The causes of an unnatural death, in the order the game lists them, with
+// the ghost colour each leaves. The satellite (in both spellings that list
+// files hold) and disease have no colour of their own in the game; they take
+// the two colours no other death gives: Orange for the fiery satellite, Green
+// for disease.
+const WordTable &deathCauses()
 {
-    static const WordTable colours{
+    static const WordTable causes{
         {"starved to death", GhostColor::Transparent},
         {"drowned", GhostColor::Blue},
         {"burned to death", GhostColor::Red},
@@ -161,7 +163,16 @@ int ghostColorOf(const QString &cause)
         {"withered away for lack of sun, water, and love", GhostColor::Transparent},
         {"was frightened to death by a ghost", GhostColor::Pink},
         {"overextended him/herself envigorating the employees", GhostColor::Transparent}};
-    return lookup(colours, cause, GhostColor::White);
+    return causes;
+}
+
+// The alternatives of the death pattern: every cause, taken literally.
+QString deathCausePattern()
+{
+    QStringList alternatives;
+    for (const auto &cause : deathCauses())
+        alternatives << QRegularExpression::escape(cause.first);
+    return alternatives.join('|');
 }
 
 const WordTable &powerWords()
@@ -223,16 +234,6 @@ void singleParentBaby(const Context &ctx, const QStringList &c, int flags)
     emit ctx.entry->newSim(c[2], genderFrom(c[1]), 0, 0, dayRuleHold(day(c), c[3]),
                            ctx.sim1->household(), flags, ctx.sim1.data(), nullptr);
 }
-
-// The causes of an unnatural death, in the order the game lists them.
-const char *const deathCauses =
-    "starved to death|drowned|burned to death|was electrocuted by an appliance|"
-    "was hit by a satelite|was hit by a saltelite|died of disease|"
-    "was killed by a swarm of Africanized flies|had an accident while running with scissors|"
-    "was eaten by a hungry cowplant|turned to dust in the sunlight|"
-    "was electrocuted by a rampaging servo|was electrocuted by a lightning bolt|"
-    "froze to death|spontaneously combusted|withered away for lack of sun, water, and love|"
-    "was frightened to death by a ghost|overextended him/herself envigorating the employees";
 
 QRegularExpression wholeSentence(const QString &pattern)
 {
@@ -470,9 +471,9 @@ QList<Test> buildTests()
                   [](const Context &ctx, const QStringList &, const QStringList *) {
                       ctx.sim1->die(GhostColor::White);
                   });
-    tests << test(30, Sim1, QStringLiteral("^.+ (%1)\\.").arg(QLatin1String(deathCauses)),
+    tests << test(30, Sim1, QStringLiteral("^.+ (%1)\\.").arg(deathCausePattern()),
                   [](const Context &ctx, const QStringList &c, const QStringList *) {
-                      ctx.sim1->die(ghostColorOf(c[0]));
+                      ctx.sim1->die(lookup(deathCauses(), c[0], GhostColor::White));
                   });
     tests << test(31, Sim1, R"re(^.+ was brought back to life (successfully|as a zombie) by .+\.)re",
                   [](const Context &ctx, const QStringList &c, const QStringList *) {
@@ -515,10 +516,13 @@ QList<Test> buildTests()
                   });
     tests << test(39, BothSims, R"re(^.+ broke up with .+\.)re",
                   [](const Context &ctx, const QStringList &, const QStringList *) {
-                      // Leave no one-sided link behind: a former partner of
-                      // either sim that still names it as spouse lets go too.
+                      // Leave no one-sided link behind: a partner or former
+                      // partner of either sim that still names it as spouse
+                      // lets go too.
                       const Sim *pair[] = {ctx.sim1, ctx.sim2};
-                      for (Sim *partner : {ctx.sim1->spouse().data(), ctx.sim2->spouse().data()}) {
+                      SimList partners = ctx.sheetSims;
+                      partners << ctx.sim1->spouse() << ctx.sim2->spouse();
+                      for (const QPointer<Sim> &partner : std::as_const(partners)) {
                           if (!partner)
                               continue;
                           const Sim *back = partner->spouse();
@@ -623,9 +627,9 @@ QList<Match> matches(const QString &sentence)
 }
 
 void carryOut(const QString &sentence, const QPointer<Sim> &sim1, const QPointer<Sim> &sim2,
-              UpdateEntry *entry)
+              const SimList &sheetSims, UpdateEntry *entry)
 {
-    const Context ctx{sentence, sim1, sim2, entry};
+    const Context ctx{sentence, sim1, sim2, sheetSims, entry};
     const QList<Match> found = matches(sentence);
     for (int i = 0; i < found.size(); ++i) {
         const Test *test = testNumbered(found[i].test);

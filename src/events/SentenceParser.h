@@ -28,9 +28,10 @@ QList<Match> matches(const QString &sentence);
 
 // Runs every matching test's action for an entry: changes sim1 and sim2
 // through their own operations and emits the entry's request signals.
-// A test that needs a sim the entry lacks does nothing.
+// A test that needs a sim the entry lacks does nothing. sheetSims are the
+// sheet's sims, which a break-up searches for former partners.
 void carryOut(const QString &sentence, const QPointer<Sim> &sim1, const QPointer<Sim> &sim2,
-              UpdateEntry *entry);
+              const SimList &sheetSims, UpdateEntry *entry);
 
 // The Aspiration code of an aspiration word; 0 for any other text.
 int aspirationFromName(const QString &name);

@@ -1,6 +1,7 @@
 #include "events/UpdateDialog.h"
 
 #include "events/UpdateEntry.h"
+#include "records/ListFileText.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -23,14 +24,9 @@ const QString LeadingCommaWarning = QStringLiteral(
 const QString LineBreakWarning = QStringLiteral(
     "Please don't use line breaks in the fields; they will mess up your save files.");
 const QString EmptyFieldWarning = QStringLiteral("Please fill in every field.");
+const QString EmptyChoiceWarning = QStringLiteral(
+    "One of the choices has nothing to choose from, so this update cannot be added.");
 const QString NoSimWarning = QStringLiteral("Please choose a sim from the list in every sim box.");
-
-// A saved update line is cut at the first double quote followed by a comma,
-// so no sentence may hold one.
-bool breaksSavedLine(const QString &text)
-{
-    return text.contains(QLatin1String("\","));
-}
 
 } // namespace
 
@@ -106,6 +102,8 @@ QSpinBox *UpdateDialog::addSpinBox(int minimum, int maximum)
 {
     auto *spinBox = new QSpinBox;
     spinBox->setRange(minimum, maximum);
+    // A range below zero would otherwise start at 0, not at its minimum.
+    spinBox->setValue(minimum);
     currentRow()->addWidget(spinBox);
     return spinBox;
 }
@@ -198,7 +196,7 @@ void UpdateDialog::setWarning(const QString &)
     // may still hold the pair.
     bool broken = false;
     for (QLineEdit *field : std::as_const(textFields))
-        broken = broken || breaksSavedLine(field->text());
+        broken = broken || ListFileText::hasQuoteComma(field->text());
     warningLabel->setText(broken ? QuoteCommaWarning : QString());
     addButton->setEnabled(!broken);
 }
@@ -209,12 +207,21 @@ QString UpdateDialog::problemWithForm(const QString &sentence) const
         if (field->text().isEmpty())
             return EmptyFieldWarning;
     }
+    // A fixed choice with no items (a household list on a sheet with no
+    // playable household) would leave a hole in the sentence that no update
+    // can act on.
+    const QList<QWidget *> widgets = pieces();
+    for (QWidget *widget : widgets) {
+        auto *box = qobject_cast<QComboBox *>(widget);
+        if (box && !box->isEditable() && box->currentIndex() < 0)
+            return EmptyChoiceWarning;
+    }
     // The pair may also form across a field and the fixed word after it.
-    if (breaksSavedLine(sentence))
+    if (ListFileText::hasQuoteComma(sentence))
         return QuoteCommaWarning;
     if (sentence.startsWith(QLatin1Char(',')))
         return LeadingCommaWarning;
-    if (sentence.contains(QLatin1Char('\n')) || sentence.contains(QLatin1Char('\r')))
+    if (ListFileText::hasLineBreak(sentence))
         return LineBreakWarning;
     return QString();
 }

@@ -52,7 +52,7 @@ int UpdateEntry::aspirationFromName(const QString &name) const
 void UpdateEntry::apply()
 {
     const QString sentence = text();
-    SentenceParser::carryOut(sentence, sim1, sim2, this);
+    SentenceParser::carryOut(sentence, sim1, sim2, sheetSims, this);
     emit addToAchievementsPage(sentence, sim1, sim2);
     // The Update tab takes the entry away on this signal: nothing of the
     // entry may be touched after it.

@@ -26,6 +26,9 @@ public:
     Sim *secondSim() const { return sim2; }
     int aspirationFromName(const QString &name) const;
 
+    // The sheet's sims, in which a break-up looks for former partners that
+    // still name either sim as spouse. The Update tab sets it before apply().
+    void setSheetSims(const SimList &sims) { sheetSims = sims; }
     void apply();
 
 signals:
@@ -50,4 +53,5 @@ private:
     QHBoxLayout *entryLayout;
     QPointer<Sim> sim1;
     QPointer<Sim> sim2;
+    SimList sheetSims;
 };

@@ -163,6 +163,7 @@ void UpdatePage::doUpdate()
             continue;
         }
         m_listLayout->removeWidget(entry);
+        entry->setSheetSims(m_allSims);
         entry->apply();
         // An applied entry is spent even if it did not ask to be deleted.
         if (entry)

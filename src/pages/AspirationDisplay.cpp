@@ -1,6 +1,7 @@
 #include "pages/AspirationDisplay.h"
 
 #include "records/Codes.h"
+#include "records/ListFileText.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -238,12 +239,19 @@ void AspirationDisplay::changeToEditPage()
 
 void AspirationDisplay::changeToViewPage()
 {
-    // Wants are stored between commas in the list file.
+    // Wants are stored between commas on the sim's one line of the list file.
     for (const QLineEdit *edit : std::as_const(ltwEdits)) {
-        if (edit->text().contains(QLatin1Char(','))) {
+        const QString text = edit->text();
+        if (text.contains(QLatin1Char(','))) {
             QMessageBox::warning(this, QString(),
                                  tr("A lifetime want cannot hold a comma. "
                                     "Please remove the comma and save again."));
+            return;
+        }
+        if (ListFileText::hasLineBreak(text)) {
+            QMessageBox::warning(this, QString(),
+                                 tr("A lifetime want cannot hold a line break. "
+                                    "Please remove the line break and save again."));
             return;
         }
     }

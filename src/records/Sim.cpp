@@ -1,5 +1,7 @@
 #include "records/Sim.h"
 
+#include "records/ListFileText.h"
+
 #include <limits>
 
 namespace {
@@ -602,17 +604,14 @@ void Sim::addLifetimeWant(const QString &text, int period)
 
 namespace {
 
-// Makes sure a want list has an entry for `period`: a period of the sim is
-// padded with empty entries, and one just past the end of the list gets one
-// new entry. False for any other index, which is then not written.
+// Makes sure a want list has an entry for `period`, padding it with empty
+// entries up to there. Only a period the sim has is written: wants stored
+// past the last period would not be saved, and the next period opened would
+// take them over. False, with nothing changed, for any other index.
 template <typename T>
 bool ensurePeriod(QList<QList<T>> &lists, int period, qsizetype periodCount)
 {
-    if (period < 0)
-        return false;
-    if (period < lists.size())
-        return true;
-    if (period >= periodCount && period != lists.size())
+    if (period < 0 || period >= periodCount)
         return false;
     while (lists.size() <= period)
         lists.append(QList<T>());
@@ -804,25 +803,26 @@ void Sim::copyFrom(QPointer<Sim> other, SimList sims)
 QString Sim::toString() const
 {
     const QLatin1Char comma(',');
-    QString line = QLatin1Char('"') + m_name + QLatin1String("\",") + QString::number(m_nid)
-        + comma + QString::number(m_age) + comma + QString::number(m_gender);
+    QString line = QLatin1Char('"') + ListFileText::singleLine(m_name) + QLatin1String("\",")
+        + QString::number(m_nid) + comma + QString::number(m_age) + comma + QString::number(m_gender);
     for (int i = 0; i < m_aspirations.size(); ++i) {
         line += QLatin1String(",(") + QString::number(m_aspirations.at(i)) + comma
             + QString::number(secondaryAspiration(i));
         const int wants = inRange(i, m_lifetimeWants.size()) ? int(m_lifetimeWants.at(i).size()) : 0;
         for (int j = 0; j < wants; ++j) {
-            line += QLatin1String(",(\"") + m_lifetimeWants.at(i).at(j) + QLatin1String("\",")
-                + QString::number(lifetimeWantSteps(i, j)) + comma
+            line += QLatin1String(",(\"") + ListFileText::singleLine(m_lifetimeWants.at(i).at(j))
+                + QLatin1String("\",") + QString::number(lifetimeWantSteps(i, j)) + comma
                 + QString::number(lifetimeWantStepsDone(i, j)) + QLatin1Char(')');
         }
         line += QLatin1Char(')');
     }
-    line += QLatin1String(",\"") + m_household + QLatin1String("\",")
-        + QString::number(m_inCollege ? 1 : 0) + QLatin1String(",\"") + m_major
+    line += QLatin1String(",\"") + ListFileText::singleLine(m_household) + QLatin1String("\",")
+        + QString::number(m_inCollege ? 1 : 0) + QLatin1String(",\"") + ListFileText::singleLine(m_major)
         + QLatin1String("\",") + QString::number(m_semester) + comma
         + QString::number(m_alive ? 1 : 0) + comma + QString::number(m_ghostColor) + comma
         + QString::number(m_hold) + comma + QString::number(flagsWord()) + comma
-        + QString::number(m_witchAlignment) + comma + m_imageFile + comma + notesToLine(m_notes);
+        + QString::number(m_witchAlignment) + comma + ListFileText::singleLine(m_imageFile) + comma
+        + notesToLine(m_notes);
     return line;
 }
 

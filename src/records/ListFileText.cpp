@@ -1,0 +1,28 @@
+#include "records/ListFileText.h"
+
+namespace ListFileText {
+
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
+
+QString singleLine(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+bool hasQuoteComma(const QString &text)
+{
+    return text.contains(QLatin1String("\","));
+}
+
+bool breaksQuotedField(const QString &text)
+{
+    return hasQuoteComma(text) || text.startsWith(QLatin1Char(','));
+}
+
+} // namespace ListFileText

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// What a text must not hold to survive a save and reopen of the list file,
+// whose records are single comma-separated lines without escaping.
+namespace ListFileText {
+
+// A line break would end the record's line early.
+bool hasLineBreak(const QString &text);
+
+// The text with every line break written as a blank, for single-line fields.
+QString singleLine(QString text);
+
+// A quoted field ends at the first double quote followed by a comma.
+bool hasQuoteComma(const QString &text);
+
+// A quoted field also cannot start with a comma: it would read as empty.
+bool breaksQuotedField(const QString &text);
+
+} // namespace ListFileText
