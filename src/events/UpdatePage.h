@@ -1,5 +1,6 @@
 #pragma once
 
+#include "events/UpdateDialog.h"
 #include "records/Sim.h"
 
 #include <QList>
@@ -12,7 +13,6 @@ class QHBoxLayout;
 class QPushButton;
 class QScrollArea;
 class QVBoxLayout;
-class UpdateDialog;
 class UpdateEntry;
 
 // The Update tab: the event chooser, the pending updates and "Apply
