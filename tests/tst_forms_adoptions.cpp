@@ -195,15 +195,11 @@ private slots:
     // The day runs from 1 to the rotation length.
     void days_data()
     {
-        FormCheck::addDayColumns();
-        const QStringList events{"Adopted New Children and Pets", "Readopted Children and Pets",
-                                 "Bigfoot"};
-        for (const QString &event : events) {
-            for (const int rotation : {1, 7}) {
-                QTest::addRow("%s %d", qPrintable(event), rotation)
-                    << cat << event << all << rotation;
-            }
-        }
+        FormCheck::addDayRows(cat,
+                              {"Adopted New Children and Pets",
+                               "Readopted Children and Pets",
+                               "Bigfoot"},
+                              all);
     }
     void days() { FormCheck::offersDays(); }
 

@@ -266,15 +266,14 @@ private slots:
     // The day runs from 1 to the rotation length.
     void days_data()
     {
-        FormCheck::addDayColumns();
-        const QStringList events{"Ordinary Babies",      "Babies by Townies", "Pet Babies",
-                                 "Pet Babies by Strays", "Alien Babies",      "Plant Babies"};
-        for (const QString &event : events) {
-            for (const int rotation : {1, 7}) {
-                QTest::addRow("%s %d", qPrintable(event), rotation)
-                    << cat << event << all << rotation;
-            }
-        }
+        FormCheck::addDayRows(cat,
+                              {"Ordinary Babies",
+                               "Babies by Townies",
+                               "Pet Babies",
+                               "Pet Babies by Strays",
+                               "Alien Babies",
+                               "Plant Babies"},
+                              all);
     }
     void days() { FormCheck::offersDays(); }
 

@@ -305,15 +305,13 @@ private slots:
     // The day runs from 1 to the rotation length.
     void days_data()
     {
-        FormCheck::addDayColumns();
-        const QStringList events{"From CAS", "Former Townies/NPCs", "At Large Townies/NPCs",
-                                 "Stray Pets", "At Large Stray Pets"};
-        for (const QString &event : events) {
-            for (const int rotation : {1, 7}) {
-                QTest::addRow("%s %d", qPrintable(event), rotation)
-                    << cat << event << all << rotation;
-            }
-        }
+        FormCheck::addDayRows(cat,
+                              {"From CAS",
+                               "Former Townies/NPCs",
+                               "At Large Townies/NPCs",
+                               "Stray Pets",
+                               "At Large Stray Pets"},
+                              all);
     }
     void days() { FormCheck::offersDays(); }
 

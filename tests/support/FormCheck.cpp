@@ -196,6 +196,16 @@ void FormCheck::addDayColumns()
     QTest::addColumn<int>("rotation");
 }
 
+void FormCheck::addDayRows(const QString &category, const QStringList &events, int flags)
+{
+    addDayColumns();
+    for (const QString &event : events) {
+        for (const int rotation : {1, 7})
+            QTest::addRow("%s %d", qPrintable(event), rotation)
+                << category << event << flags << rotation;
+    }
+}
+
 void FormCheck::offersDays()
 {
     QFETCH(QString, category);

@@ -41,6 +41,8 @@ public:
 
     // Columns: category, event, flags, rotation (the rotation length).
     static void addDayColumns();
+    // One row per event, for the shortest rotation and a longer one.
+    static void addDayRows(const QString &category, const QStringList &events, int flags);
     // The day of a form that names it runs from 1 to the rotation length.
     static void offersDays();
 
