@@ -1,4 +1,4 @@
-#include "events/EntryLine.h"
+#include "records/EntryLine.h"
 
 #include <QtTest>
 

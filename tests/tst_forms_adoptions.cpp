@@ -1,4 +1,4 @@
-#include "events/EventForms.h"
+#include "events/forms/EventForms.h"
 #include "events/UpdateDialog.h"
 #include "records/Codes.h"
 #include "support/FormCheck.h"

@@ -1,11 +1,51 @@
 #include "events/UpdateEntry.h"
 
-#include "events/EntryLine.h"
+#include "records/EntryLine.h"
 #include "events/SentenceParser.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+
+namespace {
+
+// Hands what a sentence asks of the sheet on as the entry's signals.
+class EntryRequests final : public SentenceParser::SheetRequests
+{
+public:
+    explicit EntryRequests(UpdateEntry *entry)
+        : m_entry(entry)
+    {
+    }
+
+    void newSim(const QString &name, int gender, int age, int aspiration, int hold,
+                const QString &household, int flags, Sim *parent1, Sim *parent2) override
+    {
+        emit m_entry->newSim(name, gender, age, aspiration, hold, household, flags, parent1,
+                             parent2);
+    }
+    void newTowniePair(const QString &parentName, int parentAge, const QString &babyName,
+                       int babyGender, int babyHold, int flags, Sim *otherParent) override
+    {
+        emit m_entry->newTowniePair(parentName, parentAge, babyName, babyGender, babyHold, flags,
+                                    otherParent);
+    }
+    void holdAllBut(Sim *sim, int hold) override { emit m_entry->holdAllBut(sim, hold); }
+    void holdHousehold(const QString &household, int hold) override
+    {
+        emit m_entry->holdHousehold(household, hold);
+    }
+    void holdAllHouseholdsBut(const QString &household, int hold) override
+    {
+        emit m_entry->holdAllHouseholdsBut(household, hold);
+    }
+    void removeSim(Sim *sim) override { emit m_entry->removeSim(sim); }
+
+private:
+    UpdateEntry *m_entry;
+};
+
+} // namespace
 
 UpdateEntry::UpdateEntry(QString text, Sim *sim1, Sim *sim2)
 {
@@ -52,7 +92,8 @@ int UpdateEntry::aspirationFromName(const QString &name) const
 void UpdateEntry::apply()
 {
     const QString sentence = text();
-    SentenceParser::carryOut(sentence, sim1, sim2, sheetSims, this);
+    EntryRequests requests(this);
+    SentenceParser::carryOut(sentence, sim1, sim2, sheetSims, requests);
     emit addToAchievementsPage(sentence, sim1, sim2);
     // The Update tab takes the entry away on this signal: nothing of the
     // entry may be touched after it.

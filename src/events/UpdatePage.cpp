@@ -1,8 +1,8 @@
 #include "events/UpdatePage.h"
 
-#include "events/EntryLine.h"
+#include "records/EntryLine.h"
 #include "events/EventCatalogue.h"
-#include "events/EventForms.h"
+#include "events/forms/EventForms.h"
 #include "events/UpdateDialog.h"
 #include "events/UpdateEntry.h"
 
@@ -63,11 +63,9 @@ UpdatePage::UpdatePage(const SimList &sims)
     setLayout(m_mainLayout);
 }
 
-UpdatePage::~UpdatePage()
-{
-    // The form is a window of its own; it must not outlive the page it files into.
-    delete m_updateDialog;
-}
+// The form is a window of its own; m_updateDialog deletes it with the page,
+// which it files into.
+UpdatePage::~UpdatePage() = default;
 
 void UpdatePage::setEPFlags(int flags)
 {
@@ -209,9 +207,7 @@ void UpdatePage::setSpecificBox(const QString &category)
 
 void UpdatePage::createUpdateDialog()
 {
-    delete m_updateDialog;
-    auto *dialog = new UpdateDialog;
-    m_updateDialog = dialog;
+    auto *dialog = m_updateDialog.replace(new UpdateDialog);
     connect(dialog, &UpdateDialog::newEvent, this, &UpdatePage::addEvent);
 
     EventForms::Context context;
@@ -229,7 +225,7 @@ void UpdatePage::createUpdateDialog()
         // No form means nothing sensible to file; an empty form would only
         // add an empty update.
         QTextStream(stdout) << "No form for the event " << eventName << Qt::endl;
-        delete dialog;
+        m_updateDialog.replace(nullptr);
         return;
     }
     dialog->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/OwnedDialog.h"
 #include "events/UpdateDialog.h"
 #include "records/Sim.h"
 
@@ -42,7 +43,7 @@ public:
     int rotationTime() const { return m_rotationTime; }
     // The form last opened by "Add Event"; null before the first one and when
     // the chosen event has no form.
-    UpdateDialog *updateDialog() const { return m_updateDialog; }
+    UpdateDialog *updateDialog() const { return m_updateDialog.get(); }
     // The pending entries, top first.
     QList<UpdateEntry *> pendingEntries() const;
     QComboBox *categoryBox() const { return m_categoryBox; }
@@ -78,7 +79,7 @@ private:
     SimList m_livingSims;
     int m_epFlags = 0;
     int m_rotationTime = 1;
-    QPointer<UpdateDialog> m_updateDialog;
+    OwnedDialog<UpdateDialog> m_updateDialog;
     QScrollArea *m_scrollArea;
     QWidget *m_listWidget;
     QVBoxLayout *m_listLayout;

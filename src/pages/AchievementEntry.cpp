@@ -1,6 +1,6 @@
 #include "pages/AchievementEntry.h"
 
-#include "events/EntryLine.h"
+#include "records/EntryLine.h"
 
 #include <QRegularExpression>
 

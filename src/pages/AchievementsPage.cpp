@@ -1,6 +1,6 @@
 #include "pages/AchievementsPage.h"
 
-#include "events/EntryLine.h"
+#include "records/EntryLine.h"
 #include "pages/AchievementEntry.h"
 
 #include <QCheckBox>

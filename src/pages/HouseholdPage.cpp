@@ -16,7 +16,6 @@
 
 HouseholdPage::HouseholdPage()
     : QWidget()
-    , editDialog(nullptr)
 {
     proxyModel = new QSortFilterProxyModel(this);
     proxyModel->setDynamicSortFilter(true);
@@ -50,11 +49,8 @@ HouseholdPage::HouseholdPage()
     connect(editButton, &QPushButton::clicked, this, &HouseholdPage::createEditHouseholdDialog);
 }
 
-HouseholdPage::~HouseholdPage()
-{
-    // The rename dialog is a window of its own, without a Qt parent.
-    delete editDialog;
-}
+// The rename dialog is a window of its own; editDialog deletes it with the page.
+HouseholdPage::~HouseholdPage() = default;
 
 void HouseholdPage::setModel(QStandardItemModel *model)
 {
@@ -123,8 +119,8 @@ void HouseholdPage::createEditHouseholdDialog()
         return;
     const QString name = textAt(row, 0);
     if (!editDialog) {
-        editDialog = new EditHouseholdDialog(name);
-        connect(editDialog, &EditHouseholdDialog::replaceName, this,
+        editDialog.replace(new EditHouseholdDialog(name));
+        connect(editDialog.get(), &EditHouseholdDialog::replaceName, this,
                 &HouseholdPage::replaceHouseholdName);
     } else {
         editDialog->setName(name);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "dialogs/OwnedDialog.h"
+#include "pages/EditHouseholdDialog.h"
+
 #include <QModelIndex>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
-class EditHouseholdDialog;
 class QCheckBox;
 class QHBoxLayout;
 class QLabel;
@@ -50,7 +52,7 @@ private:
     QString textAt(int row, int column) const;
     void setMark(int row, const QString &mark);
 
-    EditHouseholdDialog *editDialog;
+    OwnedDialog<EditHouseholdDialog> editDialog;
     SortedListView *householdView;
     QPushButton *editButton;
     QCheckBox *playedBox;

@@ -1,6 +1,6 @@
 #include "support/FormCheck.h"
 
-#include "events/EntryLine.h"
+#include "records/EntryLine.h"
 #include "events/SentenceParser.h"
 #include "events/UpdateDialog.h"
 #include "events/UpdateEntry.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "events/EventForms.h"
+#include "events/forms/EventForms.h"
 
 // One builder per group of forms; each returns true when it built the form of
 // the named event.

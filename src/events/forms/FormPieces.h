@@ -1,6 +1,6 @@
 #pragma once
 
-#include "events/EventForms.h"
+#include "events/forms/EventForms.h"
 
 #include <functional>
 #include <initializer_list>

@@ -1,4 +1,4 @@
-#include "events/EventForms.h"
+#include "events/forms/EventForms.h"
 
 #include "events/UpdateDialog.h"
 #include "events/forms/FormGroups.h"

@@ -1,0 +1,43 @@
+# Fails when a source of the widget-free library includes anything beyond
+# Qt Core, the standard library and the library's own headers.
+#   -DQT_CORE_INCLUDE=<folder of the QtCore headers>
+#   -DSOURCE_ROOT=<the src folder>  -DSOURCES=<;-list of paths under it>
+#   -DSTAMP=<file written on success> (optional)
+cmake_minimum_required(VERSION 3.25)
+
+set(own_headers "")
+foreach(source IN LISTS SOURCES)
+    list(APPEND own_headers "${source}")
+endforeach()
+
+set(problems "")
+foreach(source IN LISTS SOURCES)
+    file(STRINGS "${SOURCE_ROOT}/${source}" includes REGEX "^[ \t]*#[ \t]*include")
+    foreach(line IN LISTS includes)
+        if(line MATCHES "<([^>]+)>")
+            set(header "${CMAKE_MATCH_1}")
+            if(header MATCHES "^(Qt[A-Za-z]+)/(.*)$")
+                if(NOT CMAKE_MATCH_1 STREQUAL "QtCore")
+                    list(APPEND problems "${source}: <${header}> is not a Qt Core header")
+                endif()
+            elseif(header MATCHES "^[Qq]")
+                if(NOT EXISTS "${QT_CORE_INCLUDE}/${header}")
+                    list(APPEND problems "${source}: <${header}> is not a Qt Core header")
+                endif()
+            endif()
+        elseif(line MATCHES "\"([^\"]+)\"")
+            set(header "${CMAKE_MATCH_1}")
+            if(NOT header IN_LIST own_headers AND NOT header MATCHES "^moc_")
+                list(APPEND problems "${source}: \"${header}\" is not part of the widget-free library")
+            endif()
+        endif()
+    endforeach()
+endforeach()
+
+if(problems)
+    list(JOIN problems "\n  " text)
+    message(FATAL_ERROR "The widget-free library must not reach widgets:\n  ${text}")
+endif()
+if(STAMP)
+    file(TOUCH "${STAMP}")
+endif()

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Walks the comma-separated parts of a list-file line. Every read checks
+// that a part is left, so a short or damaged line can never make the reader
+// run past its end; the caller stops at the first field that is missing.
+class PartReader
+{
+public:
+    explicit PartReader(const QString &line)
+        : m_parts(line.split(QLatin1Char(',')))
+    {
+    }
+
+    bool atEnd() const { return m_pos >= m_parts.size(); }
+    const QString &peek() const { return m_parts.at(m_pos); }
+
+    bool takePart(QString *out)
+    {
+        if (atEnd())
+            return false;
+        *out = m_parts.at(m_pos++);
+        return true;
+    }
+
+    // A part that is not a decimal integer reads as 0.
+    bool takeInt(int *out)
+    {
+        QString part;
+        if (!takePart(&part))
+            return false;
+        *out = part.toInt();
+        return true;
+    }
+
+    bool takeBool(bool *out)
+    {
+        int value = 0;
+        if (!takeInt(&value))
+            return false;
+        *out = value != 0;
+        return true;
+    }
+
+    // Joins parts until the text closes with a double quote after its first
+    // character, then drops the first and last character. Quotes and commas
+    // inside the text are not escaped, so the quote that ends a part is the
+    // closing one. False, with nothing taken, when the quote never closes.
+    bool takeQuoted(QString *out, int dropFront = 1)
+    {
+        if (atEnd())
+            return false;
+        int pos = m_pos;
+        QString text = m_parts.at(pos++);
+        while (text.size() <= dropFront || !text.endsWith(QLatin1Char('"'))) {
+            if (pos >= m_parts.size())
+                return false;
+            text += QLatin1Char(',') + m_parts.at(pos++);
+        }
+        m_pos = pos;
+        *out = text.mid(dropFront, text.size() - dropFront - 1);
+        return true;
+    }
+
+    // All parts left, joined back with their commas.
+    QString takeRest()
+    {
+        QString rest = m_parts.mid(m_pos).join(QLatin1Char(','));
+        m_pos = int(m_parts.size());
+        return rest;
+    }
+
+private:
+    QStringList m_parts;
+    int m_pos = 0;
+};

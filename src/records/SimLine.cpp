@@ -1,0 +1,285 @@
+// The record's two lines in the list file: the sim line, written in format
+// 0.5 and read in every format, and the family-link line.
+#include "records/Sim.h"
+
+#include "records/ListFileText.h"
+#include "records/PartReader.h"
+#include "records/Bounds.h"
+
+namespace {
+
+QString notesToLine(QString notes)
+{
+    notes.replace(QLatin1String("\r\n"), QLatin1String(";;"));
+    notes.replace(QLatin1Char('\n'), QLatin1String(";;"));
+    return notes;
+}
+
+QString notesFromLine(QString text)
+{
+    return text.replace(QLatin1String(";;"), QLatin1String("\r\n"));
+}
+
+} // namespace
+
+QString Sim::toString() const
+{
+    const QLatin1Char comma(',');
+    QString line = QLatin1Char('"') + ListFileText::singleLine(m_name) + QLatin1String("\",")
+        + QString::number(m_nid) + comma + QString::number(m_age) + comma + QString::number(m_gender);
+    for (int i = 0; i < m_aspirations.size(); ++i) {
+        line += QLatin1String(",(") + QString::number(m_aspirations.at(i)) + comma
+            + QString::number(secondaryAspiration(i));
+        const int wants = inRange(i, m_lifetimeWants.size()) ? int(m_lifetimeWants.at(i).size()) : 0;
+        for (int j = 0; j < wants; ++j) {
+            line += QLatin1String(",(\"") + ListFileText::singleLine(m_lifetimeWants.at(i).at(j))
+                + QLatin1String("\",") + QString::number(lifetimeWantSteps(i, j)) + comma
+                + QString::number(lifetimeWantStepsDone(i, j)) + QLatin1Char(')');
+        }
+        line += QLatin1Char(')');
+    }
+    line += QLatin1String(",\"") + ListFileText::singleLine(m_household) + QLatin1String("\",")
+        + QString::number(m_inCollege ? 1 : 0) + QLatin1String(",\"") + ListFileText::singleLine(m_major)
+        + QLatin1String("\",") + QString::number(m_semester) + comma
+        + QString::number(m_alive ? 1 : 0) + comma + QString::number(m_ghostColor) + comma
+        + QString::number(m_hold) + comma + QString::number(flagsWord()) + comma
+        + QString::number(m_witchAlignment) + comma + ListFileText::singleLine(m_imageFile) + comma
+        + notesToLine(m_notes);
+    return line;
+}
+
+namespace {
+
+// The aspiration periods read from a line, kept apart until the line has
+// been read so that they replace the record's periods as a whole.
+struct Periods
+{
+    QList<int> primary;
+    QList<int> secondary;
+    QList<QStringList> wants;
+    QList<QList<int>> steps;
+    QList<QList<int>> done;
+
+    void open(int code)
+    {
+        primary.append(code);
+        secondary.append(0);
+        wants.append(QStringList());
+        steps.append(QList<int>());
+        done.append(QList<int>());
+    }
+    bool isEmpty() const { return primary.isEmpty(); }
+};
+
+// Reads the periods of a 0.5 line: "(primary,secondary" then wants
+// ("(\"text\",total,done)") up to the part that closes the period.
+// False when the line ends inside a period.
+bool readPeriods(PartReader &reader, Periods *periods)
+{
+    while (!reader.atEnd() && reader.peek().startsWith(QLatin1Char('('))) {
+        QString part;
+        reader.takePart(&part);
+        periods->open(part.mid(1).toInt());
+        if (!reader.takePart(&part))
+            return false;
+        if (part.endsWith(QLatin1Char(')'))) {
+            part.chop(1);
+            periods->secondary.last() = part.toInt();
+            continue;
+        }
+        periods->secondary.last() = part.toInt();
+        for (;;) {
+            // The want text is quoted after its opening parenthesis.
+            QString text;
+            if (!reader.takeQuoted(&text, 2))
+                return false;
+            periods->wants.last().append(text);
+            periods->steps.last().append(0);
+            periods->done.last().append(0);
+            if (!reader.takeInt(&periods->steps.last().last()))
+                return false;
+            if (!reader.takePart(&part))
+                return false;
+            const bool periodEnds = part.endsWith(QLatin1String("))"));
+            part.chop(periodEnds ? 2 : 1);
+            periods->done.last().last() = part.toInt();
+            if (periodEnds)
+                break;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+// Reads the fields every format shares after its aspiration part, stopping at
+// the first one the line does not hold; those keep what the record had.
+// `household` and `ghostColor` are null for formats without them. True when
+// every field up to the flags word was there.
+static bool readCommonTail(PartReader &reader, QString *household, bool *inCollege,
+                           QString *major, int *semester, bool *alive, int *ghostColor, int *hold,
+                           int *flags)
+{
+    if (household && !reader.takeQuoted(household))
+        return false;
+    if (!reader.takeBool(inCollege) || !reader.takeQuoted(major) || !reader.takeInt(semester)
+        || !reader.takeBool(alive))
+        return false;
+    if (ghostColor && !reader.takeInt(ghostColor))
+        return false;
+    return reader.takeInt(hold) && reader.takeInt(flags);
+}
+
+void Sim::fromString(const QString &line, int format)
+{
+    switch (format) {
+    case 0:
+        m_household.clear();
+        readVersion01(line);
+        return;
+    case 1:
+        readVersion02(line);
+        return;
+    case 2:
+    case 3:
+        readVersion03(line);
+        return;
+    default:
+        break;
+    }
+
+    PartReader reader(line);
+    if (!reader.takeQuoted(&m_name) || !reader.takeInt(&m_nid) || !reader.takeInt(&m_age)
+        || !reader.takeInt(&m_gender))
+        return;
+
+    // The line's periods replace the record's: adding them after the default
+    // period would put one more (0,0) period in front on every save and open.
+    Periods periods;
+    const bool complete = readPeriods(reader, &periods);
+    if (!periods.isEmpty()) {
+        m_aspirations = periods.primary;
+        m_secondaryAspirations = periods.secondary;
+        m_lifetimeWants = periods.wants;
+        m_wantSteps = periods.steps;
+        m_wantStepsDone = periods.done;
+    }
+    if (!complete)
+        return;
+
+    int flags = 0;
+    if (!readCommonTail(reader, &m_household, &m_inCollege, &m_major, &m_semester, &m_alive,
+                        &m_ghostColor, &m_hold, &flags))
+        return;
+    setFlags(flags);
+    m_species = Species::fromFlags(flags);
+    if (!reader.takeInt(&m_witchAlignment) || !reader.takePart(&m_imageFile))
+        return;
+    m_notes += notesFromLine(reader.takeRest());
+}
+
+void Sim::readVersion01(const QString &line)
+{
+    readOlderFormat(line, 1);
+}
+
+void Sim::readVersion02(const QString &line)
+{
+    readOlderFormat(line, 2);
+}
+
+void Sim::readVersion03(const QString &line)
+{
+    readOlderFormat(line, 3);
+}
+
+// Formats 0.1 (1), 0.2 (2) and 0.3/0.4 (3): one aspiration period without
+// wants; 0.1 has no household and no ghost colour, only 0.3 a secondary
+// aspiration.
+void Sim::readOlderFormat(const QString &line, int version)
+{
+    PartReader reader(line);
+    int code = 0;
+    if (!reader.takeQuoted(&m_name) || !reader.takeInt(&m_age) || !reader.takeInt(&m_gender)
+        || !reader.takeInt(&code))
+        return;
+    // 0.2 coded Grow Up as 1 and the other aspirations one higher.
+    if (version == 2)
+        code = code == 1 ? int(Aspiration::GrowUp) : addSaturated(code, -1);
+    int secondary = 0;
+    const bool haveSecondary = version != 3 || reader.takeInt(&secondary);
+    m_aspirations = {code};
+    m_secondaryAspirations = {secondary};
+    m_lifetimeWants = {QStringList()};
+    m_wantSteps = {QList<int>()};
+    m_wantStepsDone = {QList<int>()};
+    if (!haveSecondary)
+        return;
+
+    const bool hasHousehold = version != 1;
+    int flags = 0;
+    if (!readCommonTail(reader, hasHousehold ? &m_household : nullptr, &m_inCollege, &m_major,
+                        &m_semester, &m_alive, hasHousehold ? &m_ghostColor : nullptr, &m_hold,
+                        &flags))
+        return;
+    // These formats store no witch; 0.1 stores no species either.
+    setLifeState(SimTypeFlags::Alien, flags & SimTypeFlags::Alien);
+    setLifeState(SimTypeFlags::Zombie, flags & SimTypeFlags::Zombie);
+    setLifeState(SimTypeFlags::Vampire, flags & SimTypeFlags::Vampire);
+    setLifeState(SimTypeFlags::Servo, flags & SimTypeFlags::Servo);
+    setLifeState(SimTypeFlags::Werewolf, flags & SimTypeFlags::Werewolf);
+    setLifeState(SimTypeFlags::Plantsim, flags & SimTypeFlags::Plantsim);
+    setLifeState(SimTypeFlags::Bigfoot, flags & SimTypeFlags::Bigfoot);
+    if (version != 1)
+        m_species = Species::fromFlags(flags);
+    if (!reader.takePart(&m_imageFile))
+        return;
+    m_notes += notesFromLine(reader.takeRest());
+}
+
+// ---------------------------------------------------------------------------
+// The family-link line
+
+QString Sim::familyLinksToString(const SimList &list) const
+{
+    int spousePos = -1;
+    if (m_spouse) {
+        for (int i = 0; i < list.size(); ++i) {
+            if (list.at(i) == m_spouse)
+                spousePos = i;
+        }
+    }
+    QString line = QString::number(spousePos);
+    for (const QPointer<Sim> &child : m_children) {
+        if (!child)
+            continue;
+        for (int j = 0; j < list.size(); ++j) {
+            if (list.at(j) == child)
+                line += QLatin1Char(',') + QString::number(j);
+        }
+    }
+    return line;
+}
+
+void Sim::familyLinksFromString(const QString &line, const SimList &list)
+{
+    // A part that is no position in the list, or that names this sim, is
+    // skipped: a damaged line must not link a sim to itself or to the first
+    // sim of the list by accident.
+    auto simAt = [&](const QString &part) -> QPointer<Sim> {
+        bool ok = false;
+        const int pos = part.toInt(&ok);
+        if (!ok || !inRange(pos, list.size()) || list.at(pos) == this)
+            return QPointer<Sim>();
+        return list.at(pos);
+    };
+    const QStringList parts = line.split(QLatin1Char(','));
+    const QPointer<Sim> spouse = simAt(parts.first());
+    if (spouse)
+        setSpouse(spouse);
+    for (int i = 1; i < parts.size(); ++i) {
+        const QPointer<Sim> child = simAt(parts.at(i));
+        if (child)
+            addChild(child);
+    }
+}
