@@ -17,5 +17,5 @@ public:
 private:
     void closeOpenBox();
 
-    QTimer timer;
+    QTimer m_timer;
 };
