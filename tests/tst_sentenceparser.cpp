@@ -1,12 +1,12 @@
 #include "events/SentenceParser.h"
 #include "records/Sim.h"
+#include "support/RequestText.h"
 
 #include <QtTest>
 
 namespace {
 
-// Writes down what the parser asks of the sheet, one line per request, with
-// sims by name.
+// Writes down what the parser asks of the sheet, one call per request.
 class RequestRecorder : public SentenceParser::SheetRequests
 {
 public:
@@ -15,44 +15,28 @@ public:
     void newSim(const QString &name, int gender, int age, int aspiration, int hold,
                 const QString &household, int flags, Sim *parent1, Sim *parent2) override
     {
-        requests << QStringLiteral("newSim %1 %2 %3 %4 %5 [%6] %7 %8 %9")
-                        .arg(name)
-                        .arg(gender)
-                        .arg(age)
-                        .arg(aspiration)
-                        .arg(hold)
-                        .arg(household)
-                        .arg(flags)
-                        .arg(nameOf(parent1), nameOf(parent2));
+        requests << RequestText::newSim(name, gender, age, aspiration, hold, household, flags,
+                                        parent1, parent2);
     }
     void newTowniePair(const QString &parentName, int parentAge, const QString &babyName,
                        int babyGender, int babyHold, int flags, Sim *otherParent) override
     {
-        requests << QStringLiteral("newTowniePair %1 %2 %3 %4 %5 %6 %7")
-                        .arg(parentName)
-                        .arg(parentAge)
-                        .arg(babyName)
-                        .arg(babyGender)
-                        .arg(babyHold)
-                        .arg(flags)
-                        .arg(nameOf(otherParent));
+        requests << RequestText::newTowniePair(parentName, parentAge, babyName, babyGender,
+                                               babyHold, flags, otherParent);
     }
-    void holdAllBut(Sim *sim, int hold) override
-    {
-        requests << QStringLiteral("holdAllBut %1 %2").arg(nameOf(sim)).arg(hold);
-    }
+    void holdAllBut(Sim *sim, int hold) override { requests << RequestText::holdAllBut(sim, hold); }
     void holdHousehold(const QString &household, int hold) override
     {
-        requests << QStringLiteral("holdHousehold [%1] %2").arg(household).arg(hold);
+        requests << RequestText::holdHousehold(household, hold);
     }
     void holdAllHouseholdsBut(const QString &household, int hold) override
     {
-        requests << QStringLiteral("holdAllHouseholdsBut [%1] %2").arg(household).arg(hold);
+        requests << RequestText::holdAllHouseholdsBut(household, hold);
     }
-    void removeSim(Sim *sim) override { requests << QStringLiteral("removeSim ") + nameOf(sim); }
-
-private:
-    static QString nameOf(const Sim *sim) { return sim ? sim->name() : QStringLiteral("-"); }
+    void removeSim(Sim *sim) override
+    {
+        requests << QStringLiteral("removeSim(%1)").arg(RequestText::nameOf(sim));
+    }
 };
 
 } // namespace
@@ -409,26 +393,26 @@ private slots:
 
         QTest::newRow("a baby of two sims")
             << "On day 2 of the rotation, Ann and Bob had a female baby named Cat before six PM."
-            << true << true << QStringList{"newSim Cat 2 0 0 1 [Bobs] 0 Ann Bob"};
+            << true << true << QStringList{"newSim(Cat,2,0,0,1,Bobs,0,Ann,Bob)"};
         QTest::newRow("a baby without its second parent asks nothing")
             << "On day 2 of the rotation, Ann and Bob had a female baby named Cat before six PM."
             << true << false << QStringList();
         QTest::newRow("a townie pair")
             << "On day 3 of the rotation, Ann had a male baby named Dan by an elder townie named "
                "Eve after six PM."
-            << true << false << QStringList{"newTowniePair Eve 59 Dan 1 3 0 Ann"};
+            << true << false << QStringList{"newTowniePair(Eve,59,Dan,1,3,0,Ann)"};
         QTest::newRow("one sim spared")
             << "Put all sims and pets except Ann on hold for 2 days." << true << false
-            << QStringList{"holdAllBut Ann 2"};
+            << QStringList{"holdAllBut(Ann,2)"};
         QTest::newRow("no sim to spare holds nobody")
             << "Put all sims and pets except Ann on hold for 2 days." << false << false
             << QStringList();
         QTest::newRow("one household")
             << "Put the Over the Hill household on hold for 4 days." << false << false
-            << QStringList{"holdHousehold [Over the Hill] 4"};
+            << QStringList{"holdHousehold(Over the Hill,4)"};
         QTest::newRow("every household but one")
             << "Put all households except the Bobs household on hold for 1 days." << false
-            << false << QStringList{"holdAllHouseholdsBut [Bobs] 1"};
+            << false << QStringList{"holdAllHouseholdsBut(Bobs,1)"};
         QTest::newRow("one sim's own hold changes the sim, asks nothing")
             << "Put Ann on hold for 5 days." << true << false << QStringList();
         QTest::newRow("a death asks nothing") << "Ann died of old age." << true << false
