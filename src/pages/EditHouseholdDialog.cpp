@@ -35,15 +35,7 @@ QString EditHouseholdDialog::nameProblem(const QString &name)
 {
     if (name.trimmed().isEmpty())
         return QStringLiteral("Please enter a name for the household.");
-    // A pasted line break would split the sim's line in the list file.
-    if (ListFileText::hasLineBreak(name))
-        return QStringLiteral("A household name cannot hold a line break.");
-    // Quoted fields of the list file end at a double quote followed by a
-    // comma, and a leading comma would be read as an empty field.
-    if (ListFileText::breaksQuotedField(name))
-        return QStringLiteral("A household name cannot start with a comma or hold a double quote "
-                  "followed by a comma.");
-    return QString();
+    return ListFileText::fieldProblem(QStringLiteral("A household name"), name);
 }
 
 void EditHouseholdDialog::setNameReplacement()
