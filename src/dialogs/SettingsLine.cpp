@@ -60,6 +60,8 @@ Read read(const QString &line, int formatIndex)
     result.values.EPFlags = 0;
     PartReader parts(line);
     const QList<int> positions = positionsOf(formatIndex);
+    if (result.partCount < positions.size())
+        return result;
     for (const int position : positions) {
         QString text;
         if (!parts.takePart(&text))

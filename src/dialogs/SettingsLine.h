@@ -41,8 +41,8 @@ struct Read
 {
     // The parts of the line, the empty one after the last "," included.
     int partCount = 0;
-    // The positions the line holds, in line order; a short line holds only
-    // those it has parts for.
+    // The positions the line sets, in line order. A line with fewer parts
+    // than its form is damaged and sets none.
     QList<int> positions;
     // Their values; numbers that are not numbers read as 0, and every value
     // is held to the range the settings dialog can show.
