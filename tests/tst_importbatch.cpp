@@ -1,5 +1,6 @@
 #include "dialogs/ImportBatch.h"
 #include "records/Sim.h"
+#include "support/ImportRecords.h"
 
 #include <QtTest>
 
@@ -8,22 +9,9 @@
 
 namespace {
 
-// A selected record of a living human adult with the given changes.
 ImportRecord record(std::initializer_list<std::pair<int, QString>> changes)
 {
-    ImportRecord r;
-    for (int position = 0; position < ImportColumn::Count; ++position)
-        r.append(ImportColumn::defaultValue(position));
-    r[ImportColumn::NID] = "1";
-    r[ImportColumn::FirstName] = "Kim";
-    r[ImportColumn::LastName] = "Lo";
-    r[ImportColumn::FamilyInstance] = "12";
-    r[ImportColumn::Species] = "Human";
-    r[ImportColumn::LifeSection] = "Adult";
-    r[ImportColumn::Selected] = "Y";
-    for (const auto &change : changes)
-        r[change.first] = change.second;
-    return r;
+    return importRecord(changes);
 }
 
 // Deletes what a test takes out of a batch, as the sheet would own it.

@@ -3,6 +3,7 @@
 #include "records/Sim.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/WidgetLookup.h"
+#include "support/WorkingFolder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -39,14 +39,6 @@ QByteArray sims(const QByteArray &prefix, int count, int familyInstance, int fir
     return rows;
 }
 
-void writeExport(const QString &folder, const QByteArray &bytes)
-{
-    QDir(folder).mkpath("Veldo");
-    QFile file(folder + "/Veldo/ExportedSims.txt");
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the export");
-}
-
 // The sims an import hands over, deleted as the sheet would own them.
 struct Received
 {
@@ -70,15 +62,14 @@ class TestImportDialog : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    QString previousFolder;
+    std::unique_ptr<WorkingFolder> folder;
     std::unique_ptr<ImportDialog> dialog;
     QStringList boxTexts;
 
     void openDialog(const QByteArray &exportBytes, int epFlags = 0)
     {
         if (!exportBytes.isNull())
-            writeExport(folder->path(), exportBytes);
+            folder->write("Veldo/ExportedSims.txt", exportBytes);
         MessageBoxCatcher boxes;
         dialog = std::make_unique<ImportDialog>(folder->path(), epFlags);
         boxTexts = boxes.texts;
@@ -123,16 +114,10 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        folder = std::make_unique<QTemporaryDir>();
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(folder->path());
-    }
+    void init() { folder = std::make_unique<WorkingFolder>(); }
     void cleanup()
     {
         dialog.reset();
-        QDir::setCurrent(previousFolder);
         folder.reset();
     }
 

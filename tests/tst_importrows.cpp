@@ -1,4 +1,5 @@
 #include "dialogs/ImportSimsPage.h"
+#include "support/ImportRecords.h"
 #include "support/WidgetLookup.h"
 
 #include <QCheckBox>
@@ -14,18 +15,12 @@ const QStringList stateNames{"Alien", "Zombie", "Vampire", "Servo",
 ImportRecord record(const QString &first, const QString &species, const QString &stage,
                     std::initializer_list<std::pair<int, QString>> changes = {})
 {
-    ImportRecord r;
-    for (int position = 0; position < ImportColumn::Count; ++position)
-        r.append(ImportColumn::defaultValue(position));
-    r[ImportColumn::FirstName] = first;
-    r[ImportColumn::LastName] = "Lo";
-    r[ImportColumn::FamilyInstance] = "7";
-    r[ImportColumn::Gender] = "Female";
-    r[ImportColumn::Species] = species;
-    r[ImportColumn::LifeSection] = stage;
-    r[ImportColumn::PrimaryAspiration] = "Fun";
-    r[ImportColumn::SecondaryAspiration] = "Family";
-    r[ImportColumn::HouseholdName] = "Lo";
+    ImportRecord r = importRecord({{ImportColumn::FirstName, first},
+                                   {ImportColumn::Species, species},
+                                   {ImportColumn::LifeSection, stage},
+                                   {ImportColumn::PrimaryAspiration, "Fun"},
+                                   {ImportColumn::SecondaryAspiration, "Family"},
+                                   {ImportColumn::Selected, "N"}});
     for (const auto &change : changes)
         r[change.first] = change.second;
     return r;

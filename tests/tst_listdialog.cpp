@@ -3,13 +3,13 @@
 #include "support/FolderChooserAnswer.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/WidgetLookup.h"
+#include "support/WorkingFolder.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
@@ -17,13 +17,6 @@
 using WidgetLookup::button;
 
 namespace {
-
-void touch(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
-}
 
 QStringList items(const QComboBox *combo)
 {
@@ -41,8 +34,7 @@ class TestListDialog : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    QString previousFolder;
+    std::unique_ptr<WorkingFolder> folder;
     std::unique_ptr<ListManagementDialog> dialog;
 
     QComboBox *combo(const char *name) const
@@ -60,16 +52,13 @@ private:
 private slots:
     void init()
     {
-        folder = std::make_unique<QTemporaryDir>();
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(folder->path());
+        folder = std::make_unique<WorkingFolder>();
         // No neighbourhood folder is looked for on the machine itself.
         qputenv("TOLVANE_DRIVES", folder->path().toUtf8());
     }
     void cleanup()
     {
         dialog.reset();
-        QDir::setCurrent(previousFolder);
         folder.reset();
         qunsetenv("TOLVANE_DRIVES");
     }
@@ -97,12 +86,12 @@ private slots:
     // cases would give names the sheet cannot open.
     void listsTheListFiles()
     {
-        touch("b.sls");
-        touch("Brook.sls");
-        touch("Brook.bak.sls");
-        touch("Upper.SLS");
-        touch(".hidden.sls");
-        touch("notes.txt");
+        folder->write("b.sls", {});
+        folder->write("Brook.sls", {});
+        folder->write("Brook.bak.sls", {});
+        folder->write("Upper.SLS", {});
+        folder->write(".hidden.sls", {});
+        folder->write("notes.txt", {});
         QDir().mkdir("folder.sls");
         QCOMPARE(ListNames::inFolder("."), QStringList({"Brook", "Brook.bak", "b"}));
         open();
@@ -114,8 +103,8 @@ private slots:
 
     void opensWithTheChosenFormat()
     {
-        touch("Brook.sls");
-        touch("Lark.sls");
+        folder->write("Brook.sls", {});
+        folder->write("Lark.sls", {});
         open();
         QSignalSpy opened(dialog.get(), &ListManagementDialog::openList);
         combo("openCombo")->setCurrentIndex(1);
@@ -134,7 +123,7 @@ private slots:
 
     void premadeListsAndClearing()
     {
-        touch("Brook.sls");
+        folder->write("Brook.sls", {});
         open();
         QSignalSpy premade(dialog.get(), &ListManagementDialog::setDebugList);
         QSignalSpy cleared(dialog.get(), &ListManagementDialog::clearList);
@@ -167,7 +156,7 @@ private slots:
     void reportsOnlyASaveThatSucceeded()
     {
         QFETCH(bool, saved);
-        touch("Brook.sls");
+        folder->write("Brook.sls", {});
         open();
         MessageBoxCatcher boxes;
         QStringList requests;
@@ -176,7 +165,7 @@ private slots:
             requests.append(name);
             boxesWhileSaving = boxes.texts;
             if (saved)
-                touch(name + ".sls");
+                folder->write(name + ".sls", {});
             dialog->saveFinished(saved);
         });
         combo("saveCombo")->setEditText("  Lark.sls ");
