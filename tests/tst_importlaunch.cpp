@@ -158,7 +158,7 @@ private slots:
         const QString relative =
             "/Documents and Settings/" + user + "/My Documents/EA Games/The Sims 2/Neighborhoods/";
         const QString second = folder->path() + "/D";
-        for (const QString &entry : {"n002", "N001", "ABCD", "N_01", "N00", "N0001", "N 01", "N-01"})
+        for (const char *entry : {"n002", "N001", "ABCD", "N_01", "N00", "N0001", "N 01", "N-01"})
             QVERIFY(QDir().mkpath(second + relative + entry));
         QFile file(second + relative + "Q123");
         QVERIFY(file.open(QIODevice::WriteOnly));
