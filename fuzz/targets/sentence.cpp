@@ -103,6 +103,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const auto &sim : owned)
         before.emplace_back(*sim);
 
+    // Several tests may act on one sentence: the adopting sim's spouse is the
+    // one it had before any of them.
+    const Sim *spouse1 = sim1 ? sim1->spouse().data() : nullptr;
+    const Sim *spouse2 = sim2 ? sim2->spouse().data() : nullptr;
+
     NamedOnly requests(sim1, sim2);
     SentenceParser::carryOut(sentence, sim1, sim2, sheet, requests);
 
@@ -115,8 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(after.line == was.line, "a sim the sentence does not name changed");
         FUZZ_CHECK(after.parent1 == was.parent1 && after.parent2 == was.parent2,
                    "the parents of a sim the sentence does not name changed");
-        const bool spouseOfNamedSim
-            = (sim1 && sim1->spouse() == sim) || (sim2 && sim2->spouse() == sim);
+        const bool spouseOfNamedSim = sim == spouse1 || sim == spouse2;
         bool childrenKept = after.children.mid(0, was.children.size()) == was.children;
         for (const Sim *child : after.children.mid(was.children.size()))
             childrenKept = childrenKept && spouseOfNamedSim && (child == sim1 || child == sim2);
