@@ -7,6 +7,7 @@
 #include "sheet/ModelRows.h"
 #include "sheet/SheetSims.h"
 #include "support/CapturedStdout.h"
+#include "support/SimNames.h"
 #include "support/FailingDevice.h"
 
 #include <QFile>
@@ -116,14 +117,6 @@ public:
 
     SimStore kept;
 };
-
-QStringList namesOf(const SimList &sims)
-{
-    QStringList names;
-    for (const auto &sim : sims)
-        names << sim->name();
-    return names;
-}
 
 QStringList linesOf(const SimList &sims)
 {

@@ -87,7 +87,6 @@ void ImportMerge::add(SheetSims &sheet, Sim *imported)
 {
     if (!imported)
         return;
-    sheet.store().keep(imported);
     // The NID order is as of the last rebuild; the search stops at the first
     // larger NID.
     for (const QPointer<Sim> &sim : sheet.nidSorted()) {
@@ -95,6 +94,8 @@ void ImportMerge::add(SheetSims &sheet, Sim *imported)
             continue;
         if (sim->nid() == imported->nid()) {
             sim->copyFrom(imported, sheet.sims());
+            // The merged record is off the list but stays alive.
+            sheet.store().keep(imported);
             m_mergedInto.insert(imported, sim);
             m_touched.append(sim);
             return;
