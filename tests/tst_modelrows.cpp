@@ -1,5 +1,6 @@
 #include "records/Codes.h"
 #include "records/Sim.h"
+#include "sheet/Households.h"
 #include "sheet/ModelRows.h"
 #include "support/CapturedStdout.h"
 #include "support/SimNames.h"
@@ -229,6 +230,27 @@ private slots:
                  QStringList({"Lark=Yes", "Brook=No", "lark=Yes", "Adoption Queue=", "At Large=No",
                               "Renamed=No"}));
         QCOMPARE(texts(quietRows(SimList(), previous)), QStringList());
+    }
+
+    // The sim forms offer every household once, in order of first
+    // appearance, "At Large" and the empty name included.
+    void householdNamesMembersAndRename()
+    {
+        Sims sims;
+        sims.add("a", 40, 0, "B");
+        sims.add("b", 40, 0, "A");
+        sims.add("c", 40, 0, "B");
+        sims.add("d", 40, 0, "At Large");
+        sims.add("e", 40, 0, "b");
+        sims.add("f", 40, 0, "");
+        QCOMPARE(Households::names(sims.list), QStringList({"B", "A", "At Large", "b", ""}));
+        QCOMPARE(Households::members(sims.list, "B"), QStringList({"a", "c"}));
+        QCOMPARE(Households::members(sims.list, "Nobody"), QStringList());
+
+        Households::rename(sims.list, "B", "Brook");
+        QCOMPARE(Households::names(sims.list), QStringList({"Brook", "A", "At Large", "b", ""}));
+        QCOMPARE(Households::members(sims.list, "Brook"), QStringList({"a", "c"}));
+        QCOMPARE(texts(quietRows(sims.list, {{"B", "Yes"}})).first(), QString("Brook=No"));
     }
 
     void householdProgressLines()

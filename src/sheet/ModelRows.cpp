@@ -2,9 +2,9 @@
 
 #include "records/Codes.h"
 #include "records/Console.h"
+#include "sheet/Households.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <set>
 #include <utility>
@@ -135,17 +135,8 @@ QList<HouseholdRow> householdRows(const SimList &sims, const QList<HouseholdRow>
     }
 
     Console::line(QStringLiteral("Compiling list of households..."));
-    QStringList names;
-    QSet<QString> seen;
-    for (const QPointer<Sim> &sim : sims) {
-        if (!sim)
-            continue;
-        const QString household = sim->household();
-        if (household.isEmpty() || seen.contains(household))
-            continue;
-        seen.insert(household);
-        names.append(household);
-    }
+    QStringList names = Households::names(sims);
+    names.removeAll(QString());
 
     Console::line(QStringLiteral("Adding households to model..."));
     QList<HouseholdRow> rows;
