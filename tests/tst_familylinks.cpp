@@ -366,6 +366,40 @@ private slots:
         QCOMPARE(f[0]->familyLinksToString(f.list), before);
         QCOMPARE(f[1]->childCount(), 2);
     }
+
+    // Links to one record are pointed at another, on this sim only; the
+    // stale record stands in every role to see each link replaced.
+    void replaceRelative()
+    {
+        Family f(6);
+        Sim *kid = f[0];
+        Sim *stale = f[1];
+        Sim *real = f[2];
+        kid->setParents(stale, f[3]);
+        kid->setSpouse(stale);
+        kid->addChild(f[4]);
+        kid->addChild(stale);
+        kid->addChild(f[5]);
+        kid->replaceRelative(stale, real);
+        QCOMPARE(kid->parent1().data(), real);
+        QCOMPARE(kid->parent2().data(), f[3]);
+        QCOMPARE(kid->spouse().data(), real);
+        QCOMPARE(childrenOf(kid), QList<Sim *>({f[4], real, f[5]}));
+        // The other side is left as it was.
+        QCOMPARE(stale->spouse().data(), kid);
+        QVERIFY(!real->spouse());
+        QCOMPARE(real->childCount(), 0);
+
+        // A child already listed is not listed twice; no sim becomes its
+        // own relative.
+        kid->addChild(stale);
+        kid->replaceRelative(stale, real);
+        QCOMPARE(childrenOf(kid), QList<Sim *>({f[4], real, f[5]}));
+        kid->replaceRelative(f[3], kid);
+        QVERIFY(!kid->parent2());
+        kid->replaceRelative(f[5], nullptr);
+        QCOMPARE(childrenOf(kid), QList<Sim *>({f[4], real}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFamilyLinks)
