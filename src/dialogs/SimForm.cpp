@@ -1,5 +1,6 @@
 #include "dialogs/SimForm.h"
 
+#include "records/AgeText.h"
 #include "records/Codes.h"
 #include "records/ListFileText.h"
 #include "records/Sim.h"
@@ -90,57 +91,11 @@ const QList<LifeState> &lifeStates()
     return states;
 }
 
-namespace {
-
-QString daysUntil(int days, const char *stage)
-{
-    return QString::number(days) + QLatin1String(" days until ") + QLatin1String(stage);
-}
-
-QString daysOld(int days)
-{
-    return QString::number(days) + QLatin1String(" days old");
-}
-
-// A plantsim or a pet: adult from `adult` days, elder above `elderAfter`.
-QString shortLifeText(int age, int adult, int elderAfter)
-{
-    if (age > elderAfter)
-        return daysOld(age);
-    if (age < adult)
-        return daysUntil(adult - age, "Adult");
-    return daysUntil(elderAfter + 1 - age, "Elder");
-}
-
-} // namespace
-
 QString ageText(int age, int kind)
 {
-    switch (kind) {
-    case SimTypeFlags::Plantsim:
-        return shortLifeText(age, 4, 32);
-    case SimTypeFlags::LargeDog:
-        return shortLifeText(age, 4, 25);
-    case SimTypeFlags::SmallDog:
-        return shortLifeText(age, 4, 29);
-    case SimTypeFlags::Cat:
-        return shortLifeText(age, 5, 30);
-    default:
-        break;
-    }
-    // A human elder's note shows the age less five, where the other kinds
-    // show the age itself.
-    if (age > 58)
-        return daysOld(age - 5);
-    if (age > 29)
-        return daysUntil(59 - age, "Elder");
-    if (age > 14)
-        return daysUntil(30 - age, "Adult");
-    if (age > 6)
-        return daysUntil(15 - age, "Teen");
-    if (age < 3)
-        return daysUntil(3 - age, "Toddler");
-    return daysUntil(7 - age, "Child");
+    // The note shows a human elder's age less five, where the List of Sims
+    // shows it less four.
+    return AgeText::untilNextStage(age, kind, 5);
 }
 
 int Values::flags() const

@@ -1,40 +1,12 @@
 #include "sheet/FilterMasks.h"
 
+#include "dialogs/FilterTable.h"
 #include "records/Codes.h"
 #include "records/Sim.h"
 
 #include <QLatin1String>
 
 namespace {
-
-struct Box
-{
-    FilterMasks::Group group;
-    int bit;
-};
-
-// Indexed by FilterMasks::Filter.
-constexpr Box kBoxes[FilterMasks::FilterCount] = {
-    {FilterMasks::Life, 1}, {FilterMasks::Life, 2},
-    {FilterMasks::Type, 1}, {FilterMasks::Type, 2}, {FilterMasks::Type, 4},
-    {FilterMasks::Type, 8}, {FilterMasks::Type, 16}, {FilterMasks::Type, 32},
-    {FilterMasks::Type, 64}, {FilterMasks::Type, 128}, {FilterMasks::Type, 256},
-    {FilterMasks::Type, 512}, {FilterMasks::Type, 1024}, {FilterMasks::Type, 2048},
-    {FilterMasks::Type, 4096}, {FilterMasks::Type, 8192}, {FilterMasks::Type, 16384},
-    {FilterMasks::Type, 32768}, {FilterMasks::Type, 65536},
-    {FilterMasks::Species, 1}, {FilterMasks::Species, 2}, {FilterMasks::Species, 4},
-    {FilterMasks::Species, 8},
-    {FilterMasks::Gender, 1}, {FilterMasks::Gender, 2},
-    {FilterMasks::LifeStage, 1}, {FilterMasks::LifeStage, 2}, {FilterMasks::LifeStage, 4},
-    {FilterMasks::LifeStage, 8}, {FilterMasks::LifeStage, 16}, {FilterMasks::LifeStage, 32},
-    {FilterMasks::LifeStage, 64},
-    {FilterMasks::Aspiration, 1}, {FilterMasks::Aspiration, 2}, {FilterMasks::Aspiration, 4},
-    {FilterMasks::Aspiration, 8}, {FilterMasks::Aspiration, 16}, {FilterMasks::Aspiration, 32},
-    {FilterMasks::Aspiration, 64}, {FilterMasks::Aspiration, 128}, {FilterMasks::Aspiration, 256},
-    {FilterMasks::Paranormal, 1}, {FilterMasks::Paranormal, 2}, {FilterMasks::Paranormal, 4},
-    {FilterMasks::Paranormal, 8}, {FilterMasks::Paranormal, 16}, {FilterMasks::Paranormal, 32},
-    {FilterMasks::Paranormal, 64}, {FilterMasks::Paranormal, 128}, {FilterMasks::Paranormal, 256},
-};
 
 struct Named
 {
@@ -106,12 +78,13 @@ bool passesLifeStage(const Sim &sim, int mask)
 
 FilterMasks::Group FilterMasks::groupOf(Filter filter)
 {
-    return kBoxes[filter].group;
+    // The masks' groups are the dialog's groups, in the same order.
+    return Group(int(FilterTable::boxes().at(filter).group));
 }
 
 int FilterMasks::bitOf(Filter filter)
 {
-    return kBoxes[filter].bit;
+    return 1 << FilterTable::boxes().at(filter).bit;
 }
 
 int FilterMasks::mask(Group group) const

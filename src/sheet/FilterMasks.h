@@ -8,7 +8,8 @@ struct FilterMasks
 {
     enum Group { Life, Type, Species, Gender, LifeStage, Aspiration, Paranormal };
 
-    // The fifty boxes, in the order of the filter dialog's signals.
+    // The fifty boxes, in the order of the filter dialog's boxes and signals
+    // (FilterTable::boxes()).
     enum Filter {
         Alive, Dead,
         Playable, Townie, NPC, Runaway, Adoption, Downtownie, GardenClub, Island, Mountain,
