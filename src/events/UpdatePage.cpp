@@ -154,6 +154,7 @@ void UpdatePage::clearEvents()
 
 void UpdatePage::doUpdate()
 {
+    emit applyStarted();
     while (m_listLayout->count() > 0) {
         QPointer<UpdateEntry> entry = qobject_cast<UpdateEntry *>(m_listLayout->itemAt(0)->widget());
         if (!entry) {

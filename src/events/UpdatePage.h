@@ -48,6 +48,8 @@ public slots:
     void addEvent(UpdateEntry *entry);
 
 signals:
+    // "Apply Updates" is about to apply the pending entries; rotate() ends it.
+    void applyStarted();
     void rotate();
     void holdAllBut(Sim *sim, int hold);
     void holdHousehold(QString household, int hold);
