@@ -1,4 +1,5 @@
 #include "dialogs/FilterDialog.h"
+#include "dialogs/AddSimDialog.h"
 #include "dialogs/ListManagementDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "events/UpdateDialog.h"
@@ -225,7 +226,7 @@ private slots:
         }
         // The player adds a sim through the add form.
         w.press("Add &New Sim");
-        auto *form = SheetWindow::openWindow<QDialog>();
+        auto *form = SheetWindow::openWindow<AddSimDialog>();
         QVERIFY(form);
         QTest::keyClicks(form->findChild<QLineEdit *>("nameEdit"), "Nora New");
         QTest::mouseClick(form->findChild<QAbstractButton *>("actionButton"), Qt::LeftButton);
