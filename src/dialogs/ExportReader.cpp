@@ -1,6 +1,6 @@
 #include "dialogs/ExportReader.h"
 
-#include <QStringDecoder>
+#include "sheet/FileText.h"
 
 #include <csv.h>
 
@@ -188,32 +188,6 @@ void sortByName(QList<ImportRecord> &list)
 
 } // namespace
 
-bool isUtf8(const QByteArray &bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    Q_UNUSED(text);
-    return !decoder.hasError();
-}
-
-QString fromWindows1252(const QByteArray &bytes)
-{
-    // 0x80 to 0x9F differ from Latin-1; the five codes the code page leaves
-    // free stay as their control characters.
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString text;
-    text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        text.append(b >= 0x80 && b <= 0x9F ? QChar(high[b - 0x80]) : QChar(b));
-    }
-    return text;
-}
-
 QByteArray rowsOf(const QByteArray &bytes)
 {
     const qsizetype end = bytes.indexOf('\n');
@@ -224,9 +198,11 @@ ExportRead read(const QByteArray &exportBytes)
 {
     ExportRead result;
     const QByteArray bytes = withoutBom(exportBytes);
-    const bool utf8 = isUtf8(bytes);
+    // Texts of the export are UTF-8 when the bytes are valid UTF-8, else
+    // Windows-1252, the code page the editor writes on an English system.
+    const bool utf8 = FileText::isValidUtf8(bytes);
     auto decode = [utf8](const QByteArray &field) {
-        return utf8 ? QString::fromUtf8(field) : fromWindows1252(field);
+        return utf8 ? QString::fromUtf8(field) : FileText::fromWindows1252(field);
     };
 
     // The header is split at every comma, with no quotes and no trimming: a

@@ -82,9 +82,4 @@ ExportRead read(const QByteArray &bytes);
 // import leaves in the working folder for the player.
 QByteArray rowsOf(const QByteArray &bytes);
 
-// Texts of the export are UTF-8 when the bytes are valid UTF-8, else
-// Windows-1252, the code page the editor writes on an English system.
-bool isUtf8(const QByteArray &bytes);
-QString fromWindows1252(const QByteArray &bytes);
-
 } // namespace ExportReader

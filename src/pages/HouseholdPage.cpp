@@ -3,6 +3,7 @@
 #include "pages/EditHouseholdDialog.h"
 #include "pages/SortedListView.h"
 #include "records/Codes.h"
+#include "records/HouseholdLine.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -159,25 +160,22 @@ QString HouseholdPage::saveHouseholds()
 {
     QStringList lines;
     for (int row = 0; row < m_proxyModel->rowCount(); ++row) {
-        lines.append(m_proxyModel->index(row, 0).data().toString() + QLatin1Char(',')
-                     + m_proxyModel->index(row, 1).data().toString());
+        lines.append(HouseholdLine::format(m_proxyModel->index(row, 0).data().toString(),
+                                           m_proxyModel->index(row, 1).data().toString()));
     }
     return lines.join(QLatin1String("\r\n"));
 }
 
 void HouseholdPage::loadHousehold(QString line)
 {
-    // The mark follows the last comma, so a household name may hold commas.
-    const int comma = line.lastIndexOf(QLatin1Char(','));
-    if (comma < 0)
+    HouseholdLine::Fields fields;
+    if (!HouseholdLine::parse(line, &fields))
         return;
-    const QString name = line.left(comma);
-    const QString mark = line.mid(comma + 1);
     const QStandardItemModel *model = sourceModel();
     if (!model)
         return;
     for (int row = 0; row < model->rowCount(); ++row) {
-        if (textAt(row, 0) == name)
-            setMark(row, mark);
+        if (textAt(row, 0) == fields.name)
+            setMark(row, fields.mark);
     }
 }
