@@ -170,6 +170,8 @@ private:
     void loadUpdate(const QString &line) override;
     void loadAchievement(const QString &line) override;
     void loadHousehold(const QString &line) override;
+    void loadUpdates(const QStringList &lines) override;
+    void loadAchievements(const QStringList &lines) override;
 
     // Writes the list file; shows "Cannot write file." and leaves any
     // earlier file as it was when it cannot. `content` receives the

@@ -61,12 +61,7 @@ void Tolvane::clearSimList()
 
 bool Tolvane::writeList(const QString &name, QByteArray *content)
 {
-    ListFile::Sections parts = sections(true);
-    const QByteArray bytes = ListFile::write(m_sims.sims(), parts);
-    if (content) {
-        parts.settingsLine.clear();
-        *content = ListFile::write(m_sims.sims(), parts);
-    }
+    const QByteArray bytes = ListFile::write(m_sims.sims(), sections(true), content);
     if (!SafeFile::write(ListFile::fileName(name), bytes)) {
         QMessageBox::warning(this, QString(), ListFile::writeFailedMessage());
         return false;
@@ -184,4 +179,14 @@ void Tolvane::loadAchievement(const QString &line)
 void Tolvane::loadHousehold(const QString &line)
 {
     m_householdPage->loadHousehold(line);
+}
+
+void Tolvane::loadUpdates(const QStringList &lines)
+{
+    m_updatePage->loadEvents(lines);
+}
+
+void Tolvane::loadAchievements(const QStringList &lines)
+{
+    m_achievementsPage->loadEntries(m_sims.sims(), lines);
 }

@@ -26,15 +26,25 @@ QList<ModelRows::HouseholdRow> householdRowsOf(const QStandardItemModel *model)
     return rows;
 }
 
-// Replaces every row of the model; the headers stay.
+// Gives the model exactly these rows; the headers stay. The cells of rows
+// the model already has are written over rather than made anew: a rebuild
+// then costs no more than the texts it writes, and the cells stay where
+// they were in memory, close together, for the sort that follows.
 void fill(QStandardItemModel *model, const QList<QStringList> &rows)
 {
-    model->removeRows(0, model->rowCount());
-    model->insertRows(0, int(rows.size()));
-    for (int row = 0; row < rows.size(); ++row) {
+    const int count = int(rows.size());
+    if (model->rowCount() > count)
+        model->removeRows(count, model->rowCount() - count);
+    else if (model->rowCount() < count)
+        model->insertRows(model->rowCount(), count - model->rowCount());
+    for (int row = 0; row < count; ++row) {
         const QStringList &cells = rows.at(row);
-        for (int column = 0; column < cells.size(); ++column)
-            model->setItem(row, column, new QStandardItem(cells.at(column)));
+        for (int column = 0; column < cells.size(); ++column) {
+            if (QStandardItem *item = model->item(row, column))
+                item->setText(cells.at(column));
+            else
+                model->setItem(row, column, new QStandardItem(cells.at(column)));
+        }
     }
 }
 

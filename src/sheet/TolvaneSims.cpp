@@ -76,8 +76,11 @@ void Tolvane::doRotation()
 {
     m_applyingUpdates = false;
     const QList<Rotation::QueuedUpdate> queued = Rotation::rotate(m_sims.sims(), m_settings);
+    QList<UpdateEntry *> entries;
+    entries.reserve(queued.size());
     for (const Rotation::QueuedUpdate &update : queued)
-        m_updatePage->addEvent(new UpdateEntry(update.sentence, update.sim, nullptr));
+        entries.append(new UpdateEntry(update.sentence, update.sim, nullptr));
+    m_updatePage->addEvents(entries);
     updateModels();
     m_householdPage->clearPlayedFlags();
 }
