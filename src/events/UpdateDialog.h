@@ -38,7 +38,6 @@ public:
 
     QString composeText();
     void clearForm();
-    static void sortSimsByName(SimList &sims);
 
     // The text shown below the rows; empty when nothing is wrong.
     QString warning() const;
