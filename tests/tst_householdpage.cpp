@@ -40,12 +40,7 @@ QString markOf(const QStandardItemModel *model, const QString &household)
 
 EditHouseholdDialog *openDialog()
 {
-    const auto windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (auto *dialog = qobject_cast<EditHouseholdDialog *>(window))
-            return dialog;
-    }
-    return nullptr;
+    return WidgetLookup::window<EditHouseholdDialog>();
 }
 
 } // namespace

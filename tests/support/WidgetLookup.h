@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QString>
 #include <QStringList>
 
@@ -21,5 +22,18 @@ QLabel *label(const QWidget *root, const QString &text);
 // Clicks the row of the view whose first column shows this text; true when
 // that row became current.
 bool clickRow(QTreeView *view, const QString &text);
+
+// The first top-level window of type T, such as a dialog a page opened;
+// null when there is none.
+template <typename T>
+T *window()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *candidate : windows) {
+        if (auto *found = qobject_cast<T *>(candidate))
+            return found;
+    }
+    return nullptr;
+}
 
 } // namespace WidgetLookup

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The order of the Family Ties tab's "Relationship" column: the spouse,
+// children, grandchildren, siblings, nephews and nieces, grandnephews and
+// grandnieces, parents, grandparents, uncles and aunts, great-uncles and
+// great-aunts, then the cousins by degree, unremoved before removed, and by
+// removal. A text of several joined terms sorts by the first of those
+// classes any of its terms reaches; among grandchildren, grandnephews,
+// grandparents and great-uncles the shorter text comes first, which puts
+// the generations in order.
+//
+// True when `left` stands before `right`. It is a strict weak ordering:
+// texts of the same place compare false both ways, and the caller breaks
+// the tie.
+bool kinTermLess(const QString &left, const QString &right);
