@@ -19,7 +19,7 @@ QStringList termPool()
                      "Nephew",        "Niece",         "Son; Nephew",    "Wife; First Cousin",
                      "Grandson; Grandnephew", "Uncle; Great-Uncle", "Great-Aunt; Aunt",
                      "First Cousin; Second Cousin, Once Removed", "",   "Distant Cousin"};
-    for (const QString &word : {"Grandson", "Granddaughter", "Grandnephew", "Grandniece",
+    for (const char *word : {"Grandson", "Granddaughter", "Grandnephew", "Grandniece",
                                 "Grandfather", "Grandmother", "Uncle", "Aunt"}) {
         for (int greats = 0; greats < 3; ++greats)
             pool << QStringLiteral("Great-").repeated(greats) + word;
@@ -197,6 +197,29 @@ private slots:
         proxy.sort(1, Qt::DescendingOrder);
         QCOMPARE(namesInOrder(proxy),
                  QStringList({"Tom", "Ty", "Ed", "Fay", "Gus", "Di", "Cy", "Al", "Bea"}));
+    }
+
+    void proxyFollowsChangedRows()
+    {
+        // Rows are re-sorted by what they read now, not by what a sort
+        // before read of them.
+        QObject owner;
+        FamilyProxyModel proxy(&owner);
+        proxy.setDynamicSortFilter(true);
+        QStandardItemModel *model = relationshipModel(
+            {{"Cy", "Son"}, {"Bea", "Wife"}, {"Fay", "Father"}}, &owner);
+        proxy.setSourceModel(model);
+        proxy.sort(1, Qt::AscendingOrder);
+        QCOMPARE(namesInOrder(proxy), QStringList({"Bea", "Cy", "Fay"}));
+        model->item(1, 1)->setText("Third Cousin");
+        QCOMPARE(namesInOrder(proxy), QStringList({"Cy", "Fay", "Bea"}));
+        model->insertRow(0, {new QStandardItem("Al"), new QStandardItem("Husband")});
+        QCOMPARE(namesInOrder(proxy), QStringList({"Al", "Cy", "Fay", "Bea"}));
+        model->item(0, 0)->setText("Zed");
+        model->item(0, 1)->setText("Daughter");
+        QCOMPARE(namesInOrder(proxy), QStringList({"Cy", "Zed", "Fay", "Bea"}));
+        model->removeRow(1);
+        QCOMPARE(namesInOrder(proxy), QStringList({"Zed", "Fay", "Bea"}));
     }
 };
 

@@ -99,7 +99,6 @@ void FamilyPage::createFamilyBrowser()
 
 void FamilyPage::showFamily()
 {
-    m_listedSims.clear();
     m_familyView->selectionModel()->clearSelection();
     QStandardItemModel *model = relationshipModel();
     if (model)
@@ -125,7 +124,6 @@ void FamilyPage::showFamily()
         const KinRow &row = rows.at(count - 1 - i);
         model->setData(model->index(i, 0), row.sim->name());
         model->setData(model->index(i, 1), row.terms);
-        m_listedSims.append(row.sim);
     }
     m_proxyModel->sort(1, Qt::AscendingOrder);
     m_familyView->resizeColumnToContents(0);

@@ -43,8 +43,6 @@ private:
 
     QPointer<Sim> m_focusSim;
     SimList m_allSims;
-    // Entry i is the sim of row i of the relationship model.
-    QList<QPointer<Sim>> m_listedSims;
     OwnedDialog<FamilyBrowser> m_browser;
     QPushButton *m_browserButton;
     QPushButton *m_kintermsButton;

@@ -1,34 +1,72 @@
 #include "pages/KinTermOrder.h"
 
-#include <QStringList>
+#include <QStringView>
+#include <QtAlgorithms>
 
+#include <array>
 #include <iterator>
 
 namespace {
 
-// The classes before the cousins, each with the words that place a text in
-// it; the first class whose word the text holds anywhere is the text's.
-// The classes of lower-case words hold the "Grand" and "Great-" forms, which
-// sort by length.
+// The words that place a text in one of the classes before the cousins,
+// found anywhere in the text, also inside a longer word ("son" in
+// "Grandson") and in any of several joined terms.
+enum ClassWord : int {
+    Husband, Wife, Son, Daughter, LowerSon, LowerDaughter, Brother, Sister, Nephew, Niece,
+    LowerNephew, LowerNiece, Father, Mother, LowerFather, LowerMother, Uncle, Aunt, GreatUncle,
+    GreatAunt, ClassWordCount
+};
+const char *const ClassWords[ClassWordCount] = {
+    "Husband", "Wife",   "Son",    "Daughter", "son",    "daughter", "Brother",
+    "Sister",  "Nephew", "Niece",  "nephew",   "niece",  "Father",   "Mother",
+    "father",  "mother", "Uncle",  "Aunt",     "Great-Uncle", "Great-Aunt"};
+
+// The classes in order, each with its two words; the first class whose
+// word the text holds is the text's. The classes of lower-case words hold
+// the "Grand" and "Great-" forms, which sort by length.
 struct KinClass
 {
-    const char *words[2];
+    ClassWord words[2];
     bool byLength;
 };
-
 const KinClass Classes[] = {
-    {{"Husband", "Wife"}, false},
-    {{"Son", "Daughter"}, false},
-    {{"son", "daughter"}, true},
-    {{"Brother", "Sister"}, false},
-    {{"Nephew", "Niece"}, false},
-    {{"nephew", "niece"}, true},
-    {{"Father", "Mother"}, false},
-    {{"father", "mother"}, true},
+    {{Husband, Wife}, false},
+    {{Son, Daughter}, false},
+    {{LowerSon, LowerDaughter}, true},
+    {{Brother, Sister}, false},
+    {{Nephew, Niece}, false},
+    {{LowerNephew, LowerNiece}, true},
+    {{Father, Mother}, false},
+    {{LowerFather, LowerMother}, true},
 };
 const int PlainUncleClass = 8;
 const int GreatUncleClass = 9;
 const int CousinClass = 10;
+
+// The class words the text holds, as bits, in one pass over the text.
+quint32 classWordsIn(const QString &text)
+{
+    // For each ASCII letter, the class words that start with it.
+    static const auto starting = [] {
+        std::array<quint32, 128> table{};
+        for (int w = 0; w < ClassWordCount; ++w)
+            table[uchar(ClassWords[w][0])] |= 1u << w;
+        return table;
+    }();
+    quint32 found = 0;
+    const QStringView view(text);
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        const char16_t c = view[i].unicode();
+        if (c >= 128)
+            continue;
+        for (quint32 candidates = starting[c]; candidates; candidates &= candidates - 1) {
+            const int w = qCountTrailingZeroBits(candidates);
+            if (view.mid(i).startsWith(QLatin1String(ClassWords[w])))
+                found |= 1u << w;
+        }
+    }
+    return found;
+}
 
 // Cousin degrees and removals are whole words, so "Seventeen" is not
 // "Seven" and "Fourth" is not "Four". The twelfth degree is written
@@ -42,71 +80,20 @@ const char *const Numbers[] = {
     "Eight",   "Nine",     "Ten",      "Eleven",    "Twelve",    "Thirteen", "Fourteen",
     "Fifteen", "Sixteen",  "Seventeen", "Eighteen", "Nineteen",  "Twenty"};
 
-struct KinKey
+// Calls `visit` with each word of the text: each run of letters.
+template <typename Visit>
+void forEachWord(const QString &text, Visit visit)
 {
-    int kinClass = CousinClass;
-    qsizetype length = 0;
-    // Bit i: the text holds the i-th ordinal, or the i-th number word.
-    quint32 ordinals = 0;
-    bool removed = false;
-    quint32 numbers = 0;
-};
-
-QStringList wordsOf(const QString &text)
-{
-    QStringList words;
     qsizetype start = -1;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         const bool letter = i < text.size() && text.at(i).isLetter();
-        if (letter && start < 0)
+        if (letter && start < 0) {
             start = i;
-        else if (!letter && start >= 0) {
-            words.append(text.mid(start, i - start));
+        } else if (!letter && start >= 0) {
+            visit(QStringView(text).mid(start, i - start));
             start = -1;
         }
     }
-    return words;
-}
-
-bool holdsEither(const QString &text, const char *const (&words)[2])
-{
-    return text.contains(QLatin1String(words[0])) || text.contains(QLatin1String(words[1]));
-}
-
-KinKey keyOf(const QString &text)
-{
-    KinKey key;
-    for (int c = 0; c < int(std::size(Classes)); ++c) {
-        if (holdsEither(text, Classes[c].words)) {
-            key.kinClass = c;
-            key.length = Classes[c].byLength ? text.size() : 0;
-            return key;
-        }
-    }
-    const bool plainUncle = text.contains(QLatin1String("Uncle"))
-        && !text.contains(QLatin1String("Great-Uncle"));
-    const bool plainAunt = text.contains(QLatin1String("Aunt"))
-        && !text.contains(QLatin1String("Great-Aunt"));
-    if (plainUncle || plainAunt) {
-        key.kinClass = PlainUncleClass;
-        return key;
-    }
-    if (text.contains(QLatin1String("Great-Uncle")) || text.contains(QLatin1String("Great-Aunt"))) {
-        key.kinClass = GreatUncleClass;
-        key.length = text.size();
-        return key;
-    }
-    const QStringList words = wordsOf(text);
-    for (int i = 0; i < 20; ++i) {
-        if (words.contains(QLatin1String(Ordinals[i])))
-            key.ordinals |= 1u << i;
-        if (words.contains(QLatin1String(Numbers[i])))
-            key.numbers |= 1u << i;
-    }
-    if (words.contains(QLatin1String("Twefth")))
-        key.ordinals |= 1u << 11;
-    key.removed = words.contains(QLatin1String("Removed"));
-    return key;
 }
 
 // -1 when the first word that only one of the two sets holds is in `left`,
@@ -122,10 +109,44 @@ int compareWordSets(quint32 left, quint32 right)
 
 } // namespace
 
-bool kinTermLess(const QString &left, const QString &right)
+KinTermKey kinTermKey(const QString &text)
 {
-    const KinKey l = keyOf(left);
-    const KinKey r = keyOf(right);
+    KinTermKey key{CousinClass, 0, 0, false, 0};
+    const quint32 words = classWordsIn(text);
+    auto holds = [words](ClassWord word) { return (words & (1u << word)) != 0; };
+    for (int c = 0; c < int(std::size(Classes)); ++c) {
+        if (holds(Classes[c].words[0]) || holds(Classes[c].words[1])) {
+            key.kinClass = c;
+            key.length = Classes[c].byLength ? text.size() : 0;
+            return key;
+        }
+    }
+    if ((holds(Uncle) && !holds(GreatUncle)) || (holds(Aunt) && !holds(GreatAunt))) {
+        key.kinClass = PlainUncleClass;
+        return key;
+    }
+    if (holds(GreatUncle) || holds(GreatAunt)) {
+        key.kinClass = GreatUncleClass;
+        key.length = text.size();
+        return key;
+    }
+    forEachWord(text, [&key](QStringView word) {
+        for (int i = 0; i < 20; ++i) {
+            if (word == QLatin1String(Ordinals[i]))
+                key.ordinals |= 1u << i;
+            else if (word == QLatin1String(Numbers[i]))
+                key.numbers |= 1u << i;
+        }
+        if (word == QLatin1String("Twefth"))
+            key.ordinals |= 1u << 11;
+        else if (word == QLatin1String("Removed"))
+            key.removed = true;
+    });
+    return key;
+}
+
+bool operator<(const KinTermKey &l, const KinTermKey &r)
+{
     if (l.kinClass != r.kinClass)
         return l.kinClass < r.kinClass;
     if (l.length != r.length)
@@ -137,4 +158,9 @@ bool kinTermLess(const QString &left, const QString &right)
     if (l.removed != r.removed)
         return r.removed;
     return compareWordSets(l.numbers, r.numbers) < 0;
+}
+
+bool kinTermLess(const QString &left, const QString &right)
+{
+    return kinTermKey(left) < kinTermKey(right);
 }

@@ -15,3 +15,17 @@
 // texts of the same place compare false both ways, and the caller breaks
 // the tie.
 bool kinTermLess(const QString &left, const QString &right);
+
+// The place of a text in that order, for callers that compare one text many
+// times: kinTermLess(a, b) is kinTermKey(a) < kinTermKey(b).
+struct KinTermKey
+{
+    int kinClass;
+    qsizetype length;
+    // Bit i: the text holds the i-th ordinal, or the i-th number word.
+    quint32 ordinals;
+    bool removed;
+    quint32 numbers;
+};
+KinTermKey kinTermKey(const QString &text);
+bool operator<(const KinTermKey &left, const KinTermKey &right);

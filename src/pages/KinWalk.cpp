@@ -3,8 +3,9 @@
 #include "records/Codes.h"
 
 #include <QHash>
-#include <QSet>
 #include <QVarLengthArray>
+
+#include <deque>
 
 namespace {
 
@@ -95,53 +96,65 @@ QString termText(Term term)
     return text;
 }
 
-// One call of a line, by its arguments: a second call with the same
-// arguments would only repeat terms that are already there.
+enum LineKind { DescendantLine, CousinLine, RemovedCousins, AncestorLine };
+
+// One call of a line from a sim, by its other arguments: a second call with
+// the same arguments would only repeat terms that are already there.
 struct LineCall
 {
-    int kind;
-    const Sim *sim;
     const Sim *other;
+    int kind;
     int first;
     int second;
 
     bool operator==(const LineCall &o) const
     {
-        return kind == o.kind && sim == o.sim && other == o.other && first == o.first
-            && second == o.second;
+        return kind == o.kind && other == o.other && first == o.first && second == o.second;
     }
 };
 
-size_t qHash(const LineCall &call, size_t seed = 0)
+// What the walk keeps of a sim it has met. Large families meet each sim
+// many times, so its filter result, its row, its children and the lines
+// already followed from it are looked up once.
+struct Node
 {
-    return qHashMulti(seed, call.kind, call.sim, call.other, call.first, call.second);
-}
+    Sim *sim = nullptr;
+    // Whether it gets a row when reached: it passes the boxes and is not
+    // the focus sim.
+    bool listable = false;
+    bool male = false;
+    bool childrenKnown = false;
+    // On the current chain of the walk down, or up. A sim met again on its
+    // own chain is its own ancestor: the walk turns back there instead of
+    // going round for ever.
+    bool below = false;
+    bool above = false;
+    int row = -1;
+    // The children in list order, up to the first empty entry.
+    QVarLengthArray<Node *, 4> children;
+    QVarLengthArray<LineCall, 2> calls;
+};
 
-enum LineKind { DescendantLine, CousinLine, RemovedCousins, AncestorLine };
-
-// Keeps a sim on the current chain while the walk is below it.
+// Marks a node as on a chain while the walk is beyond it.
 class OnChain
 {
 public:
-    OnChain(QSet<const Sim *> &chain, const Sim *sim)
-        : m_chain(chain)
-        , m_sim(sim)
-        , m_added(!chain.contains(sim))
+    explicit OnChain(bool &mark)
+        : m_mark(mark)
+        , m_added(!mark)
     {
-        if (m_added)
-            m_chain.insert(sim);
+        m_mark = true;
     }
     ~OnChain()
     {
         if (m_added)
-            m_chain.remove(m_sim);
+            m_mark = false;
     }
     OnChain(const OnChain &) = delete;
     OnChain &operator=(const OnChain &) = delete;
 
 private:
-    QSet<const Sim *> &m_chain;
-    const Sim *m_sim;
+    bool &m_mark;
     bool m_added;
 };
 
@@ -161,71 +174,81 @@ public:
 private:
     struct Listed
     {
-        QPointer<Sim> sim;
+        Sim *sim;
         QVarLengthArray<Term, 2> terms;
     };
 
-    void list(Sim *relative, Term male, Term female)
+    Node &node(Sim *sim);
+    const QVarLengthArray<Node *, 4> &childrenOf(Node &parent);
+    void list(Node &relative, Term male, Term female)
     {
-        addRelative(relative, relative->gender() == Gender::Male ? male : female);
+        addRelative(relative, relative.male ? male : female);
     }
-    void addRelative(Sim *relative, Term term);
+    void list(Sim *relative, Term male, Term female) { list(node(relative), male, female); }
+    void addRelative(Node &relative, Term term);
     void addParentSide(Sim *parent);
     void addGrandparent(Sim *grandparent);
-    void addDescendantLine(Sim *sim, Word male, Word female, int greats);
-    void addCousinLine(Sim *sim, int degree, int removal);
-    void addRemovedCousins(Sim *sim, int degree, int depth);
+    void addDescendantLine(Node &n, Word male, Word female, int greats);
+    void addCousinLine(Node &n, int degree, int removal);
+    void addRemovedCousins(Node &n, int degree, int depth);
     void addAncestorLine(Sim *ancestor, int depth, Sim *cameFrom);
     bool isFullSibling(const Sim *sibling) const;
-    bool firstCall(const LineCall &call);
+    static bool firstCall(Node &n, const LineCall &call);
 
     Sim *m_focus;
     bool m_livingOnly;
     bool m_playableOnly;
     QList<Listed> m_listed;
-    QHash<const Sim *, int> m_rowOf;
-    QSet<LineCall> m_calls;
-    // The sims the walk is below on its way down, and on its way up. A sim
-    // met again on its own chain is its own ancestor: the walk turns back
-    // there instead of going round for ever.
-    QSet<const Sim *> m_down;
-    QSet<const Sim *> m_up;
+    // A deque keeps every node where it is while others are added.
+    std::deque<Node> m_store;
+    QHash<const Sim *, Node *> m_nodes;
 };
 
-// Visits the children in list order, up to the first empty entry.
-template <typename Visit>
-void forEachChild(const Sim *sim, Visit visit)
+Node &Walk::node(Sim *sim)
 {
-    for (int i = 0;; ++i) {
-        Sim *child = sim->child(i).data();
-        if (!child)
-            return;
-        visit(child);
+    Node *&slot = m_nodes[sim];
+    if (!slot) {
+        slot = &m_store.emplace_back();
+        slot->sim = sim;
+        slot->male = sim->gender() == Gender::Male;
+        slot->listable = sim != m_focus && !(m_livingOnly && !sim->isAlive())
+            && !(m_playableOnly && sim->household() == QLatin1String("At Large"));
     }
+    return *slot;
 }
 
-bool Walk::firstCall(const LineCall &call)
+const QVarLengthArray<Node *, 4> &Walk::childrenOf(Node &parent)
 {
-    const qsizetype before = m_calls.size();
-    m_calls.insert(call);
-    return m_calls.size() != before;
+    if (!parent.childrenKnown) {
+        parent.childrenKnown = true;
+        for (int i = 0;; ++i) {
+            Sim *child = parent.sim->child(i).data();
+            if (!child)
+                break;
+            parent.children.append(&node(child));
+        }
+    }
+    return parent.children;
 }
 
-void Walk::addRelative(Sim *relative, Term term)
+bool Walk::firstCall(Node &n, const LineCall &call)
 {
-    if (m_livingOnly && !relative->isAlive())
+    if (n.calls.contains(call))
+        return false;
+    n.calls.append(call);
+    return true;
+}
+
+void Walk::addRelative(Node &relative, Term term)
+{
+    if (!relative.listable)
         return;
-    if (m_playableOnly && relative->household() == QLatin1String("At Large"))
-        return;
-    if (relative == m_focus)
-        return;
-    const auto found = m_rowOf.constFind(relative);
-    if (found == m_rowOf.cend()) {
-        m_rowOf.insert(relative, int(m_listed.size()));
-        m_listed.append(Listed{relative, {term}});
+    if (relative.row < 0) {
+        relative.row = int(m_listed.size());
+        m_listed.append(Listed{relative.sim, {term}});
         return;
     }
-    QVarLengthArray<Term, 2> &terms = m_listed[*found].terms;
+    QVarLengthArray<Term, 2> &terms = m_listed[relative.row].terms;
     if (!terms.contains(term))
         terms.append(term);
 }
@@ -252,37 +275,37 @@ void Walk::run()
         for (Sim *inLaw : {spouse->parent1().data(), spouse->parent2().data()}) {
             if (!inLaw)
                 continue;
-            list(inLaw, fixedTerm(FatherInLaw), fixedTerm(MotherInLaw));
-            forEachChild(inLaw, [&](Sim *child) {
-                if (child != spouse)
-                    list(child, fixedTerm(BrotherInLaw), fixedTerm(SisterInLaw));
-            });
+            Node &parent = node(inLaw);
+            list(parent, fixedTerm(FatherInLaw), fixedTerm(MotherInLaw));
+            for (Node *child : childrenOf(parent)) {
+                if (child->sim != spouse)
+                    list(*child, fixedTerm(BrotherInLaw), fixedTerm(SisterInLaw));
+            }
         }
-        forEachChild(spouse, [&](Sim *child) {
-            if (!child->hasParent(m_focus))
-                list(child, fixedTerm(StepSon), fixedTerm(StepDaughter));
-        });
+        for (Node *child : childrenOf(node(spouse))) {
+            if (!child->sim->hasParent(m_focus))
+                list(*child, fixedTerm(StepSon), fixedTerm(StepDaughter));
+        }
     }
 
-    forEachChild(m_focus, [&](Sim *child) {
-        list(child, fixedTerm(Son), fixedTerm(Daughter));
-        if (Sim *inLaw = child->spouse().data())
+    for (Node *child : childrenOf(node(m_focus))) {
+        list(*child, fixedTerm(Son), fixedTerm(Daughter));
+        if (Sim *inLaw = child->sim->spouse().data())
             list(inLaw, fixedTerm(SonInLaw), fixedTerm(DaughterInLaw));
-        forEachChild(child, [&](Sim *grandchild) {
-            addDescendantLine(grandchild, Grandson, Granddaughter, 0);
-        });
-    });
+        for (Node *grandchild : childrenOf(*child))
+            addDescendantLine(*grandchild, Grandson, Granddaughter, 0);
+    }
 
     if (Sim *parent = m_focus->parent1().data())
         addParentSide(parent);
     if (Sim *parent = m_focus->parent2().data())
         addParentSide(parent);
 
-    OnChain focusOnChain(m_up, m_focus);
+    OnChain focusOnChain(node(m_focus).above);
     for (Sim *parent : {m_focus->parent1().data(), m_focus->parent2().data()}) {
         if (!parent)
             continue;
-        OnChain parentOnChain(m_up, parent);
+        OnChain parentOnChain(node(parent).above);
         if (Sim *grandparent = parent->parent1().data())
             addGrandparent(grandparent);
         if (Sim *grandparent = parent->parent2().data())
@@ -292,94 +315,100 @@ void Walk::run()
 
 void Walk::addParentSide(Sim *parent)
 {
-    list(parent, fixedTerm(Father), fixedTerm(Mother));
+    Node &n = node(parent);
+    list(n, fixedTerm(Father), fixedTerm(Mother));
     Sim *partner = parent->spouse().data();
     if (partner && !m_focus->hasParent(partner))
         list(partner, fixedTerm(StepFather), fixedTerm(StepMother));
-    forEachChild(parent, [&](Sim *sibling) {
-        if (sibling == m_focus)
-            return;
-        if (isFullSibling(sibling))
-            list(sibling, fixedTerm(Brother), fixedTerm(Sister));
+    for (Node *sibling : childrenOf(n)) {
+        if (sibling->sim == m_focus)
+            continue;
+        if (isFullSibling(sibling->sim))
+            list(*sibling, fixedTerm(Brother), fixedTerm(Sister));
         else
-            list(sibling, fixedTerm(HalfBrother), fixedTerm(HalfSister));
-        if (Sim *inLaw = sibling->spouse().data())
+            list(*sibling, fixedTerm(HalfBrother), fixedTerm(HalfSister));
+        if (Sim *inLaw = sibling->sim->spouse().data())
             list(inLaw, fixedTerm(BrotherInLaw), fixedTerm(SisterInLaw));
-        forEachChild(sibling, [&](Sim *nephew) {
-            list(nephew, fixedTerm(Nephew), fixedTerm(Niece));
-            forEachChild(nephew, [&](Sim *grandnephew) {
-                addDescendantLine(grandnephew, Grandnephew, Grandniece, 0);
-            });
-        });
-    });
+        for (Node *nephew : childrenOf(*sibling)) {
+            list(*nephew, fixedTerm(Nephew), fixedTerm(Niece));
+            for (Node *grandnephew : childrenOf(*nephew))
+                addDescendantLine(*grandnephew, Grandnephew, Grandniece, 0);
+        }
+    }
 }
 
 void Walk::addGrandparent(Sim *grandparent)
 {
-    list(grandparent, greatTerm(Grandfather, 0), greatTerm(Grandmother, 0));
-    forEachChild(grandparent, [&](Sim *uncle) {
-        if (m_focus->hasParent(uncle))
-            return;
-        list(uncle, greatTerm(Uncle, 0), greatTerm(Aunt, 0));
-        if (Sim *inLaw = uncle->spouse().data())
+    Node &n = node(grandparent);
+    list(n, greatTerm(Grandfather, 0), greatTerm(Grandmother, 0));
+    for (Node *uncle : childrenOf(n)) {
+        if (m_focus->hasParent(uncle->sim))
+            continue;
+        list(*uncle, greatTerm(Uncle, 0), greatTerm(Aunt, 0));
+        if (Sim *inLaw = uncle->sim->spouse().data())
             list(inLaw, greatTerm(Uncle, 0), greatTerm(Aunt, 0));
-        forEachChild(uncle, [&](Sim *cousin) { addCousinLine(cousin, 1, 0); });
-    });
-    OnChain onChain(m_up, grandparent);
+        for (Node *cousin : childrenOf(*uncle))
+            addCousinLine(*cousin, 1, 0);
+    }
+    OnChain onChain(n.above);
     if (Sim *ancestor = grandparent->parent1().data())
         addAncestorLine(ancestor, 3, grandparent);
     if (Sim *ancestor = grandparent->parent2().data())
         addAncestorLine(ancestor, 3, grandparent);
 }
 
-void Walk::addDescendantLine(Sim *sim, Word male, Word female, int greats)
+void Walk::addDescendantLine(Node &n, Word male, Word female, int greats)
 {
-    if (m_down.contains(sim) || !firstCall({DescendantLine, sim, nullptr, male, greats}))
+    if (n.below || !firstCall(n, {nullptr, DescendantLine, male, greats}))
         return;
-    list(sim, greatTerm(male, greats), greatTerm(female, greats));
-    OnChain onChain(m_down, sim);
-    forEachChild(sim, [&](Sim *child) { addDescendantLine(child, male, female, greats + 1); });
+    list(n, greatTerm(male, greats), greatTerm(female, greats));
+    OnChain onChain(n.below);
+    for (Node *child : childrenOf(n))
+        addDescendantLine(*child, male, female, greats + 1);
 }
 
-void Walk::addCousinLine(Sim *sim, int degree, int removal)
+void Walk::addCousinLine(Node &n, int degree, int removal)
 {
-    if (m_down.contains(sim) || !firstCall({CousinLine, sim, nullptr, degree, removal}))
+    if (n.below || !firstCall(n, {nullptr, CousinLine, degree, removal}))
         return;
     const Term term = cousinTerm(degree, removal);
-    list(sim, term, term);
-    OnChain onChain(m_down, sim);
-    forEachChild(sim, [&](Sim *child) { addCousinLine(child, degree, removal + 1); });
+    list(n, term, term);
+    OnChain onChain(n.below);
+    for (Node *child : childrenOf(n))
+        addCousinLine(*child, degree, removal + 1);
 }
 
-void Walk::addRemovedCousins(Sim *sim, int degree, int depth)
+void Walk::addRemovedCousins(Node &n, int degree, int depth)
 {
-    if (m_down.contains(sim) || !firstCall({RemovedCousins, sim, nullptr, degree, depth}))
+    if (n.below || !firstCall(n, {nullptr, RemovedCousins, degree, depth}))
         return;
     const Term term = cousinTerm(degree, depth - 2);
-    list(sim, term, term);
-    OnChain onChain(m_down, sim);
-    forEachChild(sim, [&](Sim *child) {
+    list(n, term, term);
+    OnChain onChain(n.below);
+    for (Node *child : childrenOf(n)) {
         if (depth == 3)
-            addCousinLine(child, degree + 1, 0);
+            addCousinLine(*child, degree + 1, 0);
         else
-            addRemovedCousins(child, degree + 1, depth - 1);
-    });
+            addRemovedCousins(*child, degree + 1, depth - 1);
+    }
 }
 
 void Walk::addAncestorLine(Sim *ancestor, int depth, Sim *cameFrom)
 {
-    if (m_up.contains(ancestor) || !firstCall({AncestorLine, ancestor, cameFrom, depth, 0}))
+    Node &n = node(ancestor);
+    if (n.above || !firstCall(n, {cameFrom, AncestorLine, depth, 0}))
         return;
     const int greats = depth - 2;
-    list(ancestor, greatTerm(Grandfather, greats), greatTerm(Grandmother, greats));
-    forEachChild(ancestor, [&](Sim *uncle) {
-        if (uncle == cameFrom)
-            return;
+    list(n, greatTerm(Grandfather, greats), greatTerm(Grandmother, greats));
+    for (Node *uncle : childrenOf(n)) {
+        if (uncle->sim == cameFrom)
+            continue;
         // Great-uncles and great-aunts are listed without their spouses.
-        list(uncle, greatTerm(Uncle, greats), greatTerm(Aunt, greats));
-        forEachChild(uncle, [&](Sim *cousin) { addRemovedCousins(cousin, 1, depth); });
-    });
-    OnChain onChain(m_up, ancestor);
+        list(*uncle, greatTerm(Uncle, greats), greatTerm(Aunt, greats));
+        for (Node *cousin : childrenOf(*uncle))
+            addRemovedCousins(*cousin, 1, depth);
+    }
+    OnChain onChain(n.above);
     if (Sim *parent = ancestor->parent1().data())
         addAncestorLine(parent, depth + 1, ancestor);
     if (Sim *parent = ancestor->parent2().data())
@@ -390,18 +419,30 @@ QList<KinRow> Walk::rows() const
 {
     // Many relatives share a term; each text is written once.
     QHash<Term, QString> texts;
-    auto textOf = [&texts](Term term) {
-        auto found = texts.constFind(term);
-        if (found == texts.cend())
+    auto textOf = [&texts](Term term) -> const QString & {
+        auto found = texts.find(term);
+        if (found == texts.end())
             found = texts.insert(term, termText(term));
         return *found;
     };
+    const QString separator = QStringLiteral("; ");
     QList<KinRow> rows;
     rows.reserve(m_listed.size());
     for (const Listed &listed : m_listed) {
-        QString joined = textOf(listed.terms.first());
-        for (qsizetype i = 1; i < listed.terms.size(); ++i)
-            joined += QStringLiteral("; ") + textOf(listed.terms.at(i));
+        if (listed.terms.size() == 1) {
+            rows.append(KinRow{listed.sim, textOf(listed.terms.first())});
+            continue;
+        }
+        qsizetype length = 0;
+        for (Term term : listed.terms)
+            length += textOf(term).size() + separator.size();
+        QString joined;
+        joined.reserve(length);
+        for (Term term : listed.terms) {
+            if (!joined.isEmpty())
+                joined += separator;
+            joined += textOf(term);
+        }
         rows.append(KinRow{listed.sim, joined});
     }
     return rows;

@@ -3,14 +3,14 @@
 #include "records/Sim.h"
 
 #include <QList>
-#include <QPointer>
 #include <QString>
 
 // One row of the Family Ties tab: a relative of the focus sim and its kin
-// terms, joined by "; " in the order the walk reached them.
+// terms, joined by "; " in the order the walk reached them. Sims are never
+// deleted, so the plain pointer stays good while the rows are used.
 struct KinRow
 {
-    QPointer<Sim> sim;
+    Sim *sim;
     QString terms;
 };
 
