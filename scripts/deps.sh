@@ -1,6 +1,6 @@
 # Installs the Debian packages the build needs when any is missing.
 # Sourced by scripts/run and scripts/test; runs as root on a fresh machine.
-tolvane_packages=(cmake ninja-build g++ qt6-base-dev)
+tolvane_packages=(cmake ninja-build g++ qt6-base-dev libcsv-dev)
 tolvane_missing=()
 for pkg in "${tolvane_packages[@]}"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" \

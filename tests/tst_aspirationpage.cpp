@@ -248,7 +248,7 @@ private slots:
         primaryBox(&display)->setCurrentIndex(Aspiration::Knowledge);
         secondaryBox(&display)->setCurrentIndex(Aspiration::Pleasure);
         click(&display, "Add New Lifetime Want");
-        QCOMPARE(display.ltwCount(), 2);
+        QCOMPARE(int(wantEdits(&display).size()), 2);
         Reports reports(&display);
         click(&display, "Save and View");
         QCOMPARE(reports.calls, QStringList({"aspiration 5 6", "want 0 'Become a Hall of Famer' 1 of 8",
@@ -278,12 +278,12 @@ private slots:
         click(&display, "Edit");
         // Nothing to delete: nothing happens.
         click(&display, "Delete Last Lifetime Want");
-        QCOMPARE(display.ltwCount(), 0);
+        QCOMPARE(int(wantEdits(&display).size()), 0);
 
         display.addLTW("First", 1, 2);
         display.addLTW("Second", 1, 2);
         click(&display, "Delete Last Lifetime Want");
-        QCOMPARE(display.ltwCount(), 1);
+        QCOMPARE(int(wantEdits(&display).size()), 1);
         QCOMPARE(wantEdits(&display).size(), 1);
         QCOMPARE(display.findChildren<QSpinBox *>().size(), 2);
         QCOMPARE(viewLines(&display), QStringList{"First (50% done)"});
@@ -472,7 +472,7 @@ private slots:
         click(display, "Add New Lifetime Want");
         click(display, "Save and View");
         QCOMPARE(sim.lifetimeWant(1, 2), QString());
-        QCOMPARE(display->ltwCount(), 2);
+        QCOMPARE(int(wantEdits(display).size()), 2);
     }
 
     void rebuildDiscardsUnsavedEdits()

@@ -90,17 +90,17 @@ void TestEventFormsSmoke::cleanup()
 UpdateDialog *TestEventFormsSmoke::openForm(int epFlags, const QString &category, const QString &event)
 {
     m_page->setEPFlags(epFlags);
-    m_page->categoryBox()->setCurrentIndex(0);
-    m_page->categoryBox()->setCurrentText(category);
-    const int index = m_page->specificBox()->findText(event);
+    m_page->findChild<QComboBox *>("categoryBox")->setCurrentIndex(0);
+    m_page->findChild<QComboBox *>("categoryBox")->setCurrentText(category);
+    const int index = m_page->findChild<QComboBox *>("specificBox")->findText(event);
     if (index < 0)
         return nullptr;
-    m_page->specificBox()->setCurrentIndex(index);
+    m_page->findChild<QComboBox *>("specificBox")->setCurrentIndex(index);
     QAbstractButton *addEvent = WidgetLookup::button(m_page, QStringLiteral("Add Event"));
     if (!addEvent)
         return nullptr;
     QTest::mouseClick(addEvent, Qt::LeftButton);
-    return m_page->updateDialog();
+    return WidgetLookup::window<UpdateDialog>("updateDialog");
 }
 
 void TestEventFormsSmoke::everyEventFilesAnUpdate_data()

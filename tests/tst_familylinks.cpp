@@ -300,14 +300,20 @@ private slots:
             QCOMPARE(g[i]->familyLinksToString(g.list), lines.at(i));
     }
 
-    void motherLineWithoutChild()
+    // A line gives its own sim's links and nothing more: the mother's line
+    // without the child leaves her without it, and the father's spouse is
+    // not made the child's parent.
+    void aLineGivesOnlyItsOwnLinks()
     {
         Family f(3);
         f[0]->familyLinksFromString("1,2", f.list);
-        f[1]->familyLinksFromString("0", f.list);
+        f[1]->familyLinksFromString("-1", f.list);
         f[2]->familyLinksFromString("-1", f.list);
-        QCOMPARE(childrenOf(f[1]), QList<Sim *>{f[2]});
-        QCOMPARE(f[2]->parent2().data(), f[1]);
+        QCOMPARE(f[0]->spouse().data(), f[1]);
+        QVERIFY(!f[1]->spouse());
+        QCOMPARE(childrenOf(f[1]), QList<Sim *>{});
+        QCOMPARE(f[2]->parent1().data(), f[0]);
+        QVERIFY(!f[2]->parent2());
     }
 
     void childOfTwoHouseholds()
@@ -319,8 +325,62 @@ private slots:
         f[2]->familyLinksFromString("-1,3", f.list);
         QCOMPARE(f[3]->parent1().data(), f[0]);
         QCOMPARE(f[3]->parent2().data(), f[2]);
-        QCOMPARE(childrenOf(f[1]), QList<Sim *>{f[3]});
+        QCOMPARE(childrenOf(f[1]), QList<Sim *>{});
         QCOMPARE(childrenOf(f[2]), QList<Sim *>{f[3]});
+    }
+
+    // Families as the program makes them come back from their lines exactly:
+    // reading guessed links before, so a save and reopen gave a stepchild
+    // its step-parent as a parent and a remarried sim its former spouse.
+    void reopenedFamilyKeepsEveryLink_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::newRow("child born before the marriage") << 0;
+        QTest::newRow("remarried, the former spouse still naming the sim") << 1;
+        QTest::newRow("half siblings in two households") << 2;
+        QTest::newRow("parents listed after their child") << 3;
+    }
+    void reopenedFamilyKeepsEveryLink()
+    {
+        QFETCH(int, family);
+        Family f(5);
+        switch (family) {
+        case 0: // Sue (2) is Ada's (0) alone; Ada then married Zoe (1).
+            f[2]->setParents(f[0], nullptr);
+            f[0]->setSpouse(f[1]);
+            break;
+        case 1: // Ann (0) married Cat (1), then Bob (2); Cat still names Ann.
+            f[0]->setSpouse(f[1]);
+            f[0]->setSpouse(f[2]);
+            f[3]->setParents(f[0], f[1]);
+            break;
+        case 2: // Dan (0) has a child with Eve (1) and one with Fay (2).
+            f[0]->setSpouse(f[2]);
+            f[3]->setParents(f[0], f[1]);
+            f[4]->setParents(f[0], f[2]);
+            break;
+        case 3: // The parents stand at the end of the list.
+            f[3]->setSpouse(f[4]);
+            f[0]->setParents(f[3], f[4]);
+            f[1]->setParents(f[3], f[4]);
+            break;
+        }
+        QStringList lines;
+        for (int i = 0; i < 5; ++i)
+            lines << f[i]->familyLinksToString(f.list);
+
+        Family g(5);
+        for (int i = 0; i < 5; ++i)
+            g[i]->familyLinksFromString(lines.at(i), g.list);
+        auto position = [](const Family &in, const Sim *sim) {
+            return sim ? int(in.list.indexOf(const_cast<Sim *>(sim))) : -1;
+        };
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(g[i]->familyLinksToString(g.list), lines.at(i));
+            QCOMPARE(position(g, g[i]->spouse()), position(f, f[i]->spouse()));
+            QCOMPARE(position(g, g[i]->parent1()), position(f, f[i]->parent1()));
+            QCOMPARE(position(g, g[i]->parent2()), position(f, f[i]->parent2()));
+        }
     }
 
     // Parts that name no sim of the list, or the sim itself, are skipped.
@@ -364,7 +424,42 @@ private slots:
         const QString before = f[0]->familyLinksToString(f.list);
         f[0]->familyLinksFromString("1,2,3", f.list);
         QCOMPARE(f[0]->familyLinksToString(f.list), before);
-        QCOMPARE(f[1]->childCount(), 2);
+        QCOMPARE(f[2]->parent1().data(), f[0]);
+        QVERIFY(!f[2]->parent2());
+    }
+
+    // Links to one record are pointed at another, on this sim only; the
+    // stale record stands in every role to see each link replaced.
+    void replaceRelative()
+    {
+        Family f(6);
+        Sim *kid = f[0];
+        Sim *stale = f[1];
+        Sim *real = f[2];
+        kid->setParents(stale, f[3]);
+        kid->setSpouse(stale);
+        kid->addChild(f[4]);
+        kid->addChild(stale);
+        kid->addChild(f[5]);
+        kid->replaceRelative(stale, real);
+        QCOMPARE(kid->parent1().data(), real);
+        QCOMPARE(kid->parent2().data(), f[3]);
+        QCOMPARE(kid->spouse().data(), real);
+        QCOMPARE(childrenOf(kid), QList<Sim *>({f[4], real, f[5]}));
+        // The other side is left as it was.
+        QCOMPARE(stale->spouse().data(), kid);
+        QVERIFY(!real->spouse());
+        QCOMPARE(real->childCount(), 0);
+
+        // A child already listed is not listed twice; no sim becomes its
+        // own relative.
+        kid->addChild(stale);
+        kid->replaceRelative(stale, real);
+        QCOMPARE(childrenOf(kid), QList<Sim *>({f[4], real, f[5]}));
+        kid->replaceRelative(f[3], kid);
+        QVERIFY(!kid->parent2());
+        kid->replaceRelative(f[5], nullptr);
+        QCOMPARE(childrenOf(kid), QList<Sim *>({f[4], real}));
     }
 };
 

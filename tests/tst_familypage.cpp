@@ -24,7 +24,7 @@ const QString BrowserButton = QStringLiteral("Add or Edit Family");
 
 FamilyBrowser *openBrowser()
 {
-    return WidgetLookup::window<FamilyBrowser>();
+    return WidgetLookup::window<FamilyBrowser>(QStringLiteral("familyBrowser"));
 }
 
 QString browserTitle(const FamilyBrowser *browser)

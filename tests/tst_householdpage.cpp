@@ -40,7 +40,12 @@ QString markOf(const QStandardItemModel *model, const QString &household)
 
 EditHouseholdDialog *openDialog()
 {
-    return WidgetLookup::window<EditHouseholdDialog>();
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *dialog = qobject_cast<EditHouseholdDialog *>(window))
+            return dialog;
+    }
+    return nullptr;
 }
 
 } // namespace

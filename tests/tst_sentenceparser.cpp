@@ -1,9 +1,48 @@
 #include "events/SentenceParser.h"
+#include "records/Sim.h"
+#include "support/RequestText.h"
 
 #include <QtTest>
 
-// Which tests a sentence matches, and what they capture. Nothing here
-// touches a sim.
+namespace {
+
+// Writes down what the parser asks of the sheet, one call per request.
+class RequestRecorder : public SentenceParser::SheetRequests
+{
+public:
+    QStringList requests;
+
+    void newSim(const QString &name, int gender, int age, int aspiration, int hold,
+                const QString &household, int flags, Sim *parent1, Sim *parent2) override
+    {
+        requests << RequestText::newSim(name, gender, age, aspiration, hold, household, flags,
+                                        parent1, parent2);
+    }
+    void newTowniePair(const QString &parentName, int parentAge, const QString &babyName,
+                       int babyGender, int babyHold, int flags, Sim *otherParent) override
+    {
+        requests << RequestText::newTowniePair(parentName, parentAge, babyName, babyGender,
+                                               babyHold, flags, otherParent);
+    }
+    void holdAllBut(Sim *sim, int hold) override { requests << RequestText::holdAllBut(sim, hold); }
+    void holdHousehold(const QString &household, int hold) override
+    {
+        requests << RequestText::holdHousehold(household, hold);
+    }
+    void holdAllHouseholdsBut(const QString &household, int hold) override
+    {
+        requests << RequestText::holdAllHouseholdsBut(household, hold);
+    }
+    void removeSim(Sim *sim) override
+    {
+        requests << QStringLiteral("removeSim(%1)").arg(RequestText::nameOf(sim));
+    }
+};
+
+} // namespace
+
+// Which tests a sentence matches, and what they capture, and what a
+// sentence asks of the sheet.
 class TestSentenceParser : public QObject
 {
     Q_OBJECT
@@ -342,6 +381,62 @@ private slots:
         QFETCH(QString, when);
         QFETCH(int, hold);
         QCOMPARE(SentenceParser::dayRuleHold(day, when), hold);
+    }
+
+    // What each kind of sentence asks of the sheet, heard without any widget.
+    void requestsToTheSheet_data()
+    {
+        QTest::addColumn<QString>("sentence");
+        QTest::addColumn<bool>("withSim1");
+        QTest::addColumn<bool>("withSim2");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("a baby of two sims")
+            << "On day 2 of the rotation, Ann and Bob had a female baby named Cat before six PM."
+            << true << true << QStringList{"newSim(Cat,2,0,0,1,Bobs,0,Ann,Bob)"};
+        QTest::newRow("a baby without its second parent asks nothing")
+            << "On day 2 of the rotation, Ann and Bob had a female baby named Cat before six PM."
+            << true << false << QStringList();
+        QTest::newRow("a townie pair")
+            << "On day 3 of the rotation, Ann had a male baby named Dan by an elder townie named "
+               "Eve after six PM."
+            << true << false << QStringList{"newTowniePair(Eve,59,Dan,1,3,0,Ann)"};
+        QTest::newRow("one sim spared")
+            << "Put all sims and pets except Ann on hold for 2 days." << true << false
+            << QStringList{"holdAllBut(Ann,2)"};
+        QTest::newRow("no sim to spare holds nobody")
+            << "Put all sims and pets except Ann on hold for 2 days." << false << false
+            << QStringList();
+        QTest::newRow("one household")
+            << "Put the Over the Hill household on hold for 4 days." << false << false
+            << QStringList{"holdHousehold(Over the Hill,4)"};
+        QTest::newRow("every household but one")
+            << "Put all households except the Bobs household on hold for 1 days." << false
+            << false << QStringList{"holdAllHouseholdsBut(Bobs,1)"};
+        QTest::newRow("one sim's own hold changes the sim, asks nothing")
+            << "Put Ann on hold for 5 days." << true << false << QStringList();
+        QTest::newRow("a death asks nothing") << "Ann died of old age." << true << false
+                                              << QStringList();
+    }
+    void requestsToTheSheet()
+    {
+        QFETCH(QString, sentence);
+        QFETCH(bool, withSim1);
+        QFETCH(bool, withSim2);
+        QFETCH(QStringList, expected);
+
+        Sim ann;
+        ann.setName(QStringLiteral("Ann"));
+        ann.setHousehold(QStringLiteral("Anns"));
+        Sim bob;
+        bob.setName(QStringLiteral("Bob"));
+        bob.setHousehold(QStringLiteral("Bobs"));
+        const QPointer<Sim> sim1 = withSim1 ? &ann : nullptr;
+        const QPointer<Sim> sim2 = withSim2 ? &bob : nullptr;
+
+        RequestRecorder recorder;
+        SentenceParser::carryOut(sentence, sim1, sim2, SimList{&ann, &bob}, recorder);
+        QCOMPARE(recorder.requests, expected);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "events/UpdateEntry.h"
 #include "support/CapturedStdout.h"
+#include "support/RequestText.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -7,10 +8,7 @@
 
 namespace {
 
-QString nameOf(const Sim *sim)
-{
-    return sim ? sim->name() : QStringLiteral("-");
-}
+using RequestText::nameOf;
 
 // Records every signal of an entry as a readable call. It removes the entry
 // the way the Update tab does: at once from its view, destroyed later.
@@ -22,37 +20,24 @@ public:
         connect(entry, &UpdateEntry::newSim, this,
                 [this](QString name, int gender, int age, int aspiration, int hold,
                        QString household, int flags, Sim *p1, Sim *p2) {
-                    calls << QStringLiteral("newSim(%1,%2,%3,%4,%5,%6,%7,%8,%9)")
-                                 .arg(name)
-                                 .arg(gender)
-                                 .arg(age)
-                                 .arg(aspiration)
-                                 .arg(hold)
-                                 .arg(household)
-                                 .arg(flags)
-                                 .arg(nameOf(p1), nameOf(p2));
+                    calls << RequestText::newSim(name, gender, age, aspiration, hold, household,
+                                                 flags, p1, p2);
                 });
         connect(entry, &UpdateEntry::newTowniePair, this,
                 [this](QString parent, int parentAge, QString baby, int gender, int hold,
                        int flags, Sim *other) {
-                    calls << QStringLiteral("newTowniePair(%1,%2,%3,%4,%5,%6,%7)")
-                                 .arg(parent)
-                                 .arg(parentAge)
-                                 .arg(baby)
-                                 .arg(gender)
-                                 .arg(hold)
-                                 .arg(flags)
-                                 .arg(nameOf(other));
+                    calls << RequestText::newTowniePair(parent, parentAge, baby, gender, hold,
+                                                        flags, other);
                 });
         connect(entry, &UpdateEntry::holdAllBut, this, [this](Sim *sim, int hold) {
-            calls << QStringLiteral("holdAllBut(%1,%2)").arg(nameOf(sim)).arg(hold);
+            calls << RequestText::holdAllBut(sim, hold);
         });
         connect(entry, &UpdateEntry::holdHousehold, this, [this](QString household, int hold) {
-            calls << QStringLiteral("holdHousehold(%1,%2)").arg(household).arg(hold);
+            calls << RequestText::holdHousehold(household, hold);
         });
         connect(entry, &UpdateEntry::holdAllHouseholdsBut, this,
                 [this](QString household, int hold) {
-                    calls << QStringLiteral("holdAllHouseholdsBut(%1,%2)").arg(household).arg(hold);
+                    calls << RequestText::holdAllHouseholdsBut(household, hold);
                 });
         connect(entry, &UpdateEntry::addToAchievementsPage, this,
                 [this](QString text, Sim *sim1, Sim *sim2) {

@@ -26,6 +26,12 @@ QAbstractButton *buttonOf(QWidget *widget, const QString &text)
 }
 
 // Deferred deletions run only when control goes back to an event loop.
+// The form that "Add Event" opened last; null when none is open.
+UpdateDialog *openForm()
+{
+    return WidgetLookup::window<UpdateDialog>(QStringLiteral("updateDialog"));
+}
+
 void returnToEventLoop()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -343,19 +349,19 @@ private slots:
         page.setRotationTime(3);
         page.findChild<QComboBox *>("categoryBox")->setCurrentText("Other");
         QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
-        QPointer<UpdateDialog> first = page.updateDialog();
+        QPointer<UpdateDialog> first = openForm();
         QVERIFY(first);
         QVERIFY(first->isVisible());
         first->findChild<QLineEdit *>()->setText("typed in the first form");
 
         QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
         QVERIFY(first.isNull());
-        QVERIFY(page.updateDialog());
-        QVERIFY(page.updateDialog()->findChild<QLineEdit *>()->text().isEmpty());
+        QVERIFY(openForm());
+        QVERIFY(openForm()->findChild<QLineEdit *>()->text().isEmpty());
 
         // The form files into the page.
-        page.updateDialog()->findChild<QLineEdit *>()->setText("Ana went fishing.");
-        QTest::mouseClick(buttonOf(page.updateDialog(), "Add"), Qt::LeftButton);
+        openForm()->findChild<QLineEdit *>()->setText("Ana went fishing.");
+        QTest::mouseClick(buttonOf(openForm(), "Add"), Qt::LeftButton);
         QCOMPARE(page.pendingEntries().size(), 1);
         QCOMPARE(page.pendingEntries().first()->firstSim(), sims[0].data());
     }
@@ -366,12 +372,12 @@ private slots:
         page.findChild<QComboBox *>("categoryBox")->setCurrentText("Aging");
         page.findChild<QComboBox *>("specificBox")->setCurrentText("Household Holds");
         QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
-        UpdateDialog *form = page.updateDialog();
+        UpdateDialog *form = openForm();
         QVERIFY(form);
         QTest::mouseClick(buttonOf(form, "Add"), Qt::LeftButton);
         QVERIFY(page.pendingEntries().isEmpty());
         QVERIFY(form->isVisible());
-        QCOMPARE(form->warning(), QStringLiteral("One of the choices has nothing to choose from, "
+        QCOMPARE(WidgetLookup::labelText(form, "warningLabel"), QStringLiteral("One of the choices has nothing to choose from, "
                                                  "so this update cannot be added."));
     }
 
@@ -383,7 +389,7 @@ private slots:
         events->addItem("An event nobody wrote a form for");
         events->setCurrentIndex(events->count() - 1);
         QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
-        QVERIFY(!page.updateDialog());
+        QVERIFY(!openForm());
         QVERIFY(page.pendingEntries().isEmpty());
     }
 
@@ -393,8 +399,8 @@ private slots:
         page.setRotationTime(3);
         page.findChild<QComboBox *>("categoryBox")->setCurrentText("New Sims and Pets");
         QTest::mouseClick(buttonOf(&page, "Add Event"), Qt::LeftButton);
-        QVERIFY(page.updateDialog());
-        auto *day = page.updateDialog()->findChild<QSpinBox *>();
+        QVERIFY(openForm());
+        auto *day = openForm()->findChild<QSpinBox *>();
         QVERIFY(day);
         QCOMPARE(day->minimum(), 1);
         QCOMPARE(day->maximum(), 3);

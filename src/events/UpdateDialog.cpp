@@ -32,18 +32,20 @@ const QString NoSimWarning = QStringLiteral("Please choose a sim from the list i
 } // namespace
 
 UpdateDialog::UpdateDialog()
-    : warningLabel(new QLabel(QString()))
-    , addButton(new QPushButton(QStringLiteral("Add")))
-    , rowsLayout(new QVBoxLayout)
-    , mainLayout(new QVBoxLayout)
-    , randomSource([] { return int(QRandomGenerator::global()->bounded(6)); })
+    : m_warningLabel(new QLabel(QString()))
+    , m_addButton(new QPushButton(QStringLiteral("Add")))
+    , m_rowsLayout(new QVBoxLayout)
+    , m_mainLayout(new QVBoxLayout)
+    , m_randomSource([] { return int(QRandomGenerator::global()->bounded(6)); })
 {
-    addButton->setMaximumSize(addButton->sizeHint());
-    mainLayout->addLayout(rowsLayout);
-    mainLayout->addWidget(warningLabel, 0, Qt::AlignCenter);
-    mainLayout->addWidget(addButton, 0, Qt::AlignCenter);
-    setLayout(mainLayout);
-    connect(addButton, &QPushButton::clicked, this, &UpdateDialog::makeUpdate);
+    setObjectName(QStringLiteral("updateDialog"));
+    m_warningLabel->setObjectName(QStringLiteral("warningLabel"));
+    m_addButton->setMaximumSize(m_addButton->sizeHint());
+    m_mainLayout->addLayout(m_rowsLayout);
+    m_mainLayout->addWidget(m_warningLabel, 0, Qt::AlignCenter);
+    m_mainLayout->addWidget(m_addButton, 0, Qt::AlignCenter);
+    setLayout(m_mainLayout);
+    connect(m_addButton, &QPushButton::clicked, this, &UpdateDialog::makeUpdate);
 }
 
 const QStringList &UpdateDialog::randomAspirations()
@@ -56,27 +58,22 @@ const QStringList &UpdateDialog::randomAspirations()
 
 void UpdateDialog::setRandomSource(std::function<int()> source)
 {
-    randomSource = std::move(source);
-}
-
-QString UpdateDialog::warning() const
-{
-    return warningLabel->text();
+    m_randomSource = std::move(source);
 }
 
 QHBoxLayout *UpdateDialog::currentRow()
 {
     // The piece that carries a row past the width stays in it; the next one
     // starts a new row.
-    const int rows = rowsLayout->count();
+    const int rows = m_rowsLayout->count();
     if (rows > 0) {
-        auto *last = qobject_cast<QHBoxLayout *>(rowsLayout->itemAt(rows - 1)->layout());
+        auto *last = qobject_cast<QHBoxLayout *>(m_rowsLayout->itemAt(rows - 1)->layout());
         if (last && last->minimumSize().width() <= RowWidth)
             return last;
     }
     auto *row = new QHBoxLayout;
-    rowsLayout->addLayout(row);
-    rowsLayout->setAlignment(row, Qt::AlignCenter);
+    m_rowsLayout->addLayout(row);
+    m_rowsLayout->setAlignment(row, Qt::AlignCenter);
     return row;
 }
 
@@ -92,9 +89,9 @@ QLineEdit *UpdateDialog::addLineEdit(bool required)
     auto *field = new QLineEdit;
     field->setMinimumWidth(150);
     connect(field, &QLineEdit::textEdited, this, &UpdateDialog::setWarning);
-    textFields.append(field);
+    m_textFields.append(field);
     if (required)
-        requiredFields.append(field);
+        m_requiredFields.append(field);
     currentRow()->addWidget(field);
     return field;
 }
@@ -116,7 +113,7 @@ QComboBox *UpdateDialog::addComboBox(const QStringList &items, bool aspirationCh
     box->addItems(items);
     box->setMaximumSize(box->sizeHint());
     if (aspirationChoice)
-        aspirationChoices.append(box);
+        m_aspirationChoices.append(box);
     currentRow()->addWidget(box);
     return box;
 }
@@ -133,7 +130,7 @@ QComboBox *UpdateDialog::addSimBox(SimList sims)
     for (const QPointer<Sim> &sim : std::as_const(sims))
         box->addItem(sim->name());
     box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    simBoxes.append(SimBox{box, sims});
+    m_simBoxes.append(SimBox{box, sims});
     currentRow()->addWidget(box);
     return box;
 }
@@ -141,8 +138,8 @@ QComboBox *UpdateDialog::addSimBox(SimList sims)
 QList<QWidget *> UpdateDialog::pieces() const
 {
     QList<QWidget *> result;
-    for (int r = 0; r < rowsLayout->count(); ++r) {
-        QLayout *row = rowsLayout->itemAt(r)->layout();
+    for (int r = 0; r < m_rowsLayout->count(); ++r) {
+        QLayout *row = m_rowsLayout->itemAt(r)->layout();
         if (!row)
             continue;
         for (int p = 0; p < row->count(); ++p) {
@@ -162,8 +159,8 @@ QString UpdateDialog::composeText()
             sentence += label->text();
         } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
             const QString text = box->currentText();
-            if (text == QLatin1String("Random") && aspirationChoices.contains(box)) {
-                const int draw = randomSource() % 6;
+            if (text == QLatin1String("Random") && m_aspirationChoices.contains(box)) {
+                const int draw = m_randomSource() % 6;
                 sentence += randomAspirations().at(draw < 0 ? draw + 6 : draw);
             } else {
                 sentence += text;
@@ -183,15 +180,15 @@ void UpdateDialog::setWarning(const QString &)
     // Every field counts, not only the one just edited: an earlier field
     // may still hold the pair.
     bool broken = false;
-    for (QLineEdit *field : std::as_const(textFields))
+    for (QLineEdit *field : std::as_const(m_textFields))
         broken = broken || ListFileText::hasQuoteComma(field->text());
-    warningLabel->setText(broken ? QuoteCommaWarning : QString());
-    addButton->setEnabled(!broken);
+    m_warningLabel->setText(broken ? QuoteCommaWarning : QString());
+    m_addButton->setEnabled(!broken);
 }
 
 QString UpdateDialog::problemWithForm(const QString &sentence) const
 {
-    for (QLineEdit *field : requiredFields) {
+    for (QLineEdit *field : m_requiredFields) {
         if (field->text().isEmpty())
             return EmptyFieldWarning;
     }
@@ -231,7 +228,7 @@ void UpdateDialog::makeUpdate()
     const QString sentence = composeText();
     const QString problem = problemWithForm(sentence);
     if (!problem.isEmpty()) {
-        warningLabel->setText(problem);
+        m_warningLabel->setText(problem);
         return;
     }
 
@@ -240,10 +237,10 @@ void UpdateDialog::makeUpdate()
     // next box would make the sentence act on the wrong sim.
     Sim *first = nullptr;
     Sim *second = nullptr;
-    for (int i = 0; i < simBoxes.size(); ++i) {
-        Sim *sim = chosenSim(simBoxes.at(i));
+    for (int i = 0; i < m_simBoxes.size(); ++i) {
+        Sim *sim = chosenSim(m_simBoxes.at(i));
         if (!sim) {
-            warningLabel->setText(NoSimWarning);
+            m_warningLabel->setText(NoSimWarning);
             return;
         }
         if (i == 0)
@@ -261,7 +258,7 @@ void UpdateDialog::removeRows()
 {
     // The piece widgets stay children of the dialog, hidden, so pointers the
     // composer handed out stay valid until the dialog goes.
-    while (QLayoutItem *rowItem = rowsLayout->takeAt(0)) {
+    while (QLayoutItem *rowItem = m_rowsLayout->takeAt(0)) {
         if (QLayout *row = rowItem->layout()) {
             while (QLayoutItem *item = row->takeAt(0)) {
                 if (QWidget *widget = item->widget())
@@ -276,12 +273,12 @@ void UpdateDialog::removeRows()
 void UpdateDialog::clearForm()
 {
     removeRows();
-    simBoxes.clear();
-    aspirationChoices.clear();
-    requiredFields.clear();
-    textFields.clear();
-    warningLabel->setText(QString());
-    addButton->setEnabled(true);
+    m_simBoxes.clear();
+    m_aspirationChoices.clear();
+    m_requiredFields.clear();
+    m_textFields.clear();
+    m_warningLabel->setText(QString());
+    m_addButton->setEnabled(true);
     update();
     close();
 }

@@ -39,8 +39,6 @@ public:
     QString composeText();
     void clearForm();
 
-    // The text shown below the rows; empty when nothing is wrong.
-    QString warning() const;
     // Where "Random" draws from; by default the global generator. Each
     // aspiration choice showing "Random" takes one draw, modulo 6.
     void setRandomSource(std::function<int()> source);
@@ -68,13 +66,13 @@ private:
     QString problemWithForm(const QString &sentence) const;
     void removeRows();
 
-    QLabel *warningLabel;
-    QPushButton *addButton;
-    QVBoxLayout *rowsLayout;
-    QVBoxLayout *mainLayout;
-    QList<SimBox> simBoxes;
-    QList<QComboBox *> aspirationChoices;
-    QList<QLineEdit *> requiredFields;
-    QList<QLineEdit *> textFields;
-    std::function<int()> randomSource;
+    QLabel *m_warningLabel;
+    QPushButton *m_addButton;
+    QVBoxLayout *m_rowsLayout;
+    QVBoxLayout *m_mainLayout;
+    QList<SimBox> m_simBoxes;
+    QList<QComboBox *> m_aspirationChoices;
+    QList<QLineEdit *> m_requiredFields;
+    QList<QLineEdit *> m_textFields;
+    std::function<int()> m_randomSource;
 };

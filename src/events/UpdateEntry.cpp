@@ -48,40 +48,39 @@ private:
 } // namespace
 
 UpdateEntry::UpdateEntry(QString text, Sim *sim1, Sim *sim2)
+    : m_sim1(sim1)
+    , m_sim2(sim2)
 {
-    sentenceLabel = new QLabel;
+    m_sentenceLabel = new QLabel;
     // Names are typed by the player; show them as typed, never as markup.
-    sentenceLabel->setTextFormat(Qt::PlainText);
-    sentenceLabel->setText(text);
-    sentenceLabel->setWordWrap(true);
-    sentenceLabel->setMinimumWidth(500);
+    m_sentenceLabel->setTextFormat(Qt::PlainText);
+    m_sentenceLabel->setText(text);
+    m_sentenceLabel->setWordWrap(true);
+    m_sentenceLabel->setMinimumWidth(500);
 
-    deleteButton = new QPushButton(QStringLiteral("Delete"));
-    connect(deleteButton, &QPushButton::clicked, this, qOverload<>(&UpdateEntry::deleteMe));
+    m_deleteButton = new QPushButton(QStringLiteral("Delete"));
+    connect(m_deleteButton, &QPushButton::clicked, this, qOverload<>(&UpdateEntry::deleteMe));
 
-    entryLayout = new QHBoxLayout;
-    entryLayout->addWidget(sentenceLabel, 1);
-    entryLayout->addWidget(deleteButton);
-    entryLayout->setSizeConstraint(QLayout::SetFixedSize);
-    setLayout(entryLayout);
-
-    this->sim1 = sim1;
-    this->sim2 = sim2;
+    m_entryLayout = new QHBoxLayout;
+    m_entryLayout->addWidget(m_sentenceLabel, 1);
+    m_entryLayout->addWidget(m_deleteButton);
+    m_entryLayout->setSizeConstraint(QLayout::SetFixedSize);
+    setLayout(m_entryLayout);
 }
 
 QString UpdateEntry::text() const
 {
-    return sentenceLabel->text();
+    return m_sentenceLabel->text();
 }
 
 int UpdateEntry::sim1Index(const SimList &list) const
 {
-    return EntryLine::positionOf(list, sim1);
+    return EntryLine::positionOf(list, m_sim1);
 }
 
 int UpdateEntry::sim2Index(const SimList &list) const
 {
-    return EntryLine::positionOf(list, sim2);
+    return EntryLine::positionOf(list, m_sim2);
 }
 
 int UpdateEntry::aspirationFromName(const QString &name) const
@@ -93,8 +92,8 @@ void UpdateEntry::apply()
 {
     const QString sentence = text();
     EntryRequests requests(this);
-    SentenceParser::carryOut(sentence, sim1, sim2, sheetSims, requests);
-    emit addToAchievementsPage(sentence, sim1, sim2);
+    SentenceParser::carryOut(sentence, m_sim1, m_sim2, m_sheetSims, requests);
+    emit addToAchievementsPage(sentence, m_sim1, m_sim2);
     // The Update tab takes the entry away on this signal: nothing of the
     // entry may be touched after it.
     emit deleteMe(this);

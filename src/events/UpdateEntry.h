@@ -22,13 +22,13 @@ public:
     QString text() const;
     int sim1Index(const SimList &list) const;
     int sim2Index(const SimList &list) const;
-    Sim *firstSim() const { return sim1; }
-    Sim *secondSim() const { return sim2; }
+    Sim *firstSim() const { return m_sim1; }
+    Sim *secondSim() const { return m_sim2; }
     int aspirationFromName(const QString &name) const;
 
     // The sheet's sims, in which a break-up looks for former partners that
     // still name either sim as spouse. The Update tab sets it before apply().
-    void setSheetSims(const SimList &sims) { sheetSims = sims; }
+    void setSheetSims(const SimList &sims) { m_sheetSims = sims; }
     void apply();
 
 signals:
@@ -48,10 +48,10 @@ private slots:
     void deleteMe();
 
 private:
-    QLabel *sentenceLabel;
-    QPushButton *deleteButton;
-    QHBoxLayout *entryLayout;
-    QPointer<Sim> sim1;
-    QPointer<Sim> sim2;
-    SimList sheetSims;
+    QLabel *m_sentenceLabel;
+    QPushButton *m_deleteButton;
+    QHBoxLayout *m_entryLayout;
+    QPointer<Sim> m_sim1;
+    QPointer<Sim> m_sim2;
+    SimList m_sheetSims;
 };

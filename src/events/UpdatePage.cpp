@@ -1,5 +1,6 @@
 #include "events/UpdatePage.h"
 
+#include "records/Console.h"
 #include "records/EntryLine.h"
 #include "events/EventCatalogue.h"
 #include "events/forms/EventForms.h"
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTextStream>
 #include <QVBoxLayout>
 
 UpdatePage::UpdatePage(const SimList &sims)
@@ -191,7 +191,7 @@ void UpdatePage::loadEvent(const QString &line)
         content.chop(1);
     EntryLine::Fields fields;
     if (!EntryLine::parse(content, &fields)) {
-        QTextStream(stdout) << "Skipping unreadable update line: " << content << Qt::endl;
+        Console::line(QStringLiteral("Skipping unreadable update line: ") + content);
         return;
     }
     addEvent(new UpdateEntry(fields.text, EntryLine::simAt(m_allSims, fields.pos1),
@@ -224,7 +224,7 @@ void UpdatePage::createUpdateDialog()
     if (!EventForms::build(eventName, context)) {
         // No form means nothing sensible to file; an empty form would only
         // add an empty update.
-        QTextStream(stdout) << "No form for the event " << eventName << Qt::endl;
+        Console::line(QStringLiteral("No form for the event ") + eventName);
         m_updateDialog.replace(nullptr);
         return;
     }

@@ -41,13 +41,8 @@ public:
     SimList livingSims() const { return m_livingSims; }
     int epFlags() const { return m_epFlags; }
     int rotationTime() const { return m_rotationTime; }
-    // The form last opened by "Add Event"; null before the first one and when
-    // the chosen event has no form.
-    UpdateDialog *updateDialog() const { return m_updateDialog.get(); }
     // The pending entries, top first.
     QList<UpdateEntry *> pendingEntries() const;
-    QComboBox *categoryBox() const { return m_categoryBox; }
-    QComboBox *specificBox() const { return m_specificBox; }
 
 public slots:
     void addEvent(UpdateEntry *entry);

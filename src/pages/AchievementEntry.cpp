@@ -6,8 +6,8 @@
 
 AchievementEntry::AchievementEntry(QString text, Sim *sim1, Sim *sim2)
     : QLabel()
-    , sim1(sim1)
-    , sim2(sim2)
+    , m_sim1(sim1)
+    , m_sim2(sim2)
 {
     // The sentence holds names the player typed: never read it as markup.
     setTextFormat(Qt::PlainText);
@@ -17,17 +17,17 @@ AchievementEntry::AchievementEntry(QString text, Sim *sim1, Sim *sim2)
 
 bool AchievementEntry::involves(Sim *sim) const
 {
-    return sim == sim1 || sim == sim2;
+    return sim == m_sim1 || sim == m_sim2;
 }
 
 int AchievementEntry::sim1Index(const SimList &list) const
 {
-    return EntryLine::positionOf(list, sim1);
+    return EntryLine::positionOf(list, m_sim1);
 }
 
 int AchievementEntry::sim2Index(const SimList &list) const
 {
-    return EntryLine::positionOf(list, sim2);
+    return EntryLine::positionOf(list, m_sim2);
 }
 
 bool AchievementEntry::isHoldSentence(const QString &text)

@@ -23,6 +23,6 @@ public:
     static bool isHoldSentence(const QString &text);
 
 private:
-    Sim *sim1;
-    Sim *sim2;
+    Sim *m_sim1;
+    Sim *m_sim2;
 };

@@ -1,5 +1,6 @@
 #include "pages/AchievementsPage.h"
 
+#include "records/Console.h"
 #include "records/EntryLine.h"
 #include "pages/AchievementEntry.h"
 
@@ -8,51 +9,50 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTextStream>
 #include <QVBoxLayout>
 
 AchievementsPage::AchievementsPage()
     : QWidget()
 {
-    simBox = new QComboBox;
-    simBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    filterButton = new QPushButton(tr("Filter by Sim"));
-    filterButton->setMaximumSize(filterButton->sizeHint());
-    filterButton->setEnabled(false);
-    showAllButton = new QPushButton(tr("Show All"));
-    showAllButton->setMaximumSize(showAllButton->sizeHint());
-    showAllButton->setEnabled(false);
-    showHoldsBox = new QCheckBox(tr("Show holds"));
-    showHoldsBox->setChecked(true);
+    m_simBox = new QComboBox;
+    m_simBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_filterButton = new QPushButton(QStringLiteral("Filter by Sim"));
+    m_filterButton->setMaximumSize(m_filterButton->sizeHint());
+    m_filterButton->setEnabled(false);
+    m_showAllButton = new QPushButton(QStringLiteral("Show All"));
+    m_showAllButton->setMaximumSize(m_showAllButton->sizeHint());
+    m_showAllButton->setEnabled(false);
+    m_showHoldsBox = new QCheckBox(QStringLiteral("Show holds"));
+    m_showHoldsBox->setChecked(true);
 
-    controlRow = new QHBoxLayout;
-    controlRow->addWidget(filterButton);
-    controlRow->addWidget(simBox);
-    controlRow->addWidget(showAllButton);
-    controlRow->addWidget(showHoldsBox);
+    m_controlRow = new QHBoxLayout;
+    m_controlRow->addWidget(m_filterButton);
+    m_controlRow->addWidget(m_simBox);
+    m_controlRow->addWidget(m_showAllButton);
+    m_controlRow->addWidget(m_showHoldsBox);
 
     // The container is sized by fitContainer(), not by the scroll area.
-    entryContainer = new QWidget;
-    entryLayout = new QVBoxLayout(entryContainer);
-    scrollArea = new QScrollArea;
-    scrollArea->setWidget(entryContainer);
+    m_entryContainer = new QWidget;
+    m_entryLayout = new QVBoxLayout(m_entryContainer);
+    m_scrollArea = new QScrollArea;
+    m_scrollArea->setWidget(m_entryContainer);
 
-    mainLayout = new QVBoxLayout;
-    mainLayout->addLayout(controlRow);
-    mainLayout->setAlignment(controlRow, Qt::AlignCenter);
-    mainLayout->addWidget(scrollArea);
-    setLayout(mainLayout);
+    m_mainLayout = new QVBoxLayout;
+    m_mainLayout->addLayout(m_controlRow);
+    m_mainLayout->setAlignment(m_controlRow, Qt::AlignCenter);
+    m_mainLayout->addWidget(m_scrollArea);
+    setLayout(m_mainLayout);
 
-    connect(filterButton, &QPushButton::clicked, this, &AchievementsPage::filterEntries);
-    connect(showHoldsBox, &QCheckBox::clicked, this, &AchievementsPage::filterHolds);
-    connect(showAllButton, &QPushButton::clicked, this, &AchievementsPage::showAll);
+    connect(m_filterButton, &QPushButton::clicked, this, &AchievementsPage::filterEntries);
+    connect(m_showHoldsBox, &QCheckBox::clicked, this, &AchievementsPage::filterHolds);
+    connect(m_showAllButton, &QPushButton::clicked, this, &AchievementsPage::showAll);
 }
 
 QList<AchievementEntry *> AchievementsPage::entries() const
 {
     QList<AchievementEntry *> list;
-    for (int i = 0; i < entryLayout->count(); ++i) {
-        if (auto *entry = qobject_cast<AchievementEntry *>(entryLayout->itemAt(i)->widget()))
+    for (int i = 0; i < m_entryLayout->count(); ++i) {
+        if (auto *entry = qobject_cast<AchievementEntry *>(m_entryLayout->itemAt(i)->widget()))
             list.append(entry);
     }
     return list;
@@ -60,52 +60,52 @@ QList<AchievementEntry *> AchievementsPage::entries() const
 
 void AchievementsPage::fitContainer()
 {
-    entryLayout->invalidate();
-    entryContainer->resize(entryLayout->minimumSize());
+    m_entryLayout->invalidate();
+    m_entryContainer->resize(m_entryLayout->minimumSize());
 }
 
 void AchievementsPage::addEntry(QString text, Sim *sim1, Sim *sim2)
 {
     auto *entry = new AchievementEntry(text, sim1, sim2);
-    entryLayout->addWidget(entry);
+    m_entryLayout->addWidget(entry);
     entry->show();
     fitContainer();
 
     for (Sim *sim : {sim1, sim2}) {
-        if (sim && !sims.contains(sim)) {
-            sims.append(sim);
-            simBox->addItem(sim->name());
+        if (sim && !m_sims.contains(sim)) {
+            m_sims.append(sim);
+            m_simBox->addItem(sim->name());
         }
     }
-    filterButton->setEnabled(!sims.isEmpty());
+    m_filterButton->setEnabled(!m_sims.isEmpty());
 }
 
 void AchievementsPage::showAll()
 {
-    const bool holds = showHoldsBox->isChecked();
+    const bool holds = m_showHoldsBox->isChecked();
     for (AchievementEntry *entry : entries())
         entry->setVisible(holds || !entry->isHold());
     fitContainer();
-    showAllButton->setEnabled(false);
+    m_showAllButton->setEnabled(false);
 }
 
 void AchievementsPage::filterEntries()
 {
-    const int index = simBox->currentIndex();
-    if (index < 0 || index >= sims.size())
+    const int index = m_simBox->currentIndex();
+    if (index < 0 || index >= m_sims.size())
         return;
-    Sim *chosen = sims.at(index).data();
-    const bool holds = showHoldsBox->isChecked();
+    Sim *chosen = m_sims.at(index).data();
+    const bool holds = m_showHoldsBox->isChecked();
     for (AchievementEntry *entry : entries()) {
         entry->setVisible(chosen && entry->involves(chosen) && (holds || !entry->isHold()));
         fitContainer();
     }
-    showAllButton->setEnabled(true);
+    m_showAllButton->setEnabled(true);
 }
 
 void AchievementsPage::filterHolds()
 {
-    if (showAllButton->isEnabled())
+    if (m_showAllButton->isEnabled())
         filterEntries();
     else
         showAll();
@@ -113,23 +113,22 @@ void AchievementsPage::filterHolds()
 
 void AchievementsPage::clearEntries()
 {
-    while (QLayoutItem *item = entryLayout->takeAt(0)) {
+    while (QLayoutItem *item = m_entryLayout->takeAt(0)) {
         delete item->widget();
         delete item;
     }
     fitContainer();
-    entryContainer->update();
+    m_entryContainer->update();
 }
 
 QString AchievementsPage::saveEntries(SimList list)
 {
     const QList<AchievementEntry *> logged = entries();
-    QTextStream out(stdout);
-    out << "AchievementsPage" << Qt::endl;
-    out << static_cast<const void *>(entryLayout) << Qt::endl;
-    out << logged.size() << Qt::endl;
+    Console::line(QStringLiteral("AchievementsPage"));
+    Console::line(QStringLiteral("0x%1").arg(reinterpret_cast<quintptr>(m_entryLayout), 0, 16));
+    Console::line(QString::number(logged.size()));
     if (logged.isEmpty()) {
-        out << "There are 0 items in the layout." << Qt::endl;
+        Console::line(QStringLiteral("There are 0 items in the layout."));
         return QString();
     }
 
@@ -146,7 +145,7 @@ void AchievementsPage::loadEntry(SimList list, QString line)
     EntryLine::Fields fields;
     if (!EntryLine::parse(line, &fields)) {
         // A damaged line must not stop the rest of the list from loading.
-        QTextStream(stdout) << "Skipping malformed achievements line: " << line << Qt::endl;
+        Console::line(QStringLiteral("Skipping malformed achievements line: ") + line);
         return;
     }
     addEntry(fields.text, EntryLine::simAt(list, fields.pos1), EntryLine::simAt(list, fields.pos2));

@@ -42,14 +42,14 @@ private slots:
 private:
     void fitContainer();
 
-    SimList sims;
-    QComboBox *simBox;
-    QPushButton *filterButton;
-    QPushButton *showAllButton;
-    QCheckBox *showHoldsBox;
-    QHBoxLayout *controlRow;
-    QScrollArea *scrollArea;
-    QWidget *entryContainer;
-    QVBoxLayout *entryLayout;
-    QVBoxLayout *mainLayout;
+    SimList m_sims;
+    QComboBox *m_simBox;
+    QPushButton *m_filterButton;
+    QPushButton *m_showAllButton;
+    QCheckBox *m_showHoldsBox;
+    QHBoxLayout *m_controlRow;
+    QScrollArea *m_scrollArea;
+    QWidget *m_entryContainer;
+    QVBoxLayout *m_entryLayout;
+    QVBoxLayout *m_mainLayout;
 };

@@ -24,87 +24,87 @@ AgePage::AgePage(MainWindow *mainWindow)
 {
     Q_UNUSED(mainWindow);
 
-    manageListsButton = naturalButton(tr("&Manage Sim Lists..."));
-    addSimButton = naturalButton(tr("Add &New Sim"));
-    editSimButton = naturalButton(tr("Edit Selected Sim"));
-    editSimButton->setEnabled(false);
-    filterButton = naturalButton(tr("Filter List..."));
-    settingsButton = naturalButton(tr("&Settings..."));
+    m_manageListsButton = naturalButton(QStringLiteral("&Manage Sim Lists..."));
+    m_addSimButton = naturalButton(QStringLiteral("Add &New Sim"));
+    m_editSimButton = naturalButton(QStringLiteral("Edit Selected Sim"));
+    m_editSimButton->setEnabled(false);
+    m_filterButton = naturalButton(QStringLiteral("Filter List..."));
+    m_settingsButton = naturalButton(QStringLiteral("&Settings..."));
 
-    connect(manageListsButton, &QPushButton::clicked, this, &AgePage::newListManagementDialog);
-    connect(addSimButton, &QPushButton::clicked, this, &AgePage::newAddSimDialog);
-    connect(editSimButton, &QPushButton::clicked, this, &AgePage::launchEditSimDialog);
-    connect(filterButton, &QPushButton::clicked, this, &AgePage::newFilterDialog);
-    connect(settingsButton, &QPushButton::clicked, this, &AgePage::newSettingsDialog);
+    connect(m_manageListsButton, &QPushButton::clicked, this, &AgePage::newListManagementDialog);
+    connect(m_addSimButton, &QPushButton::clicked, this, &AgePage::newAddSimDialog);
+    connect(m_editSimButton, &QPushButton::clicked, this, &AgePage::launchEditSimDialog);
+    connect(m_filterButton, &QPushButton::clicked, this, &AgePage::newFilterDialog);
+    connect(m_settingsButton, &QPushButton::clicked, this, &AgePage::newSettingsDialog);
 
-    buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(manageListsButton, 0, Qt::AlignLeft);
-    buttonRow->addWidget(addSimButton, 0, Qt::AlignRight);
-    buttonRow->addWidget(editSimButton);
-    buttonRow->addWidget(filterButton, 0, Qt::AlignLeft);
-    buttonRow->addWidget(settingsButton, 0, Qt::AlignRight);
+    m_buttonRow = new QHBoxLayout;
+    m_buttonRow->addWidget(m_manageListsButton, 0, Qt::AlignLeft);
+    m_buttonRow->addWidget(m_addSimButton, 0, Qt::AlignRight);
+    m_buttonRow->addWidget(m_editSimButton);
+    m_buttonRow->addWidget(m_filterButton, 0, Qt::AlignLeft);
+    m_buttonRow->addWidget(m_settingsButton, 0, Qt::AlignRight);
 
-    proxyModel = new SimProxyModel(this);
-    proxyModel->setDynamicSortFilter(true);
+    m_proxyModel = new SimProxyModel(this);
+    m_proxyModel->setDynamicSortFilter(true);
 
-    simView = new SortedListView(proxyModel);
+    m_simView = new SortedListView(m_proxyModel);
 
-    addImageButton = naturalButton(tr("Add Image"));
-    addImageButton->setEnabled(false);
-    imageLabel = new QLabel;
+    m_addImageButton = naturalButton(QStringLiteral("Add Image"));
+    m_addImageButton->setEnabled(false);
+    m_imageLabel = new QLabel;
     // Names, notes and paths are the player's text, never markup.
-    imageLabel->setTextFormat(Qt::PlainText);
-    notesLabel = new QLabel;
-    notesLabel->setTextFormat(Qt::PlainText);
-    notesLabel->setText(tr("Notes for "));
-    notesLabel->setWordWrap(true);
-    addNotesButton = naturalButton(tr("Add Notes"));
-    addNotesButton->setEnabled(false);
+    m_imageLabel->setTextFormat(Qt::PlainText);
+    m_notesLabel = new QLabel;
+    m_notesLabel->setTextFormat(Qt::PlainText);
+    m_notesLabel->setText(QStringLiteral("Notes for "));
+    m_notesLabel->setWordWrap(true);
+    m_addNotesButton = naturalButton(QStringLiteral("Add Notes"));
+    m_addNotesButton->setEnabled(false);
 
-    mainLayout = new QVBoxLayout;
-    mainLayout->addLayout(buttonRow);
-    mainLayout->addWidget(simView);
-    mainLayout->addWidget(addImageButton);
-    mainLayout->addWidget(imageLabel);
-    mainLayout->addWidget(notesLabel);
-    mainLayout->addWidget(addNotesButton);
-    setLayout(mainLayout);
+    m_mainLayout = new QVBoxLayout;
+    m_mainLayout->addLayout(m_buttonRow);
+    m_mainLayout->addWidget(m_simView);
+    m_mainLayout->addWidget(m_addImageButton);
+    m_mainLayout->addWidget(m_imageLabel);
+    m_mainLayout->addWidget(m_notesLabel);
+    m_mainLayout->addWidget(m_addNotesButton);
+    setLayout(m_mainLayout);
 
-    connect(simView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(m_simView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &AgePage::sendUpdate);
-    connect(addNotesButton, &QPushButton::clicked, this, &AgePage::launchAddNotesDialog);
-    connect(addImageButton, &QPushButton::clicked, this, &AgePage::getImageFile);
+    connect(m_addNotesButton, &QPushButton::clicked, this, &AgePage::launchAddNotesDialog);
+    connect(m_addImageButton, &QPushButton::clicked, this, &AgePage::getImageFile);
 }
 
 void AgePage::setModel(QStandardItemModel *model)
 {
-    proxyModel->setSourceModel(model);
+    m_proxyModel->setSourceModel(model);
     for (int column = 0; column < 4; ++column)
-        simView->resizeColumnToContents(column);
-    simView->show();
+        m_simView->resizeColumnToContents(column);
+    m_simView->show();
 }
 
 QStandardItemModel *AgePage::sourceModel() const
 {
-    return qobject_cast<QStandardItemModel *>(proxyModel->sourceModel());
+    return qobject_cast<QStandardItemModel *>(m_proxyModel->sourceModel());
 }
 
 void AgePage::sortList()
 {
     // Through the view, so that the header shows the order too.
-    simView->sortByColumn(0, Qt::AscendingOrder);
+    m_simView->sortByColumn(0, Qt::AscendingOrder);
 }
 
 void AgePage::setRowButtonsEnabled(bool enabled)
 {
-    editSimButton->setEnabled(enabled);
-    addNotesButton->setEnabled(enabled);
-    addImageButton->setEnabled(enabled);
+    m_editSimButton->setEnabled(enabled);
+    m_addNotesButton->setEnabled(enabled);
+    m_addImageButton->setEnabled(enabled);
 }
 
 void AgePage::sendUpdate()
 {
-    const int row = simView->currentSourceRow();
+    const int row = m_simView->currentSourceRow();
     // No row is no sim: the sheet cannot look it up.
     setRowButtonsEnabled(row >= 0);
     if (row >= 0)
@@ -113,26 +113,26 @@ void AgePage::sendUpdate()
 
 void AgePage::launchEditSimDialog()
 {
-    const int row = simView->currentSourceRow();
+    const int row = m_simView->currentSourceRow();
     if (row >= 0)
         emit newEditSimDialog(row);
 }
 
 void AgePage::launchAddNotesDialog()
 {
-    const int row = simView->currentSourceRow();
+    const int row = m_simView->currentSourceRow();
     if (row >= 0)
         emit newAddNotesDialog(row);
 }
 
 void AgePage::getImageFile()
 {
-    const int row = simView->currentSourceRow();
+    const int row = m_simView->currentSourceRow();
     if (row < 0)
         return;
     QFileDialog dialog(this, QString(), QString(), QString());
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(tr("Images (*.jpg *.gif)"));
+    dialog.setNameFilter(QStringLiteral("Images (*.jpg *.gif)"));
     dialog.setViewMode(QFileDialog::List);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
@@ -144,30 +144,30 @@ void AgePage::getImageFile()
 
 void AgePage::showNotes(QString notes)
 {
-    addNotesButton->setEnabled(true);
+    m_addNotesButton->setEnabled(true);
     QString name;
-    const QModelIndex current = simView->selectionModel()->currentIndex();
+    const QModelIndex current = m_simView->selectionModel()->currentIndex();
     if (current.isValid())
-        name = proxyModel->index(current.row(), 0).data().toString();
-    notesLabel->setText(tr("Notes for ") + name + QLatin1String(":\n\n") + notes);
+        name = m_proxyModel->index(current.row(), 0).data().toString();
+    m_notesLabel->setText(QStringLiteral("Notes for ") + name + QLatin1String(":\n\n") + notes);
 }
 
 void AgePage::showImage(QString file)
 {
-    addImageButton->setEnabled(true);
+    m_addImageButton->setEnabled(true);
     const QPixmap picture(file);
     if (picture.isNull()) {
-        imageLabel->setText(file);
+        m_imageLabel->setText(file);
         return;
     }
-    imageLabel->setPixmap(picture.scaled(imageSide, imageSide, Qt::KeepAspectRatio,
+    m_imageLabel->setPixmap(picture.scaled(imageSide, imageSide, Qt::KeepAspectRatio,
                                          Qt::FastTransformation));
 }
 
 void AgePage::reset()
 {
     setRowButtonsEnabled(false);
-    notesLabel->setText(tr("Notes for "));
-    imageLabel->clear();
-    simView->selectionModel()->reset();
+    m_notesLabel->setText(QStringLiteral("Notes for "));
+    m_imageLabel->clear();
+    m_simView->selectionModel()->reset();
 }

@@ -54,17 +54,17 @@ private slots:
 private:
     void setRowButtonsEnabled(bool enabled);
 
-    QPushButton *manageListsButton;
-    QPushButton *addSimButton;
-    QPushButton *editSimButton;
-    QPushButton *filterButton;
-    QPushButton *settingsButton;
-    SortedListView *simView;
-    QLabel *notesLabel;
-    QPushButton *addNotesButton;
-    QLabel *imageLabel;
-    QPushButton *addImageButton;
-    QHBoxLayout *buttonRow;
-    QVBoxLayout *mainLayout;
-    SimProxyModel *proxyModel;
+    QPushButton *m_manageListsButton;
+    QPushButton *m_addSimButton;
+    QPushButton *m_editSimButton;
+    QPushButton *m_filterButton;
+    QPushButton *m_settingsButton;
+    SortedListView *m_simView;
+    QLabel *m_notesLabel;
+    QPushButton *m_addNotesButton;
+    QLabel *m_imageLabel;
+    QPushButton *m_addImageButton;
+    QHBoxLayout *m_buttonRow;
+    QVBoxLayout *m_mainLayout;
+    SimProxyModel *m_proxyModel;
 };

@@ -30,96 +30,96 @@ QString word(int code)
 
 AspirationDisplay::AspirationDisplay(int epFlags)
     : QStackedWidget()
-    , epFlags(epFlags)
+    , m_epFlags(epFlags)
 {
-    viewPage = new QWidget;
-    editPage = new QWidget;
+    m_viewPage = new QWidget;
+    m_editPage = new QWidget;
 
-    summaryLabel = new QLabel;
-    summaryLabel->setTextFormat(Qt::RichText);
-    summaryLabel->setText(freeTime() ? QStringLiteral("Primary Aspiraton: <b>None</b>. "
+    m_summaryLabel = new QLabel;
+    m_summaryLabel->setTextFormat(Qt::RichText);
+    m_summaryLabel->setText(freeTime() ? QStringLiteral("Primary Aspiraton: <b>None</b>. "
                                                       "Secondary Aspiration: <b>None</b>.")
                                      : QStringLiteral("Aspiration: <b>None</b>."));
-    summaryRow = new QHBoxLayout;
-    summaryRow->addWidget(summaryLabel);
+    m_summaryRow = new QHBoxLayout;
+    m_summaryRow->addWidget(m_summaryLabel);
 
     // View page.
-    viewLTWLabel = new QLabel(tr("Lifetime Wants:"));
-    editButton = new QPushButton(tr("Edit"));
-    editButton->setMaximumSize(editButton->sizeHint());
-    viewLTWHeader = new QHBoxLayout;
-    viewLTWHeader->addWidget(viewLTWLabel);
-    viewLTWHeader->addWidget(editButton);
-    viewLTWColumn = new QVBoxLayout;
-    viewLTWColumn->addLayout(viewLTWHeader);
-    viewLayout = new QVBoxLayout;
-    viewLayout->addLayout(summaryRow);
-    viewLayout->addLayout(viewLTWColumn);
-    viewPage->setLayout(viewLayout);
-    connect(editButton, &QPushButton::clicked, this, &AspirationDisplay::changeToEditPage);
+    m_viewLTWLabel = new QLabel(QStringLiteral("Lifetime Wants:"));
+    m_editButton = new QPushButton(QStringLiteral("Edit"));
+    m_editButton->setMaximumSize(m_editButton->sizeHint());
+    m_viewLTWHeader = new QHBoxLayout;
+    m_viewLTWHeader->addWidget(m_viewLTWLabel);
+    m_viewLTWHeader->addWidget(m_editButton);
+    m_viewLTWColumn = new QVBoxLayout;
+    m_viewLTWColumn->addLayout(m_viewLTWHeader);
+    m_viewLayout = new QVBoxLayout;
+    m_viewLayout->addLayout(m_summaryRow);
+    m_viewLayout->addLayout(m_viewLTWColumn);
+    m_viewPage->setLayout(m_viewLayout);
+    connect(m_editButton, &QPushButton::clicked, this, &AspirationDisplay::changeToEditPage);
 
     // Aspiration row. The secondary choice is part of the page only with
     // Free Time; without it it still carries the last secondary code given.
-    aspirationLabel = new QLabel(freeTime() ? tr("Primary Aspiration:") : tr("Aspiration:"));
-    secondaryLabel = new QLabel(tr("SecondaryAspiration:"), editPage);
-    primaryBox = new QComboBox;
-    secondaryBox = new QComboBox(editPage);
-    primaryBox->setObjectName(QStringLiteral("primaryBox"));
-    secondaryBox->setObjectName(QStringLiteral("secondaryBox"));
+    m_aspirationLabel = new QLabel(freeTime() ? QStringLiteral("Primary Aspiration:") : QStringLiteral("Aspiration:"));
+    m_secondaryLabel = new QLabel(QStringLiteral("SecondaryAspiration:"), m_editPage);
+    m_primaryBox = new QComboBox;
+    m_secondaryBox = new QComboBox(m_editPage);
+    m_primaryBox->setObjectName(QStringLiteral("primaryBox"));
+    m_secondaryBox->setObjectName(QStringLiteral("secondaryBox"));
     for (const char *item : comboItems) {
-        primaryBox->addItem(QLatin1String(item));
-        secondaryBox->addItem(QLatin1String(item));
+        m_primaryBox->addItem(QLatin1String(item));
+        m_secondaryBox->addItem(QLatin1String(item));
     }
-    aspirationRow = new QHBoxLayout;
-    aspirationRow->addWidget(aspirationLabel);
-    aspirationRow->addWidget(primaryBox);
+    m_aspirationRow = new QHBoxLayout;
+    m_aspirationRow->addWidget(m_aspirationLabel);
+    m_aspirationRow->addWidget(m_primaryBox);
     if (freeTime()) {
-        aspirationRow->addWidget(secondaryLabel);
-        aspirationRow->addWidget(secondaryBox);
+        m_aspirationRow->addWidget(m_secondaryLabel);
+        m_aspirationRow->addWidget(m_secondaryBox);
     } else {
-        secondaryLabel->hide();
-        secondaryBox->hide();
+        m_secondaryLabel->hide();
+        m_secondaryBox->hide();
     }
 
     // Edit want column.
-    editLTWLabel = new QLabel(tr("Lifetime Wants:"));
-    addLTWButton = new QPushButton(tr("Add New Lifetime Want"));
-    deleteLastLTWButton = new QPushButton(tr("Delete Last Lifetime Want"));
-    editLTWHeader = new QHBoxLayout;
-    editLTWHeader->addWidget(editLTWLabel);
-    editLTWHeader->addWidget(addLTWButton);
-    editLTWHeader->addWidget(deleteLastLTWButton);
-    connect(addLTWButton, &QPushButton::clicked, this, qOverload<>(&AspirationDisplay::addLTW));
-    connect(deleteLastLTWButton, &QPushButton::clicked, this, &AspirationDisplay::deleteLastLTW);
-    editLTWColumn = new QVBoxLayout;
-    editLTWColumn->addLayout(editLTWHeader);
-    editColumn = new QVBoxLayout;
-    editColumn->addLayout(aspirationRow);
-    editColumn->addLayout(editLTWColumn);
+    m_editLTWLabel = new QLabel(QStringLiteral("Lifetime Wants:"));
+    m_addLTWButton = new QPushButton(QStringLiteral("Add New Lifetime Want"));
+    m_deleteLastLTWButton = new QPushButton(QStringLiteral("Delete Last Lifetime Want"));
+    m_editLTWHeader = new QHBoxLayout;
+    m_editLTWHeader->addWidget(m_editLTWLabel);
+    m_editLTWHeader->addWidget(m_addLTWButton);
+    m_editLTWHeader->addWidget(m_deleteLastLTWButton);
+    connect(m_addLTWButton, &QPushButton::clicked, this, qOverload<>(&AspirationDisplay::addLTW));
+    connect(m_deleteLastLTWButton, &QPushButton::clicked, this, &AspirationDisplay::deleteLastLTW);
+    m_editLTWColumn = new QVBoxLayout;
+    m_editLTWColumn->addLayout(m_editLTWHeader);
+    m_editColumn = new QVBoxLayout;
+    m_editColumn->addLayout(m_aspirationRow);
+    m_editColumn->addLayout(m_editLTWColumn);
 
     // Button column.
-    saveButton = new QPushButton(tr("Save and View"));
-    deleteButton = new QPushButton(tr("Delete"));
-    deleteButton->setEnabled(false);
-    buttonColumn = new QVBoxLayout;
-    buttonColumn->addWidget(saveButton);
-    buttonColumn->addWidget(deleteButton);
-    connect(saveButton, &QPushButton::clicked, this, &AspirationDisplay::changeToViewPage);
-    connect(deleteButton, &QPushButton::clicked, this, qOverload<>(&AspirationDisplay::deleteMe));
+    m_saveButton = new QPushButton(QStringLiteral("Save and View"));
+    m_deleteButton = new QPushButton(QStringLiteral("Delete"));
+    m_deleteButton->setEnabled(false);
+    m_buttonColumn = new QVBoxLayout;
+    m_buttonColumn->addWidget(m_saveButton);
+    m_buttonColumn->addWidget(m_deleteButton);
+    connect(m_saveButton, &QPushButton::clicked, this, &AspirationDisplay::changeToViewPage);
+    connect(m_deleteButton, &QPushButton::clicked, this, qOverload<>(&AspirationDisplay::deleteMe));
 
-    editLayout = new QHBoxLayout;
-    editLayout->addLayout(editColumn);
-    editLayout->addLayout(buttonColumn);
-    editPage->setLayout(editLayout);
+    m_editLayout = new QHBoxLayout;
+    m_editLayout->addLayout(m_editColumn);
+    m_editLayout->addLayout(m_buttonColumn);
+    m_editPage->setLayout(m_editLayout);
 
-    addWidget(viewPage);
-    addWidget(editPage);
+    addWidget(m_viewPage);
+    addWidget(m_editPage);
     setCurrentIndex(0);
 }
 
 bool AspirationDisplay::freeTime() const
 {
-    return (epFlags & EPFlags::FreeTime) != 0;
+    return (m_epFlags & EPFlags::FreeTime) != 0;
 }
 
 QString AspirationDisplay::percentDone(int done, int total)
@@ -152,9 +152,9 @@ void AspirationDisplay::setAspirations(int primary, int secondary)
         return;
     primary = qMax(0, primary);
     secondary = qMax(0, secondary);
-    summaryLabel->setText(summaryText(primary, secondary, freeTime()));
-    primaryBox->setCurrentIndex(primary);
-    secondaryBox->setCurrentIndex(secondary);
+    m_summaryLabel->setText(summaryText(primary, secondary, freeTime()));
+    m_primaryBox->setCurrentIndex(primary);
+    m_secondaryBox->setCurrentIndex(secondary);
 }
 
 void AspirationDisplay::addLTW(QString text, int done, int total)
@@ -167,15 +167,15 @@ void AspirationDisplay::addLTW(QString text, int done, int total)
     auto *line = new QLabel;
     line->setTextFormat(Qt::PlainText);
     line->setText(ltwLine(text, done, total));
-    ltwLabels.append(line);
-    viewLTWColumn->addWidget(line);
+    m_ltwLabels.append(line);
+    m_viewLTWColumn->addWidget(line);
 
     auto *edit = new QLineEdit(text);
     auto *doneBox = new QSpinBox;
     auto *totalBox = new QSpinBox;
-    ltwEdits.append(edit);
-    ltwDoneBoxes.append(doneBox);
-    ltwTotalBoxes.append(totalBox);
+    m_ltwEdits.append(edit);
+    m_ltwDoneBoxes.append(doneBox);
+    m_ltwTotalBoxes.append(totalBox);
     doneBox->setRange(0, total);
     doneBox->setValue(done);
     // A stored total above the usual 100 steps must survive an edit.
@@ -183,10 +183,10 @@ void AspirationDisplay::addLTW(QString text, int done, int total)
     totalBox->setValue(total);
     connect(totalBox, &QSpinBox::valueChanged, this, &AspirationDisplay::recalcSteps);
 
-    auto *ofLabel = new QLabel(tr(" of "));
-    auto *stepsLabel = new QLabel(tr(" steps done."));
-    ltwOfLabels.append(ofLabel);
-    ltwStepsLabels.append(stepsLabel);
+    auto *ofLabel = new QLabel(QStringLiteral(" of "));
+    auto *stepsLabel = new QLabel(QStringLiteral(" steps done."));
+    m_ltwOfLabels.append(ofLabel);
+    m_ltwStepsLabels.append(stepsLabel);
 
     auto *row = new QHBoxLayout;
     row->addWidget(edit);
@@ -194,8 +194,8 @@ void AspirationDisplay::addLTW(QString text, int done, int total)
     row->addWidget(ofLabel);
     row->addWidget(totalBox);
     row->addWidget(stepsLabel);
-    ltwRows.append(row);
-    editLTWColumn->addLayout(row);
+    m_ltwRows.append(row);
+    m_editLTWColumn->addLayout(row);
 }
 
 void AspirationDisplay::addLTW()
@@ -205,31 +205,31 @@ void AspirationDisplay::addLTW()
 
 void AspirationDisplay::deleteLastLTW()
 {
-    if (ltwRows.isEmpty())
+    if (m_ltwRows.isEmpty())
         return;
-    QHBoxLayout *row = ltwRows.takeLast();
+    QHBoxLayout *row = m_ltwRows.takeLast();
     while (QLayoutItem *item = row->takeAt(0))
         delete item;
-    editLTWColumn->removeItem(row);
+    m_editLTWColumn->removeItem(row);
     delete row;
-    delete ltwLabels.takeLast();
-    delete ltwEdits.takeLast();
-    delete ltwDoneBoxes.takeLast();
-    delete ltwTotalBoxes.takeLast();
-    delete ltwOfLabels.takeLast();
-    delete ltwStepsLabels.takeLast();
+    delete m_ltwLabels.takeLast();
+    delete m_ltwEdits.takeLast();
+    delete m_ltwDoneBoxes.takeLast();
+    delete m_ltwTotalBoxes.takeLast();
+    delete m_ltwOfLabels.takeLast();
+    delete m_ltwStepsLabels.takeLast();
 }
 
 void AspirationDisplay::clearLTWs()
 {
-    while (!ltwRows.isEmpty())
+    while (!m_ltwRows.isEmpty())
         deleteLastLTW();
 }
 
 void AspirationDisplay::recalcSteps()
 {
-    for (int i = 0; i < ltwRows.size(); ++i)
-        ltwDoneBoxes.at(i)->setMaximum(ltwTotalBoxes.at(i)->value());
+    for (int i = 0; i < m_ltwRows.size(); ++i)
+        m_ltwDoneBoxes.at(i)->setMaximum(m_ltwTotalBoxes.at(i)->value());
 }
 
 void AspirationDisplay::changeToEditPage()
@@ -240,32 +240,32 @@ void AspirationDisplay::changeToEditPage()
 void AspirationDisplay::changeToViewPage()
 {
     // Wants are stored between commas on the sim's one line of the list file.
-    for (const QLineEdit *edit : std::as_const(ltwEdits)) {
+    for (const QLineEdit *edit : std::as_const(m_ltwEdits)) {
         const QString text = edit->text();
         if (text.contains(QLatin1Char(','))) {
             QMessageBox::warning(this, QString(),
-                                 tr("A lifetime want cannot hold a comma. "
+                                 QStringLiteral("A lifetime want cannot hold a comma. "
                                     "Please remove the comma and save again."));
             return;
         }
         if (ListFileText::hasLineBreak(text)) {
             QMessageBox::warning(this, QString(),
-                                 tr("A lifetime want cannot hold a line break. "
+                                 QStringLiteral("A lifetime want cannot hold a line break. "
                                     "Please remove the line break and save again."));
             return;
         }
     }
 
-    const int primary = primaryBox->currentIndex();
-    const int secondary = secondaryBox->currentIndex();
+    const int primary = m_primaryBox->currentIndex();
+    const int secondary = m_secondaryBox->currentIndex();
     setAspirations(primary, secondary);
     emit updateAspiration(this, primary, secondary);
 
-    for (int i = 0; i < ltwRows.size(); ++i) {
-        const QString text = ltwEdits.at(i)->text();
-        const int total = ltwTotalBoxes.at(i)->value();
-        const int done = qMin(ltwDoneBoxes.at(i)->value(), total);
-        ltwLabels.at(i)->setText(ltwLine(text, done, total));
+    for (int i = 0; i < m_ltwRows.size(); ++i) {
+        const QString text = m_ltwEdits.at(i)->text();
+        const int total = m_ltwTotalBoxes.at(i)->value();
+        const int done = qMin(m_ltwDoneBoxes.at(i)->value(), total);
+        m_ltwLabels.at(i)->setText(ltwLine(text, done, total));
         emit updateLTW(this, i, text, done, total);
     }
 

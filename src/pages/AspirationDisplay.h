@@ -26,7 +26,6 @@ public:
     void addLTW(QString text, int done, int total);
     // Drops every want row (the sim keeps its wants).
     void clearLTWs();
-    int ltwCount() const { return int(ltwRows.size()); }
 
     // "33.3" for 1 of 3: three significant digits, 0 when there are no steps.
     static QString percentDone(int done, int total);
@@ -53,36 +52,36 @@ private slots:
 private:
     bool freeTime() const;
 
-    int epFlags;
-    QWidget *viewPage;
-    QWidget *editPage;
-    QPushButton *editButton;
-    QPushButton *saveButton;
-    QPushButton *deleteButton;
-    QLabel *summaryLabel;
-    QLabel *aspirationLabel;
-    QLabel *secondaryLabel;
-    QComboBox *primaryBox;
-    QComboBox *secondaryBox;
-    QLabel *viewLTWLabel;
-    QLabel *editLTWLabel;
-    QPushButton *addLTWButton;
-    QList<QLabel *> ltwLabels;
-    QList<QLineEdit *> ltwEdits;
-    QList<QSpinBox *> ltwDoneBoxes;
-    QList<QSpinBox *> ltwTotalBoxes;
-    QList<QLabel *> ltwOfLabels;
-    QList<QLabel *> ltwStepsLabels;
-    QPushButton *deleteLastLTWButton;
-    QVBoxLayout *buttonColumn;
-    QHBoxLayout *summaryRow;
-    QHBoxLayout *aspirationRow;
-    QHBoxLayout *viewLTWHeader;
-    QVBoxLayout *viewLTWColumn;
-    QHBoxLayout *editLTWHeader;
-    QList<QHBoxLayout *> ltwRows;
-    QVBoxLayout *editLTWColumn;
-    QVBoxLayout *viewLayout;
-    QVBoxLayout *editColumn;
-    QHBoxLayout *editLayout;
+    int m_epFlags;
+    QWidget *m_viewPage;
+    QWidget *m_editPage;
+    QPushButton *m_editButton;
+    QPushButton *m_saveButton;
+    QPushButton *m_deleteButton;
+    QLabel *m_summaryLabel;
+    QLabel *m_aspirationLabel;
+    QLabel *m_secondaryLabel;
+    QComboBox *m_primaryBox;
+    QComboBox *m_secondaryBox;
+    QLabel *m_viewLTWLabel;
+    QLabel *m_editLTWLabel;
+    QPushButton *m_addLTWButton;
+    QList<QLabel *> m_ltwLabels;
+    QList<QLineEdit *> m_ltwEdits;
+    QList<QSpinBox *> m_ltwDoneBoxes;
+    QList<QSpinBox *> m_ltwTotalBoxes;
+    QList<QLabel *> m_ltwOfLabels;
+    QList<QLabel *> m_ltwStepsLabels;
+    QPushButton *m_deleteLastLTWButton;
+    QVBoxLayout *m_buttonColumn;
+    QHBoxLayout *m_summaryRow;
+    QHBoxLayout *m_aspirationRow;
+    QHBoxLayout *m_viewLTWHeader;
+    QVBoxLayout *m_viewLTWColumn;
+    QHBoxLayout *m_editLTWHeader;
+    QList<QHBoxLayout *> m_ltwRows;
+    QVBoxLayout *m_editLTWColumn;
+    QVBoxLayout *m_viewLayout;
+    QVBoxLayout *m_editColumn;
+    QHBoxLayout *m_editLayout;
 };

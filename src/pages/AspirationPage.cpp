@@ -11,65 +11,65 @@
 
 AspirationPage::AspirationPage(int epFlags)
     : QWidget()
-    , epFlags(epFlags)
+    , m_epFlags(epFlags)
 {
-    titleLabel = new QLabel;
-    titleLabel->setTextFormat(Qt::PlainText);
-    titleLabel->setText(tr("Please select a name from the List of Sims tab."));
-    titleLabel->setMaximumSize(titleLabel->sizeHint());
-    titleLabel->setAlignment(Qt::AlignCenter);
-    titleRow = new QHBoxLayout;
-    titleRow->addStretch(1);
-    titleRow->addWidget(titleLabel);
-    titleRow->addStretch(1);
+    m_titleLabel = new QLabel;
+    m_titleLabel->setTextFormat(Qt::PlainText);
+    m_titleLabel->setText(QStringLiteral("Please select a name from the List of Sims tab."));
+    m_titleLabel->setMaximumSize(m_titleLabel->sizeHint());
+    m_titleLabel->setAlignment(Qt::AlignCenter);
+    m_titleRow = new QHBoxLayout;
+    m_titleRow->addStretch(1);
+    m_titleRow->addWidget(m_titleLabel);
+    m_titleRow->addStretch(1);
 
     // Owned by the page even while the packs leave the hobby row out.
-    hobbyLabel = new QLabel(tr("One True Hobby:"), this);
-    hobbyLabel->setMaximumSize(hobbyLabel->sizeHint());
-    hobbyBox = new QComboBox(this);
-    hobbyBox->setObjectName(QStringLiteral("hobbyBox"));
-    hobbyBox->addItems({tr("Unknown"), tr("Arts & Crafts"), tr("Cuisine"), tr("Film & Literature"),
-                        tr("Fitness"), tr("Gaming"), tr("Music & Dance"), tr("Nature"),
-                        tr("Science"), tr("Sports"), tr("Tinkering")});
-    hobbyBox->setMaximumSize(hobbyBox->sizeHint());
-    hobbyRow = new QHBoxLayout;
-    hobbyRow->addStretch(1);
-    hobbyRow->addWidget(hobbyLabel);
-    hobbyRow->addWidget(hobbyBox);
-    hobbyRow->addStretch(1);
+    m_hobbyLabel = new QLabel(QStringLiteral("One True Hobby:"), this);
+    m_hobbyLabel->setMaximumSize(m_hobbyLabel->sizeHint());
+    m_hobbyBox = new QComboBox(this);
+    m_hobbyBox->setObjectName(QStringLiteral("hobbyBox"));
+    m_hobbyBox->addItems({QStringLiteral("Unknown"), QStringLiteral("Arts & Crafts"), QStringLiteral("Cuisine"), QStringLiteral("Film & Literature"),
+                        QStringLiteral("Fitness"), QStringLiteral("Gaming"), QStringLiteral("Music & Dance"), QStringLiteral("Nature"),
+                        QStringLiteral("Science"), QStringLiteral("Sports"), QStringLiteral("Tinkering")});
+    m_hobbyBox->setMaximumSize(m_hobbyBox->sizeHint());
+    m_hobbyRow = new QHBoxLayout;
+    m_hobbyRow->addStretch(1);
+    m_hobbyRow->addWidget(m_hobbyLabel);
+    m_hobbyRow->addWidget(m_hobbyBox);
+    m_hobbyRow->addStretch(1);
 
-    displayWidget = new QWidget;
-    displayColumn = new QVBoxLayout(displayWidget);
-    scrollArea = new QScrollArea;
-    scrollArea->setWidget(displayWidget);
+    m_displayWidget = new QWidget;
+    m_displayColumn = new QVBoxLayout(m_displayWidget);
+    m_scrollArea = new QScrollArea;
+    m_scrollArea->setWidget(m_displayWidget);
 
-    mainLayout = new QVBoxLayout;
-    mainLayout->addLayout(titleRow);
-    const bool freeTime = (epFlags & EPFlags::FreeTime) != 0;
+    m_mainLayout = new QVBoxLayout;
+    m_mainLayout->addLayout(m_titleRow);
+    const bool freeTime = (m_epFlags & EPFlags::FreeTime) != 0;
     if (freeTime)
-        mainLayout->addLayout(hobbyRow);
-    mainLayout->addWidget(scrollArea);
-    setLayout(mainLayout);
-    hobbyLabel->setVisible(freeTime);
-    hobbyBox->setVisible(freeTime);
+        m_mainLayout->addLayout(m_hobbyRow);
+    m_mainLayout->addWidget(m_scrollArea);
+    setLayout(m_mainLayout);
+    m_hobbyLabel->setVisible(freeTime);
+    m_hobbyBox->setVisible(freeTime);
 }
 
 AspirationPage::~AspirationPage()
 {
     // Without Free Time the hobby row is in no layout, so nothing else owns it.
-    if (!hobbyRow->parent())
-        delete hobbyRow;
+    if (!m_hobbyRow->parent())
+        delete m_hobbyRow;
 }
 
 void AspirationPage::setSim(QPointer<Sim> sim)
 {
-    this->sim = sim;
+    m_sim = sim;
     updateDisplay();
 }
 
 void AspirationPage::setEPFlags(int epFlags)
 {
-    this->epFlags = epFlags;
+    m_epFlags = epFlags;
     updateDisplay();
 }
 
@@ -91,48 +91,48 @@ void AspirationPage::fillWants(AspirationDisplay *display, int period) const
 {
     // An empty text ends the wants shown; later ones stay stored.
     for (int want = 0;; ++want) {
-        const QString text = sim->lifetimeWant(period, want);
+        const QString text = m_sim->lifetimeWant(period, want);
         if (text.isEmpty())
             break;
-        display->addLTW(text, sim->lifetimeWantStepsDone(period, want),
-                        sim->lifetimeWantSteps(period, want));
+        display->addLTW(text, m_sim->lifetimeWantStepsDone(period, want),
+                        m_sim->lifetimeWantSteps(period, want));
     }
 }
 
 void AspirationPage::updateDisplay()
 {
     // The hobby row follows the packs at every rebuild.
-    mainLayout->removeItem(titleRow);
-    mainLayout->removeItem(hobbyRow);
-    mainLayout->removeWidget(scrollArea);
-    mainLayout->addLayout(titleRow);
-    const bool freeTime = (epFlags & EPFlags::FreeTime) != 0;
+    m_mainLayout->removeItem(m_titleRow);
+    m_mainLayout->removeItem(m_hobbyRow);
+    m_mainLayout->removeWidget(m_scrollArea);
+    m_mainLayout->addLayout(m_titleRow);
+    const bool freeTime = (m_epFlags & EPFlags::FreeTime) != 0;
     if (freeTime)
-        mainLayout->addLayout(hobbyRow);
-    mainLayout->addWidget(scrollArea);
-    hobbyLabel->setVisible(freeTime);
-    hobbyBox->setVisible(freeTime);
+        m_mainLayout->addLayout(m_hobbyRow);
+    m_mainLayout->addWidget(m_scrollArea);
+    m_hobbyLabel->setVisible(freeTime);
+    m_hobbyBox->setVisible(freeTime);
 
-    for (AspirationDisplay *display : std::as_const(displays)) {
-        displayColumn->removeWidget(display);
+    for (AspirationDisplay *display : std::as_const(m_displays)) {
+        m_displayColumn->removeWidget(display);
         delete display;
     }
-    displays.clear();
-    firstPeriod = 0;
+    m_displays.clear();
+    m_firstPeriod = 0;
 
-    titleLabel->setText(sim ? tr("The Aspirations of ") + sim->name()
-                            : tr("Please select a name from the List of Sims tab."));
+    m_titleLabel->setText(m_sim ? QStringLiteral("The Aspirations of ") + m_sim->name()
+                            : QStringLiteral("Please select a name from the List of Sims tab."));
     // Also for the prompt: a shorter name shown before must not clip it.
-    titleLabel->setMaximumSize(titleLabel->sizeHint());
+    m_titleLabel->setMaximumSize(m_titleLabel->sizeHint());
 
-    if (sim) {
+    if (m_sim) {
 
-        const QList<int> periods = shownPeriods(sim);
+        const QList<int> periods = shownPeriods(m_sim);
         if (!periods.isEmpty())
-            firstPeriod = periods.first();
+            m_firstPeriod = periods.first();
         for (int period : periods) {
-            auto *display = new AspirationDisplay(epFlags);
-            display->setAspirations(sim->aspiration(period), sim->secondaryAspiration(period));
+            auto *display = new AspirationDisplay(m_epFlags);
+            display->setAspirations(m_sim->aspiration(period), m_sim->secondaryAspiration(period));
             fillWants(display, period);
             connect(display, &AspirationDisplay::updateAspiration, this,
                     &AspirationPage::updateAspiration);
@@ -140,47 +140,47 @@ void AspirationPage::updateDisplay()
             connect(display, qOverload<AspirationDisplay *>(&AspirationDisplay::deleteMe), this,
                     &AspirationPage::deleteAspirationDisplay);
             connect(display, &AspirationDisplay::saved, this, &AspirationPage::showStored);
-            displays.append(display);
+            m_displays.append(display);
         }
-        for (int j = int(displays.size()) - 1; j >= 0; --j) {
-            displayColumn->addWidget(displays.at(j));
-            displays.at(j)->show();
+        for (int j = int(m_displays.size()) - 1; j >= 0; --j) {
+            m_displayColumn->addWidget(m_displays.at(j));
+            m_displays.at(j)->show();
         }
     }
-    displayColumn->setSizeConstraint(QLayout::SetFixedSize);
+    m_displayColumn->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 int AspirationPage::periodOf(AspirationDisplay *display) const
 {
-    const int j = int(displays.indexOf(display));
-    return j < 0 ? -1 : firstPeriod + j;
+    const int j = int(m_displays.indexOf(display));
+    return j < 0 ? -1 : m_firstPeriod + j;
 }
 
 void AspirationPage::updateAspiration(AspirationDisplay *display, int primary, int secondary)
 {
     const int period = periodOf(display);
-    if (period < 0 || !sim)
+    if (period < 0 || !m_sim)
         return;
-    sim->setAspiration(primary, secondary, period);
+    m_sim->setAspiration(primary, secondary, period);
 }
 
 void AspirationPage::updateLTW(AspirationDisplay *display, int want, QString text, int done,
                                int total)
 {
     const int period = periodOf(display);
-    if (period < 0 || !sim)
+    if (period < 0 || !m_sim)
         return;
-    sim->setLifetimeWant(period, want, text, done, total);
+    m_sim->setLifetimeWant(period, want, text, done, total);
 }
 
 void AspirationPage::showStored(AspirationDisplay *display)
 {
-    // The sim keeps a stored aspiration where "None/Unknown" was chosen, and
+    // The m_sim keeps a stored aspiration where "None/Unknown" was chosen, and
     // keeps wants whose rows were deleted: show what it now holds.
     const int period = periodOf(display);
-    if (period < 0 || !sim)
+    if (period < 0 || !m_sim)
         return;
-    display->setAspirations(sim->aspiration(period), sim->secondaryAspiration(period));
+    display->setAspirations(m_sim->aspiration(period), m_sim->secondaryAspiration(period));
     display->clearLTWs();
     fillWants(display, period);
 }
@@ -190,10 +190,10 @@ void AspirationPage::deleteAspirationDisplay(AspirationDisplay *display)
     const int period = periodOf(display);
     if (period < 0)
         return;
-    displayColumn->removeWidget(display);
-    displays.removeOne(display);
+    m_displayColumn->removeWidget(display);
+    m_displays.removeOne(display);
     display->deleteLater();
     resize(minimumSize());
-    if (sim)
-        sim->removeAspiration(period);
+    if (m_sim)
+        m_sim->removeAspiration(period);
 }

@@ -14,9 +14,9 @@ class QLabel;
 class QScrollArea;
 class QVBoxLayout;
 
-// The aspiration history of the sim last picked on the List of Sims tab:
+// The aspiration history of the m_sim last picked on the List of Sims tab:
 // one display per shown period, newest on top. Saved edits go straight into
-// the sim.
+// the m_sim.
 class AspirationPage : public QWidget
 {
     Q_OBJECT
@@ -44,17 +44,17 @@ private:
     int periodOf(AspirationDisplay *display) const;
     void fillWants(AspirationDisplay *display, int period) const;
 
-    QPointer<Sim> sim;
-    int epFlags;
-    QList<AspirationDisplay *> displays;
-    int firstPeriod = 0;
-    QLabel *titleLabel;
-    QLabel *hobbyLabel;
-    QComboBox *hobbyBox;
-    QWidget *displayWidget;
-    QScrollArea *scrollArea;
-    QVBoxLayout *displayColumn;
-    QHBoxLayout *titleRow;
-    QHBoxLayout *hobbyRow;
-    QVBoxLayout *mainLayout;
+    QPointer<Sim> m_sim;
+    int m_epFlags;
+    QList<AspirationDisplay *> m_displays;
+    int m_firstPeriod = 0;
+    QLabel *m_titleLabel;
+    QLabel *m_hobbyLabel;
+    QComboBox *m_hobbyBox;
+    QWidget *m_displayWidget;
+    QScrollArea *m_scrollArea;
+    QVBoxLayout *m_displayColumn;
+    QHBoxLayout *m_titleRow;
+    QHBoxLayout *m_hobbyRow;
+    QVBoxLayout *m_mainLayout;
 };

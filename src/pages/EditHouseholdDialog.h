@@ -28,8 +28,8 @@ private slots:
     void setNameReplacement();
 
 private:
-    QString oldName;
-    QLineEdit *nameEdit;
-    QPushButton *okButton;
-    QVBoxLayout *layout;
+    QString m_oldName;
+    QLineEdit *m_nameEdit;
+    QPushButton *m_okButton;
+    QVBoxLayout *m_layout;
 };

@@ -101,6 +101,7 @@ FamilyBrowser::FamilyBrowser(QPointer<Sim> sim, SimList sims)
     , m_sim(sim)
     , m_sims(sims)
 {
+    setObjectName(QStringLiteral("familyBrowser"));
     m_sims.removeAll(QPointer<Sim>());
     sortSimsByName(m_sims);
 

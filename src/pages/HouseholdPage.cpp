@@ -3,6 +3,7 @@
 #include "pages/EditHouseholdDialog.h"
 #include "pages/SortedListView.h"
 #include "records/Codes.h"
+#include "records/HouseholdLine.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -17,52 +18,52 @@
 HouseholdPage::HouseholdPage()
     : QWidget()
 {
-    proxyModel = new QSortFilterProxyModel(this);
-    proxyModel->setDynamicSortFilter(true);
+    m_proxyModel = new QSortFilterProxyModel(this);
+    m_proxyModel->setDynamicSortFilter(true);
 
-    householdView = new SortedListView(proxyModel);
+    m_householdView = new SortedListView(m_proxyModel);
 
-    editButton = new QPushButton(tr("Edit Selected Household"));
-    editButton->setMaximumSize(editButton->sizeHint());
-    editButton->setEnabled(false);
-    playedBox = new QCheckBox(tr("Current household has been played this rotation."));
-    playedBox->setEnabled(false);
+    m_editButton = new QPushButton(QStringLiteral("Edit Selected Household"));
+    m_editButton->setMaximumSize(m_editButton->sizeHint());
+    m_editButton->setEnabled(false);
+    m_playedBox = new QCheckBox(QStringLiteral("Current household has been played this rotation."));
+    m_playedBox->setEnabled(false);
 
-    controlRow = new QHBoxLayout;
-    controlRow->addWidget(editButton);
-    controlRow->addWidget(playedBox, 0, Qt::AlignRight);
+    m_controlRow = new QHBoxLayout;
+    m_controlRow->addWidget(m_editButton);
+    m_controlRow->addWidget(m_playedBox, 0, Qt::AlignRight);
 
-    memberLabel = new QLabel;
-    memberLabel->setTextFormat(Qt::PlainText);
-    memberScroll = new QScrollArea;
-    memberScroll->setWidget(memberLabel);
+    m_memberLabel = new QLabel;
+    m_memberLabel->setTextFormat(Qt::PlainText);
+    m_memberScroll = new QScrollArea;
+    m_memberScroll->setWidget(m_memberLabel);
 
-    mainLayout = new QVBoxLayout;
-    mainLayout->addLayout(controlRow);
-    mainLayout->addWidget(householdView);
-    mainLayout->addWidget(memberScroll);
-    setLayout(mainLayout);
+    m_mainLayout = new QVBoxLayout;
+    m_mainLayout->addLayout(m_controlRow);
+    m_mainLayout->addWidget(m_householdView);
+    m_mainLayout->addWidget(m_memberScroll);
+    setLayout(m_mainLayout);
 
-    connect(householdView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(m_householdView->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &HouseholdPage::updateDisplay);
-    connect(playedBox, &QCheckBox::stateChanged, this, &HouseholdPage::updateAlreadyPlayed);
-    connect(editButton, &QPushButton::clicked, this, &HouseholdPage::createEditHouseholdDialog);
+    connect(m_playedBox, &QCheckBox::stateChanged, this, &HouseholdPage::updateAlreadyPlayed);
+    connect(m_editButton, &QPushButton::clicked, this, &HouseholdPage::createEditHouseholdDialog);
 }
 
-// The rename dialog is a window of its own; editDialog deletes it with the page.
+// The rename dialog is a window of its own; m_editDialog deletes it with the page.
 HouseholdPage::~HouseholdPage() = default;
 
 void HouseholdPage::setModel(QStandardItemModel *model)
 {
-    proxyModel->setSourceModel(model);
-    householdView->sortByColumn(0, Qt::AscendingOrder);
-    householdView->resizeColumnToContents(0);
-    householdView->resizeColumnToContents(1);
+    m_proxyModel->setSourceModel(model);
+    m_householdView->sortByColumn(0, Qt::AscendingOrder);
+    m_householdView->resizeColumnToContents(0);
+    m_householdView->resizeColumnToContents(1);
 }
 
 QStandardItemModel *HouseholdPage::sourceModel() const
 {
-    return qobject_cast<QStandardItemModel *>(proxyModel->sourceModel());
+    return qobject_cast<QStandardItemModel *>(m_proxyModel->sourceModel());
 }
 
 QString HouseholdPage::textAt(int row, int column) const
@@ -83,22 +84,22 @@ void HouseholdPage::setMark(int row, const QString &mark)
 
 void HouseholdPage::updateDisplay()
 {
-    const int row = householdView->currentSourceRow();
+    const int row = m_householdView->currentSourceRow();
     if (row < 0) {
         // No household is selected: nothing to show or change.
-        editButton->setEnabled(false);
-        playedBox->setEnabled(false);
+        m_editButton->setEnabled(false);
+        m_playedBox->setEnabled(false);
         return;
     }
-    editButton->setEnabled(true);
-    playedBox->setEnabled(true);
+    m_editButton->setEnabled(true);
+    m_playedBox->setEnabled(true);
     // May write the mark back through updateAlreadyPlayed.
-    playedBox->setChecked(textAt(row, 1) == QLatin1String("Yes"));
+    m_playedBox->setChecked(textAt(row, 1) == QLatin1String("Yes"));
 
     const QString name = textAt(row, 0);
     if (SpecialHousehold::contains(name)) {
-        editButton->setEnabled(false);
-        playedBox->setEnabled(false);
+        m_editButton->setEnabled(false);
+        m_playedBox->setEnabled(false);
         setMark(row, QString());
     }
     emit showHousehold(name);
@@ -106,7 +107,7 @@ void HouseholdPage::updateDisplay()
 
 void HouseholdPage::updateAlreadyPlayed(int state)
 {
-    const int row = householdView->currentSourceRow();
+    const int row = m_householdView->currentSourceRow();
     if (row < 0)
         return;
     setMark(row, state == Qt::Checked ? QStringLiteral("Yes") : QStringLiteral("No"));
@@ -114,32 +115,32 @@ void HouseholdPage::updateAlreadyPlayed(int state)
 
 void HouseholdPage::createEditHouseholdDialog()
 {
-    const int row = householdView->currentSourceRow();
+    const int row = m_householdView->currentSourceRow();
     if (row < 0)
         return;
     const QString name = textAt(row, 0);
-    if (!editDialog) {
-        editDialog.replace(new EditHouseholdDialog(name));
-        connect(editDialog.get(), &EditHouseholdDialog::replaceName, this,
+    if (!m_editDialog) {
+        m_editDialog.replace(new EditHouseholdDialog(name));
+        connect(m_editDialog.get(), &EditHouseholdDialog::replaceName, this,
                 &HouseholdPage::replaceHouseholdName);
     } else {
-        editDialog->setName(name);
+        m_editDialog->setName(name);
     }
-    editDialog->show();
+    m_editDialog->show();
 }
 
 void HouseholdPage::showMembers(QStringList names)
 {
-    memberLabel->setText(names.join(QLatin1Char('\n')));
-    memberLabel->resize(memberLabel->sizeHint());
+    m_memberLabel->setText(names.join(QLatin1Char('\n')));
+    m_memberLabel->resize(m_memberLabel->sizeHint());
 }
 
 void HouseholdPage::reset()
 {
-    editButton->setEnabled(false);
-    playedBox->setEnabled(false);
-    memberLabel->setText(QString());
-    householdView->selectionModel()->reset();
+    m_editButton->setEnabled(false);
+    m_playedBox->setEnabled(false);
+    m_memberLabel->setText(QString());
+    m_householdView->selectionModel()->reset();
 }
 
 void HouseholdPage::clearPlayedFlags()
@@ -158,26 +159,23 @@ void HouseholdPage::clearPlayedFlags()
 QString HouseholdPage::saveHouseholds()
 {
     QStringList lines;
-    for (int row = 0; row < proxyModel->rowCount(); ++row) {
-        lines.append(proxyModel->index(row, 0).data().toString() + QLatin1Char(',')
-                     + proxyModel->index(row, 1).data().toString());
+    for (int row = 0; row < m_proxyModel->rowCount(); ++row) {
+        lines.append(HouseholdLine::format(m_proxyModel->index(row, 0).data().toString(),
+                                           m_proxyModel->index(row, 1).data().toString()));
     }
     return lines.join(QLatin1String("\r\n"));
 }
 
 void HouseholdPage::loadHousehold(QString line)
 {
-    // The mark follows the last comma, so a household name may hold commas.
-    const int comma = line.lastIndexOf(QLatin1Char(','));
-    if (comma < 0)
+    HouseholdLine::Fields fields;
+    if (!HouseholdLine::parse(line, &fields))
         return;
-    const QString name = line.left(comma);
-    const QString mark = line.mid(comma + 1);
     const QStandardItemModel *model = sourceModel();
     if (!model)
         return;
     for (int row = 0; row < model->rowCount(); ++row) {
-        if (textAt(row, 0) == name)
-            setMark(row, mark);
+        if (textAt(row, 0) == fields.name)
+            setMark(row, fields.mark);
     }
 }

@@ -52,13 +52,13 @@ private:
     QString textAt(int row, int column) const;
     void setMark(int row, const QString &mark);
 
-    OwnedDialog<EditHouseholdDialog> editDialog;
-    SortedListView *householdView;
-    QPushButton *editButton;
-    QCheckBox *playedBox;
-    QScrollArea *memberScroll;
-    QLabel *memberLabel;
-    QHBoxLayout *controlRow;
-    QVBoxLayout *mainLayout;
-    QSortFilterProxyModel *proxyModel;
+    OwnedDialog<EditHouseholdDialog> m_editDialog;
+    SortedListView *m_householdView;
+    QPushButton *m_editButton;
+    QCheckBox *m_playedBox;
+    QScrollArea *m_memberScroll;
+    QLabel *m_memberLabel;
+    QHBoxLayout *m_controlRow;
+    QVBoxLayout *m_mainLayout;
+    QSortFilterProxyModel *m_proxyModel;
 };

@@ -5,11 +5,11 @@
 
 SortedListView::SortedListView(QSortFilterProxyModel *proxy)
     : QTreeView()
-    , proxy(proxy)
+    , m_proxy(proxy)
 {
     setRootIsDecorated(false);
     setAlternatingRowColors(true);
-    setModel(proxy);
+    setModel(m_proxy);
     setSortingEnabled(true);
     setSelectionBehavior(QAbstractItemView::SelectRows);
 }
@@ -17,8 +17,8 @@ SortedListView::SortedListView(QSortFilterProxyModel *proxy)
 int SortedListView::currentSourceRow() const
 {
     const QModelIndex current = selectionModel()->currentIndex();
-    if (!current.isValid() || current.model() != proxy)
+    if (!current.isValid() || current.model() != m_proxy)
         return -1;
-    const QModelIndex source = proxy->mapToSource(current);
+    const QModelIndex source = m_proxy->mapToSource(current);
     return source.isValid() ? source.row() : -1;
 }

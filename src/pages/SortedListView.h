@@ -4,8 +4,8 @@
 
 class QSortFilterProxyModel;
 
-// A flat list of whole rows over a sort proxy, sorted by a click on a
-// column header. The pages act on rows of the model behind the proxy.
+// A flat list of whole rows over a sort m_proxy, sorted by a click on a
+// column header. The pages act on rows of the model behind the m_proxy.
 class SortedListView : public QTreeView
 {
     Q_OBJECT
@@ -13,9 +13,9 @@ class SortedListView : public QTreeView
 public:
     explicit SortedListView(QSortFilterProxyModel *proxy);
 
-    // Row of the proxy's source model at the current index; -1 for none.
+    // Row of the m_proxy's source model at the current index; -1 for none.
     int currentSourceRow() const;
 
 private:
-    QSortFilterProxyModel *proxy;
+    QSortFilterProxyModel *m_proxy;
 };

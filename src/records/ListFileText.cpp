@@ -25,4 +25,14 @@ bool breaksQuotedField(const QString &text)
     return hasQuoteComma(text) || text.startsWith(QLatin1Char(','));
 }
 
+QString fieldProblem(const QString &field, const QString &text)
+{
+    if (hasLineBreak(text))
+        return field + QLatin1String(" cannot hold a line break.");
+    if (breaksQuotedField(text))
+        return field + QLatin1String(" cannot start with a comma or hold a double quote "
+                                     "followed by a comma.");
+    return QString();
+}
+
 } // namespace ListFileText

@@ -18,4 +18,9 @@ bool hasQuoteComma(const QString &text);
 // A quoted field also cannot start with a comma: it would read as empty.
 bool breaksQuotedField(const QString &text);
 
+// Why a text typed by the player cannot be stored in a single-line quoted
+// field (a name, a household, a major); empty when it can. The message
+// begins with `field`, which names the field, e.g. "A household name".
+QString fieldProblem(const QString &field, const QString &text);
+
 } // namespace ListFileText

@@ -610,6 +610,27 @@ void Sim::removeChild(int index)
         m_children.removeAt(index);
 }
 
+void Sim::replaceRelative(const Sim *from, const QPointer<Sim> &to)
+{
+    if (!from || from == to)
+        return;
+    const QPointer<Sim> target = to == this ? QPointer<Sim>() : to;
+    if (m_parent1 == from)
+        m_parent1 = target;
+    if (m_parent2 == from)
+        m_parent2 = target;
+    if (m_spouse == from)
+        m_spouse = target;
+    for (int i = int(m_children.size()) - 1; i >= 0; --i) {
+        if (m_children.at(i) != from)
+            continue;
+        if (!target || m_children.contains(target))
+            m_children.removeAt(i);
+        else
+            m_children[i] = target;
+    }
+}
+
 namespace {
 
 // Puts entry `from` of `theirs` (empty when missing) at index `at` of `mine`,

@@ -122,6 +122,10 @@ public:
     void addChild(QPointer<Sim> child);
     void removeChild(int index);
     void copyFrom(QPointer<Sim> other, SimList sims);
+    // Every link (parents, spouse, children) that points at `from` points at
+    // `to` instead; nothing else changes, on either sim. A child already
+    // listed is not listed twice, and no sim becomes its own relative.
+    void replaceRelative(const Sim *from, const QPointer<Sim> &to);
 
     // The sim line of the list file: written in format 0.5, read in any
     // format index (0..3 for 0.1..0.4, anything else as 0.5).

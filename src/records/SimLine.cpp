@@ -273,13 +273,26 @@ void Sim::familyLinksFromString(const QString &line, const SimList &list)
             return QPointer<Sim>();
         return list.at(pos);
     };
+    // The line is read as it stands, this sim's own links and no other's:
+    // guessing more (the spouse as a child's other parent, the spouse's link
+    // back) would change the family at every save and reopen, giving a
+    // stepchild a second parent or a remarried sim back its former spouse.
     const QStringList parts = line.split(QLatin1Char(','));
     const QPointer<Sim> spouse = simAt(parts.first());
     if (spouse)
-        setSpouse(spouse);
+        m_spouse = spouse;
     for (int i = 1; i < parts.size(); ++i) {
         const QPointer<Sim> child = simAt(parts.at(i));
-        if (child)
-            addChild(child);
+        if (!child || m_children.contains(child))
+            continue;
+        m_children.append(child);
+        // Parents are stored only through children: the first two sims
+        // that list a child, in list order, are its parents.
+        if (child->hasParent(this))
+            continue;
+        if (!child->m_parent1)
+            child->m_parent1 = this;
+        else if (!child->m_parent2)
+            child->m_parent2 = this;
     }
 }

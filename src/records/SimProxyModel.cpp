@@ -1,8 +1,8 @@
 #include "records/SimProxyModel.h"
 
-#include <QRegularExpression>
+#include "records/Console.h"
 
-#include <cstdio>
+#include <QRegularExpression>
 
 namespace {
 
@@ -87,8 +87,7 @@ bool SimProxyModel::lessThan(const QModelIndex &left, const QModelIndex &right) 
     const int lRow = stageRow(l);
     const int rRow = stageRow(r);
     if (lRow < 0 && rRow < 0) {
-        std::fputs("All tests failed.  Resorting to default.\n", stdout);
-        std::fflush(stdout);
+        Console::line(QStringLiteral("All tests failed.  Resorting to default."));
         return l < r;
     }
     const int lClass = stageClass(lRow);

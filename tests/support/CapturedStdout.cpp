@@ -5,11 +5,11 @@
 
 CapturedStdout::CapturedStdout()
 {
-    if (!file.open())
+    if (!m_file.open())
         return;
     std::fflush(stdout);
-    savedFd = ::dup(STDOUT_FILENO);
-    ::dup2(file.handle(), STDOUT_FILENO);
+    m_savedFd = ::dup(STDOUT_FILENO);
+    ::dup2(m_file.handle(), STDOUT_FILENO);
 }
 
 CapturedStdout::~CapturedStdout()
@@ -19,18 +19,18 @@ CapturedStdout::~CapturedStdout()
 
 void CapturedStdout::restore()
 {
-    if (savedFd < 0)
+    if (m_savedFd < 0)
         return;
     std::fflush(stdout);
-    ::dup2(savedFd, STDOUT_FILENO);
-    ::close(savedFd);
-    savedFd = -1;
-    file.seek(0);
-    captured = QString::fromUtf8(file.readAll());
+    ::dup2(m_savedFd, STDOUT_FILENO);
+    ::close(m_savedFd);
+    m_savedFd = -1;
+    m_file.seek(0);
+    m_captured = QString::fromUtf8(m_file.readAll());
 }
 
 QString CapturedStdout::text()
 {
     restore();
-    return captured;
+    return m_captured;
 }

@@ -17,7 +17,7 @@ public:
 private:
     void restore();
 
-    QTemporaryFile file;
-    int savedFd = -1;
-    QString captured;
+    QTemporaryFile m_file;
+    int m_savedFd = -1;
+    QString m_captured;
 };

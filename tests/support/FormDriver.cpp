@@ -90,7 +90,7 @@ bool FormDriver::open(const QString &category, const QString &event)
 
 UpdateDialog *FormDriver::dialog() const
 {
-    return m_page ? m_page->updateDialog() : nullptr;
+    return m_page ? WidgetLookup::window<UpdateDialog>(QStringLiteral("updateDialog")) : nullptr;
 }
 
 QList<QWidget *> FormDriver::pieces() const

@@ -5,8 +5,8 @@
 
 MessageBoxCatcher::MessageBoxCatcher()
 {
-    connect(&timer, &QTimer::timeout, this, &MessageBoxCatcher::closeOpenBox);
-    timer.start(5);
+    connect(&m_timer, &QTimer::timeout, this, &MessageBoxCatcher::closeOpenBox);
+    m_timer.start(5);
 }
 
 void MessageBoxCatcher::closeOpenBox()

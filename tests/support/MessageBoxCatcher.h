@@ -18,5 +18,5 @@ public:
 private:
     void closeOpenBox();
 
-    QTimer timer;
+    QTimer m_timer;
 };

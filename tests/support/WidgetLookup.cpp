@@ -1,12 +1,29 @@
 #include "support/WidgetLookup.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <QTreeView>
 #include <QWidget>
 
 namespace WidgetLookup {
+
+QWidget *window(const QString &objectName)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *candidate : windows) {
+        if (candidate->objectName() == objectName)
+            return candidate;
+    }
+    return nullptr;
+}
+
+QString labelText(const QWidget *root, const QString &objectName)
+{
+    const QLabel *found = root ? root->findChild<QLabel *>(objectName) : nullptr;
+    return found ? found->text() : QString();
+}
 
 QAbstractButton *button(const QWidget *root, const QString &text)
 {

@@ -1,0 +1,16 @@
+"Ada Brook",-1,40,2,(1,6),"Brook",0,"",0,1,7,0,0,0,C:/pics/ada.jpg,Likes tea.
+"Ben Brook",-1,42,1,(5,0),"Brook",0,"",0,1,7,0,4,0,,
+"Cy Brook",-1,8,1,(8,0),"Brook",0,"",0,1,7,1,0,0,,
+"Sue Study",-1,30,2,(5,3),"Dorm",1,"Biology",3,1,7,0,0,0,,Top of the class.
+
+
+"----------------------------------------",-1,-1
+
+1,1,2,0,5,1,1,1,C:/Program Files/SimPE/,0,0,0,0,0,0,0,0,
+Brook,No
+Dorm,Yes
+
+-1
+-1
+-1
+-1

@@ -1,0 +1,163 @@
+#include "dialogs/ImportBatch.h"
+
+#include "records/Bounds.h"
+#include "records/Codes.h"
+#include "records/Sim.h"
+
+#include <limits>
+#include <utility>
+
+namespace {
+
+// Sim ids are kept only when they are numbers: an empty or damaged id is no
+// id, so it can neither link nor merge sims that have nothing to do with
+// each other.
+int idOf(const QString &text)
+{
+    return importNumber(text, -1);
+}
+
+// The first age of the next life stage of a kind of sim; 0 where the age
+// does not depend on the days left.
+int stageEnd(const QString &species, bool plantsim, const QString &stage)
+{
+    if (species == QLatin1String("Human")) {
+        if (stage == QLatin1String("Baby"))
+            return 3;
+        if (stage == QLatin1String("Toddler"))
+            return plantsim ? 4 : 7;
+        if (stage == QLatin1String("Child"))
+            return 15;
+        if (stage == QLatin1String("Teen"))
+            return 30;
+        if (stage == QLatin1String("Adult"))
+            return plantsim ? 33 : 59;
+        if (stage == QLatin1String("Elder"))
+            return 84;
+        return 0;
+    }
+    const bool baby = stage == QLatin1String("Baby");
+    const bool adult = stage == QLatin1String("Adult");
+    if (species == QLatin1String("LargeDog"))
+        return baby ? 4 : adult ? 26 : 0;
+    if (species == QLatin1String("SmallDog"))
+        return baby ? 4 : adult ? 30 : 0;
+    if (species == QLatin1String("Cat"))
+        return baby ? 5 : adult ? 31 : 0;
+    return 0;
+}
+
+} // namespace
+
+ImportBatch::~ImportBatch()
+{
+    qDeleteAll(m_sims);
+}
+
+bool ImportBatch::isSelected(const ImportRecord &record)
+{
+    return record.value(ImportColumn::Selected) == QLatin1String("Y");
+}
+
+int ImportBatch::selectedCount(const QList<ImportRecord> *lists, int listCount)
+{
+    int count = 0;
+    for (int list = 0; list < listCount; ++list) {
+        for (const ImportRecord &record : lists[list]) {
+            if (isSelected(record))
+                ++count;
+        }
+    }
+    return count;
+}
+
+int ImportBatch::ageOf(const ImportRecord &record)
+{
+    constexpr int plainAge = 59;
+    if (importNumber(record.value(ImportColumn::FamilyInstance)) == 0)
+        return plainAge;
+    const bool plantsim = importNumber(record.value(ImportColumn::TypeFlags)) & SimTypeFlags::Plantsim;
+    const int end = stageEnd(record.value(ImportColumn::Species), plantsim,
+                             record.value(ImportColumn::LifeSection));
+    if (end == 0)
+        return plainAge;
+    // Days come from a file and may be anything; a huge count saturates.
+    const qint64 age = qint64(end) - importNumber(record.value(ImportColumn::AgeDaysLeft));
+    return int(qBound(qint64(std::numeric_limits<int>::min()), age,
+                      qint64(std::numeric_limits<int>::max())));
+}
+
+Sim *ImportBatch::add(ImportRecord &record, int category)
+{
+    while (record.size() < ImportColumn::Count)
+        record.append(ImportColumn::defaultValue(int(record.size())));
+    record[ImportColumn::AgeDaysLeft] =
+        QString::number(addSaturated(importNumber(record.at(ImportColumn::AgeDaysLeft)), 1));
+
+    auto *sim = new Sim(nullptr);
+    m_sims.append(sim);
+    m_linkIds.append({-1, -1, -1});
+
+    sim->setName(record.at(ImportColumn::FirstName) + QLatin1Char(' ')
+                 + record.at(ImportColumn::LastName));
+    sim->setHousehold(record.at(ImportColumn::HouseholdName));
+    sim->setGender(record.at(ImportColumn::Gender) == QLatin1String("Male") ? Gender::Male
+                                                                            : Gender::Female);
+    sim->setNid(idOf(record.at(ImportColumn::NID)));
+    sim->setNotes(record.at(ImportColumn::SimDescription));
+    sim->setSpecies(record.at(ImportColumn::Species));
+    sim->setFlags(importNumber(record.at(ImportColumn::TypeFlags)));
+    sim->setWitchAlignment(importNumber(record.at(ImportColumn::Alignment)));
+    sim->setAge(ageOf(record));
+    if (importNumber(record.at(ImportColumn::FamilyInstance)) == 0)
+        sim->die(GhostColor::White);
+    if (record.at(ImportColumn::IsAtUniversity) == QLatin1String("Y")) {
+        sim->setInCollege(true);
+        if (category == ImportCategory::Playables)
+            sim->setSemester(importNumber(record.at(ImportColumn::UniSemester)));
+    }
+    sim->setMajor(record.at(ImportColumn::UniMajor));
+    sim->setExportAspirations(record.at(ImportColumn::PrimaryAspiration),
+                              record.at(ImportColumn::SecondaryAspiration));
+    sim->addLifetimeWant(record.at(ImportColumn::LifetimeWant), -1);
+
+    m_linkIds.last() = {idOf(record.at(ImportColumn::Spouse)),
+                        idOf(record.at(ImportColumn::ParentA)),
+                        idOf(record.at(ImportColumn::ParentB))};
+    return sim;
+}
+
+Sim *ImportBatch::findByNid(int nid) const
+{
+    for (Sim *sim : m_sims) {
+        if (sim->nid() == nid)
+            return sim;
+    }
+    return nullptr;
+}
+
+void ImportBatch::link(int index)
+{
+    if (!inRange(index, m_sims.size()))
+        return;
+    Sim *sim = m_sims.at(index);
+    const std::array<int, 3> &ids = m_linkIds.at(index);
+    if (ids[0] != -1) {
+        if (Sim *spouse = findByNid(ids[0]))
+            sim->setSpouse(spouse);
+    }
+    if (ids[1] != -1) {
+        if (Sim *parent = findByNid(ids[1]))
+            sim->setParents(parent, nullptr);
+    }
+    if (ids[2] != -1) {
+        if (Sim *parent = findByNid(ids[2]))
+            sim->setParents(nullptr, parent);
+    }
+}
+
+QList<Sim *> ImportBatch::take()
+{
+    m_linkIds.clear();
+    return std::exchange(m_sims, {});
+}

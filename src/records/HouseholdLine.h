@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+// One line of the households section of a list file: the household's name,
+// a comma and its played mark ("Yes", "No", or nothing for the special
+// households).
+namespace HouseholdLine {
+
+struct Fields
+{
+    QString name;
+    QString mark;
+};
+
+// The line without its line end.
+QString format(const QString &name, const QString &mark);
+
+// The mark follows the last comma, so a household name may hold commas.
+// False for a line without a comma.
+bool parse(const QString &line, Fields *out);
+
+} // namespace HouseholdLine

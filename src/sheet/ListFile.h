@@ -1,0 +1,99 @@
+#pragma once
+
+#include "records/Sim.h"
+#include "sheet/SimStore.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QIODevice;
+
+// A list file holds one whole sheet: the sims, the pending updates, the
+// achievements log, the settings line, the households' played flags and the
+// family links, in that order. It is read in the format the user names
+// (index 0 to 4 for versions 0.1 to 0.5) and always written in 0.5, as
+// UTF-8 with CR LF line ends.
+namespace ListFile {
+
+QString fileName(const QString &listName);   // listName + ".sls"
+QString backupName(const QString &listName); // listName + ".bak"
+QString readFailedMessage();                 // "Cannot read file."
+QString writeFailedMessage();                // "Cannot write file."
+
+// The sections the tabs and the settings dialog write for a save, each as
+// its part returns it.
+struct Sections
+{
+    QString updates;      // lines, each ended by CR LF
+    QString achievements; // lines, each ended by CR LF
+    QString settingsLine; // one line, no line end
+    QString households;   // rows joined by CR LF, no line end after the last
+};
+
+// A whole sheet as read from a file, not yet on any sheet. Its records
+// belong to `store` until a sheet takes them over; if it never does, they
+// go with the contents.
+struct Contents
+{
+    SimStore store;
+    // In file order, with the family links applied (versions 0.4 and 0.5).
+    SimList sims;
+    // The lines of the later sections, without line ends.
+    QStringList updateLines;
+    QStringList achievementLines;
+    QString settingsLine;
+    // Read only by versions 0.2 and later.
+    QStringList householdLines;
+};
+
+// The file's bytes for a sheet.
+QByteArray write(const SimList &sims, const Sections &sections);
+
+// Reads a file's bytes with a format index. A short file reads as if every
+// missing section were empty; the bytes are taken as UTF-8 when they are
+// valid UTF-8, else as Windows-1252.
+Contents read(const QByteArray &bytes, int format);
+
+// Reads a device or a file to its end first; false, with `out` untouched,
+// when it cannot be read completely.
+bool read(QIODevice *device, int format, Contents *out);
+bool readFile(const QString &path, int format, Contents *out);
+
+// The family-link lines of a list in one pass: positions come from a table
+// made once, so a sheet of n sims is written in time linear in n and its
+// links. Each line equals Sim::familyLinksToString against the same list.
+class FamilyLinkWriter
+{
+public:
+    explicit FamilyLinkWriter(const SimList &list);
+    QString line(const Sim &sim) const;
+
+private:
+    QHash<const Sim *, QList<int>> m_positions;
+};
+
+// The parts of the sheet an open fills, called by apply() in the order the
+// sheet shows a list being opened.
+class Receiver
+{
+public:
+    virtual ~Receiver();
+    // Empties the sheet.
+    virtual void clearSheet() = 0;
+    // Takes over the read sims and their owner; sorts the sim list view.
+    virtual void takeSims(SimStore &store, const SimList &sims) = 0;
+    // Hands the new sims to the tabs and rebuilds the models.
+    virtual void rebuild() = 0;
+    virtual void loadUpdate(const QString &line) = 0;
+    virtual void loadAchievement(const QString &line) = 0;
+    virtual void loadHousehold(const QString &line) = 0;
+};
+
+// Puts a sheet that was read completely onto the sheet, with the progress
+// lines of an open. Household lines are loaded for versions 0.2 and later.
+void apply(Contents &contents, int format, Receiver &receiver);
+
+} // namespace ListFile

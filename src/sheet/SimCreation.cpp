@@ -1,0 +1,129 @@
+#include "sheet/SimCreation.h"
+
+#include "records/Console.h"
+
+#include <QtGlobal>
+
+namespace SimCreation {
+
+Sim *fromUpdate(SheetSims &sheet, const QString &name, int gender, int age, int aspiration,
+                int hold, const QString &household, int flags, Sim *parent1, Sim *parent2)
+{
+    Sim *sim = sheet.append(new Sim(name, age, gender, aspiration, 0, true, flags, QString(), QString()));
+    sim->setHold(hold);
+    if (!household.isEmpty())
+        sim->setHousehold(household);
+    sim->setParents(parent1, parent2);
+    Console::line(QStringLiteral("New Sim made: ") + name + QLatin1Char(' ') + QString::number(age)
+                  + QLatin1Char(' ') + QString::number(gender) + QLatin1Char(' ')
+                  + QString::number(aspiration));
+    return sim;
+}
+
+Sim *fromForm(SheetSims &sheet, const QString &name, int gender, int age, int aspiration,
+              int secondaryAspiration, bool alive, int ghostColor, const QString &household,
+              int flags, int alignment, int semester, const QString &major)
+{
+    auto *sim = new Sim(name, age, gender, aspiration, secondaryAspiration, true, flags, QString(),
+                        QString());
+    sim->setHousehold(household);
+    sim->setWitchAlignment(alignment);
+    // The form offers semesters 0 to 8; each day at college is one semester.
+    const int semesters = qBound(0, semester, 8);
+    if (semesters != 0) {
+        sim->setInCollege(true);
+        for (int i = 1; i < semesters; ++i)
+            sim->addDays(1);
+    }
+    sim->setMajor(major);
+    if (!alive)
+        sim->die(ghostColor);
+    return sheet.append(sim);
+}
+
+TowniePair towniePair(SheetSims &sheet, const QString &townieName, int townieAge,
+                      const QString &babyName, int babyGender, int hold, int flags,
+                      Sim *otherParent)
+{
+    TowniePair pair;
+    pair.townie = sheet.append(new Sim(townieName, townieAge, Gender::Male, 0, 0, true, flags,
+                                       QString(), QString()));
+    pair.baby = sheet.append(new Sim(babyName, 0, babyGender, 0, 0, true, flags, QString(), QString()));
+    pair.baby->setHold(hold);
+    pair.townie->setHousehold(QStringLiteral("At Large"));
+    if (otherParent)
+        pair.baby->setHousehold(otherParent->household());
+    pair.baby->setParents(pair.townie, otherParent);
+    return pair;
+}
+
+void holdAllBut(const SimList &sims, const Sim *except, int hold)
+{
+    for (const QPointer<Sim> &sim : sims) {
+        if (sim && sim != except)
+            sim->setHold(hold);
+    }
+}
+
+void holdHousehold(const SimList &sims, const QString &household, int hold)
+{
+    for (const QPointer<Sim> &sim : sims) {
+        if (sim && sim->household() == household)
+            sim->setHold(hold);
+    }
+}
+
+void holdAllHouseholdsBut(const SimList &sims, const QString &household, int hold)
+{
+    for (const QPointer<Sim> &sim : sims) {
+        if (sim && sim->household() != household)
+            sim->setHold(hold);
+    }
+}
+
+} // namespace SimCreation
+
+void ImportMerge::add(SheetSims &sheet, Sim *imported)
+{
+    if (!imported)
+        return;
+    // The NID order is as of the last rebuild; the search stops at the first
+    // larger NID.
+    for (const QPointer<Sim> &sim : sheet.nidSorted()) {
+        if (!sim)
+            continue;
+        if (sim->nid() == imported->nid()) {
+            sim->copyFrom(imported, sheet.sims());
+            // The merged record is off the list but stays alive.
+            sheet.store().keep(imported);
+            m_mergedInto.insert(imported, sim);
+            m_touched.append(sim);
+            return;
+        }
+        if (sim->nid() > imported->nid())
+            break;
+    }
+    sheet.append(imported);
+    m_touched.append(imported);
+}
+
+void ImportMerge::finish()
+{
+    if (!m_mergedInto.isEmpty()) {
+        for (const QPointer<Sim> &sim : qAsConst(m_touched)) {
+            if (!sim)
+                continue;
+            QList<const Sim *> relatives{sim->parent1().data(), sim->parent2().data(),
+                                         sim->spouse().data()};
+            for (int i = 0; i < sim->childCount(); ++i)
+                relatives.append(sim->child(i).data());
+            for (const Sim *relative : qAsConst(relatives)) {
+                const auto merged = m_mergedInto.constFind(relative);
+                if (merged != m_mergedInto.constEnd())
+                    sim->replaceRelative(relative, merged.value());
+            }
+        }
+    }
+    m_mergedInto.clear();
+    m_touched.clear();
+}

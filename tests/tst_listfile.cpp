@@ -1,0 +1,423 @@
+#include "events/UpdatePage.h"
+#include "pages/AchievementsPage.h"
+#include "pages/HouseholdPage.h"
+#include "records/Console.h"
+#include "sheet/FileText.h"
+#include "sheet/ListFile.h"
+#include "sheet/ModelRows.h"
+#include "sheet/SheetSims.h"
+#include "support/CapturedStdout.h"
+#include "support/SimNames.h"
+#include "support/FailingDevice.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// What the settings dialog writes with the default settings and no pack.
+const QString kSettingsLine = QStringLiteral("1,1,2,0,5,1,1,1,C:/Program Files/SimPE/,0,0,0,0,0,0,0,0,");
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(TOLVANE_FIXTURES "/lists/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+// The sheet's tabs that take part in a list file, over the sims of one
+// sheet: an open fills them through the receiver, a save asks them for
+// their sections.
+class PagesSheet : public ListFile::Receiver
+{
+public:
+    void clearSheet() override
+    {
+        sheet.clear();
+        householdModel.removeRows(0, householdModel.rowCount());
+        updatePage.clearEvents();
+        updatePage.setSimList(sheet.sims());
+        achievementsPage.clearEntries();
+    }
+    void takeSims(SimStore &store, const SimList &sims) override { sheet.replace(store, sims); }
+    void rebuild() override
+    {
+        const ModelRows::SimRows rows = ModelRows::simRows(sheet.sims(), FilterMasks(), 1, 0);
+        sheet.setRows(rows.rowToSim, ModelRows::nidSorted(sheet.sims()));
+        updatePage.setSimList(sheet.sims());
+        QList<ModelRows::HouseholdRow> previous;
+        for (int r = 0; r < householdModel.rowCount(); ++r)
+            previous.append({householdModel.item(r, 0)->text(), householdModel.item(r, 1)->text()});
+        const auto households = ModelRows::householdRows(sheet.sims(), previous);
+        householdModel.removeRows(0, householdModel.rowCount());
+        for (const auto &row : households)
+            householdModel.appendRow({new QStandardItem(row.name), new QStandardItem(row.played)});
+        householdPage.setModel(&householdModel);
+    }
+    void loadUpdate(const QString &line) override { updatePage.loadEvent(line); }
+    void loadAchievement(const QString &line) override
+    {
+        achievementsPage.loadEntry(sheet.sims(), line);
+    }
+    void loadHousehold(const QString &line) override { householdPage.loadHousehold(line); }
+
+    void open(const QByteArray &bytes, int format)
+    {
+        ListFile::Contents contents = ListFile::read(bytes, format);
+        ListFile::apply(contents, format, *this);
+    }
+    QByteArray save()
+    {
+        ListFile::Sections sections;
+        sections.updates = updatePage.saveEvents();
+        sections.achievements = achievementsPage.saveEntries(sheet.sims());
+        sections.settingsLine = kSettingsLine;
+        sections.households = householdPage.saveHouseholds();
+        return ListFile::write(sheet.sims(), sections);
+    }
+
+    SheetSims sheet;
+    QStandardItemModel householdModel{0, 2};
+    UpdatePage updatePage{SimList()};
+    AchievementsPage achievementsPage;
+    HouseholdPage householdPage;
+};
+
+// Opens the bytes on a fresh sheet and saves it again; quiet on stdout.
+QByteArray openAndSave(const QByteArray &bytes, int format)
+{
+    CapturedStdout quiet;
+    PagesSheet pages;
+    pages.open(bytes, format);
+    return pages.save();
+}
+
+// Writes each call an open makes to standard output, so that the calls and
+// the progress lines show in one order.
+class RecordingReceiver : public ListFile::Receiver
+{
+public:
+    void clearSheet() override { Console::line("clear"); }
+    void takeSims(SimStore &store, const SimList &sims) override
+    {
+        Console::line(QStringLiteral("sims %1").arg(sims.size()));
+        kept.takeAll(store);
+    }
+    void rebuild() override { Console::line("rebuild"); }
+    void loadUpdate(const QString &line) override { Console::line("update " + line); }
+    void loadAchievement(const QString &line) override { Console::line("achievement " + line); }
+    void loadHousehold(const QString &line) override { Console::line("household " + line); }
+
+    SimStore kept;
+};
+
+QStringList linesOf(const SimList &sims)
+{
+    QStringList lines;
+    for (const auto &sim : sims)
+        lines << sim->toString() + " | " + sim->familyLinksToString(sims);
+    return lines;
+}
+
+} // namespace
+
+// The list file: its sections in every format version, the bytes written,
+// and reads that fail without touching the sheet.
+class TestListFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void namesAndMessages()
+    {
+        QCOMPARE(ListFile::fileName("Pleasantview"), QString("Pleasantview.sls"));
+        QCOMPARE(ListFile::fileName("a.sls"), QString("a.sls.sls"));
+        QCOMPARE(ListFile::fileName(ListFile::backupName("Town")), QString("Town.bak.sls"));
+        QCOMPARE(ListFile::fileName(ListFile::backupName(ListFile::backupName("Town"))),
+                 QString("Town.bak.bak.sls"));
+        QCOMPARE(ListFile::readFailedMessage(), QString("Cannot read file."));
+        QCOMPARE(ListFile::writeFailedMessage(), QString("Cannot write file."));
+    }
+
+    // Each version opened with its format index and saved gives the
+    // golden 0.5 file, which itself opens and saves to the same bytes.
+    void goldenFiles_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty sheet") << "empty.sls" << 4 << "empty.sls";
+        QTest::newRow("0.1") << "v01.sls" << 0 << "v01.saved.sls";
+        QTest::newRow("0.2") << "v02.sls" << 1 << "v02.saved.sls";
+        QTest::newRow("0.3") << "v03.sls" << 2 << "v03.saved.sls";
+        QTest::newRow("0.4") << "v04.sls" << 3 << "v04.saved.sls";
+        QTest::newRow("0.5") << "v05.sls" << 4 << "v05.sls";
+    }
+    void goldenFiles()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, format);
+        QFETCH(QString, expected);
+        const QByteArray saved = openAndSave(fixture(input), format);
+        QCOMPARE(saved, fixture(expected));
+        QCOMPARE(openAndSave(saved, 4), saved);
+    }
+
+    void emptySheetBytes()
+    {
+        ListFile::Sections sections;
+        sections.settingsLine = kSettingsLine;
+        QCOMPARE(ListFile::write(SimList(), sections),
+                 QByteArray("\r\n\r\n\r\n") + kSettingsLine.toUtf8() + "\r\n\r\n");
+    }
+
+    void sectionsReadByFormat_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("households");
+        QTest::addColumn<bool>("links");
+        QTest::newRow("0.1") << 0 << false << false;
+        QTest::newRow("0.2") << 1 << true << false;
+        QTest::newRow("0.3") << 2 << true << false;
+        QTest::newRow("0.4") << 3 << true << true;
+        QTest::newRow("0.5") << 4 << true << true;
+        QTest::newRow("unknown index reads as 0.5") << 9 << true << true;
+    }
+    void sectionsReadByFormat()
+    {
+        QFETCH(int, format);
+        QFETCH(bool, households);
+        QFETCH(bool, links);
+        const ListFile::Contents contents = ListFile::read(fixture("v05.sls"), format);
+        QCOMPARE(contents.sims.size(), 7);
+        QCOMPARE(contents.updateLines.size(), 2);
+        QCOMPARE(contents.achievementLines.size(), 2);
+        QCOMPARE(contents.settingsLine, kSettingsLine);
+        QCOMPARE(contents.householdLines.size(), households ? 5 : 0);
+        QCOMPARE(contents.sims.at(0)->spouse().data(), links ? contents.sims.at(1).data() : nullptr);
+        QCOMPARE(contents.sims.at(2)->parent2().data(), links ? contents.sims.at(1).data() : nullptr);
+    }
+
+    void sectionsEndAtEmptyLinesAndAtTheEnd_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("sims");
+        QTest::addColumn<QStringList>("updates");
+        QTest::addColumn<QStringList>("households");
+        QTest::addColumn<QString>("firstLinks");
+
+        const QByteArray sim = "\"Ann\",-1,40,2,(1,0),\"A\",0,\"\",0,1,7,0,0,0,,\r\n";
+        const QByteArray two = sim + "\"Bo\",-1,40,1,(1,0),\"A\",0,\"\",0,1,7,0,0,0,,\r\n";
+        QTest::newRow("no bytes") << QByteArray() << 0 << QStringList() << QStringList() << "-1";
+        QTest::newRow("sims only, no line end") << sim.left(sim.size() - 2) << 1 << QStringList()
+                                                << QStringList() << "-1";
+        QTest::newRow("cut after the updates")
+            << two + "\r\n\"Up\",0,-1\r\n" << 2 << QStringList{"\"Up\",0,-1"} << QStringList() << "-1";
+        QTest::newRow("households then links")
+            << two + "\r\n\r\n\r\nS,\r\nA,No\r\n\r\n1\r\n0\r\n" << 2 << QStringList()
+            << QStringList{"A,No"} << "1";
+        QTest::newRow("two empty lines after the settings line: no links")
+            << two + "\r\n\r\n\r\nS,\r\n\r\n\r\n1\r\n0\r\n" << 2 << QStringList() << QStringList()
+            << "-1";
+        QTest::newRow("surplus link lines are not read")
+            << two + "\r\n\r\n\r\nS,\r\n\r\n1\r\n0\r\n0,1\r\n" << 2 << QStringList() << QStringList()
+            << "1";
+        QTest::newRow("fewer link lines")
+            << two + "\r\n\r\n\r\nS,\r\n\r\n-1,1\r\n" << 2 << QStringList() << QStringList() << "-1,1";
+    }
+    void sectionsEndAtEmptyLinesAndAtTheEnd()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, sims);
+        const ListFile::Contents contents = ListFile::read(bytes, 4);
+        QCOMPARE(contents.sims.size(), sims);
+        QTEST(contents.updateLines, "updates");
+        QTEST(contents.householdLines, "households");
+        if (sims > 0)
+            QTEST(contents.sims.at(0)->familyLinksToString(contents.sims), "firstLinks");
+    }
+
+    // Without a household row one empty line follows the settings line,
+    // and the family links after it still read back.
+    void noHouseholdsStillKeepLinks()
+    {
+        Sim ann("Ann", 40, 2, 1, 0, true, 0, "", "");
+        Sim bo("Bo", 40, 1, 1, 0, true, 0, "", "");
+        ann.setHousehold("");
+        bo.setHousehold("");
+        ann.setSpouse(&bo);
+        ListFile::Sections sections;
+        sections.settingsLine = kSettingsLine;
+        const QByteArray bytes = ListFile::write({&ann, &bo}, sections);
+        QVERIFY(bytes.endsWith(kSettingsLine.toUtf8() + "\r\n\r\n1\r\n0\r\n"));
+        const ListFile::Contents contents = ListFile::read(bytes, 4);
+        QCOMPARE(contents.sims.size(), 2);
+        QCOMPARE(contents.sims.at(0)->spouse().data(), contents.sims.at(1).data());
+    }
+
+    // A file that cannot be read to its end leaves what the caller holds;
+    // the sheet is replaced only by a complete read.
+    void unreadableFilesChangeNothing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        ListFile::Contents contents = ListFile::read(fixture("v05.sls"), 4);
+        QVERIFY(!ListFile::readFile(dir.filePath("missing.sls"), 4, &contents));
+        QVERIFY(!ListFile::readFile(dir.path(), 4, &contents));
+        const QByteArray other = fixture("v02.sls");
+        for (qint64 failAt : {qint64(0), qint64(1), other.size() / 2, other.size() - 1}) {
+            FailingDevice device(other, failAt);
+            QVERIFY(device.open(QIODevice::ReadOnly));
+            QVERIFY(!ListFile::read(&device, 1, &contents));
+        }
+        QCOMPARE(namesOf(contents.sims).first(), QString("Ada Brook"));
+        QCOMPARE(contents.sims.size(), 7);
+        QCOMPARE(contents.store.size(), 7);
+
+        QFile file(dir.filePath("v02.sls"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(other);
+        file.close();
+        QVERIFY(ListFile::readFile(dir.filePath("v02.sls"), 1, &contents));
+        QCOMPARE(namesOf(contents.sims),
+                 QStringList({"Ada Brook", "Ben Brook", "Cy Brook", "Rex", "Gus Ghost"}));
+        FailingDevice whole(other, other.size() + 1);
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        QVERIFY(ListFile::read(&whole, 1, &contents));
+        QCOMPARE(contents.sims.size(), 5);
+    }
+
+    // LF, CR LF and CR CR LF line ends read alike.
+    void lineEndsReadAlike()
+    {
+        const QByteArray crlf = fixture("v05.sls");
+        QByteArray lf = crlf;
+        lf.replace("\r\n", "\n");
+        QByteArray crcrlf = crlf;
+        crcrlf.replace("\r\n", "\r\r\n");
+        const ListFile::Contents expected = ListFile::read(crlf, 4);
+        for (const QByteArray &bytes : {lf, crcrlf}) {
+            const ListFile::Contents contents = ListFile::read(bytes, 4);
+            QCOMPARE(linesOf(contents.sims), linesOf(expected.sims));
+            QCOMPARE(contents.updateLines, expected.updateLines);
+            QCOMPARE(contents.achievementLines, expected.achievementLines);
+            QCOMPARE(contents.householdLines, expected.householdLines);
+            QCOMPARE(openAndSave(bytes, 4), crlf);
+        }
+    }
+
+    // A file saved on Windows in its Western code page keeps its letters,
+    // and is saved again as UTF-8.
+    void windowsCodePageFilesKeepTheirLetters()
+    {
+        const QByteArray cp1252 = fixture("v05-cp1252.sls");
+        QVERIFY(!FileText::isValidUtf8(cp1252));
+        const ListFile::Contents contents = ListFile::read(cp1252, 4);
+        QCOMPARE(contents.sims.at(3)->name(), QString::fromUtf8("Zoë Ünal"));
+        QCOMPARE(contents.sims.at(3)->notes(), QString::fromUtf8("Ça va – très bien, merci."));
+        QCOMPARE(contents.updateLines.at(1),
+                 QString::fromUtf8("\"Sue Study, Cy Brook and Zoë Ünal threw a party.\",4,-1"));
+        QCOMPARE(openAndSave(cp1252, 4), fixture("v05.sls"));
+    }
+
+    void decoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ASCII") << QByteArray("plain") << "plain";
+        QTest::newRow("UTF-8") << QByteArray("Zo\xC3\xAB") << QString::fromUtf8("Zoë");
+        QTest::newRow("UTF-8 byte-order mark dropped")
+            << QByteArray("\xEF\xBB\xBFZo\xC3\xAB") << QString::fromUtf8("Zoë");
+        QTest::newRow("Latin letters") << QByteArray("Zo\xEB") << QString::fromUtf8("Zoë");
+        QTest::newRow("Windows punctuation")
+            << QByteArray("\x80\x85\x91\x92\x93\x94\x96\x97\x99")
+            << QString::fromUtf8("€…‘’“”–—™");
+        QTest::newRow("codes Windows leaves undefined")
+            << QByteArray("\x81\x8D\x8F\x90\x9D")
+            << QString(QChar(0x81)) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D);
+        QTest::newRow("one stray byte makes the whole file Windows text")
+            << QByteArray("Zo\xC3\xAB and Zo\xEB") << QString::fromUtf8("ZoÃ« and Zoë");
+    }
+    void decoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QTEST(FileText::decode(bytes), "text");
+    }
+
+    // The linear writer gives the record's own line for every sim, also
+    // for spouses and children listed twice or not at all.
+    void familyLinkWriterMatchesTheRecord()
+    {
+        QRandomGenerator random(1301);
+        for (int round = 0; round < 40; ++round) {
+            std::vector<std::unique_ptr<Sim>> owned;
+            SimList list;
+            const int count = 1 + random.bounded(12);
+            for (int i = 0; i < count; ++i)
+                owned.push_back(std::make_unique<Sim>(QString::number(i), 30, 1, 1, 0, true, 0, "", ""));
+            for (int i = 0; i < count; ++i) {
+                // Some sims stand twice in the list, some not at all.
+                const int copies = random.bounded(5) == 0 ? 2 : (random.bounded(6) == 0 ? 0 : 1);
+                for (int c = 0; c < copies; ++c)
+                    list.insert(random.bounded(int(list.size()) + 1), owned[i].get());
+            }
+            for (int i = 0; i < count; ++i) {
+                if (random.bounded(3) == 0)
+                    owned[i]->setSpouse(owned[random.bounded(count)].get());
+                for (int c = random.bounded(4); c > 0; --c)
+                    owned[i]->addChild(owned[random.bounded(count)].get());
+            }
+            const ListFile::FamilyLinkWriter writer(list);
+            for (const auto &sim : owned)
+                QCOMPARE(writer.line(*sim), sim->familyLinksToString(list));
+        }
+    }
+
+    // Opening fills the sheet only once the whole file has been read, and
+    // shows its progress in the order of the sections.
+    void applyFillsTheSheetInOrder_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList common{
+            "clear",
+            "Reading sims...",
+            "sims 7",
+            "Updating various tabs...",
+            "rebuild",
+            "Reading updates...",
+            "update \"Ada Brook had a baby girl named Dee Brook on day 1.\",0,1",
+            QString::fromUtf8("update \"Sue Study, Cy Brook and Zoë Ünal threw a party.\",4,-1"),
+            "Reading achievements...",
+            "achievement \"Ben Brook became a vampire.\",1,-1",
+            "achievement \"" + QString(40, '-') + "\",-1,-1",
+        };
+        QTest::newRow("0.1") << 0 << common;
+        QTest::newRow("0.5") << 4
+                             << common + QStringList{"Reading household info...", "household At Large,No",
+                                                     "household Brook,Yes", "household Dorm,No",
+                                                     "household Runaways,",
+                                                     QString::fromUtf8("household Ünal,No")};
+    }
+    void applyFillsTheSheetInOrder()
+    {
+        QFETCH(int, format);
+        ListFile::Contents contents = ListFile::read(fixture("v05.sls"), format);
+        RecordingReceiver receiver;
+        CapturedStdout out;
+        ListFile::apply(contents, format, receiver);
+        QTEST(out.text().split('\n', Qt::SkipEmptyParts), "expected");
+        QCOMPARE(receiver.kept.size(), 7);
+        QCOMPARE(contents.store.size(), 0);
+    }
+};
+
+QTEST_MAIN(TestListFile)
+#include "tst_listfile.moc"
