@@ -13,6 +13,7 @@ void MessageBoxCatcher::closeOpenBox()
 {
     if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
         texts.append(box->text());
+        titles.append(box->windowTitle());
         box->done(QMessageBox::Ok);
     }
 }

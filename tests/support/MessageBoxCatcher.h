@@ -13,6 +13,7 @@ public:
     MessageBoxCatcher();
 
     QStringList texts;
+    QStringList titles;
 
 private:
     void closeOpenBox();
