@@ -8,6 +8,7 @@
 #include "pages/AchievementEntry.h"
 #include "pages/AchievementsPage.h"
 #include "pages/AgePage.h"
+#include "pages/FamilyPage.h"
 #include "sheet/ListFile.h"
 #include "sheet/SettingsFile.h"
 #include "sheet/Tolvane.h"
@@ -99,6 +100,7 @@ private slots:
         QCOMPARE(labels, QStringList({"&List of Sims", "&Households", "&Family Ties",
                                       "&Aspirations", "&Careers", "Achie&vements", "&Update"}));
         QCOMPARE(sheet->minimumSize(), QSize(700, 400));
+        QVERIFY(qobject_cast<FamilyPage *>(sheet->widget(2)));
         // The Careers tab is a plain, empty page.
         QCOMPARE(sheet->widget(4)->metaObject()->className(), "QWidget");
         QVERIFY(sheet->widget(4)->children().isEmpty());
@@ -291,6 +293,13 @@ private slots:
         QCOMPARE(w.simNames().last(), QString("Nell"));
         QCOMPARE(SheetWindow::column(w.simModel(), 1).last(), QString("Brook"));
         QCOMPARE(SheetWindow::column(w.simModel(), 2).first(), QString("18 days until Elder"));
+        // The Family Ties tab: the selected baby's parents.
+        QVERIFY(w.selectSim("Nell"));
+        const auto models = w.window().findChildren<QStandardItemModel *>(
+            QString(), Qt::FindDirectChildrenOnly);
+        const QStringList relatives = SheetWindow::column(models.at(2), 0);
+        QVERIFY2(relatives.contains("Ada Brook") && relatives.contains("Ben Brook"),
+                 qPrintable(relatives.join(", ")));
         // The Households tab: a new rotation, nothing played yet.
         QVERIFY(w.households().contains("Brook,No"));
         // The Achievements tab: the applied sentences and the separator.

@@ -1,6 +1,7 @@
 #include "events/UpdateDialog.h"
 #include "events/UpdateEntry.h"
 #include "records/Sim.h"
+#include "records/SimSort.h"
 #include "support/WidgetLookup.h"
 
 #include <QComboBox>
@@ -176,7 +177,7 @@ private slots:
         SimList sims;
         for (const QString &tag : order.split(' ', Qt::SkipEmptyParts))
             sims.append(byTag.value(tag));
-        UpdateDialog::sortSimsByName(sims);
+        sortSimsByName(sims);
         QStringList tags;
         for (const QPointer<Sim> &sim : sims)
             tags.append(byTag.key(sim.data()));

@@ -2,6 +2,7 @@
 
 #include "events/UpdateEntry.h"
 #include "records/ListFileText.h"
+#include "records/SimSort.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -132,19 +133,6 @@ QComboBox *UpdateDialog::addSimBox(SimList sims)
     m_simBoxes.append(SimBox{box, sims});
     currentRow()->addWidget(box);
     return box;
-}
-
-void UpdateDialog::sortSimsByName(SimList &sims)
-{
-    for (int i = 0; i < sims.size(); ++i) {
-        int m = i;
-        for (int j = i + 1; j < sims.size(); ++j) {
-            if (sims.at(m) && sims.at(j)
-                && QString::localeAwareCompare(sims.at(m)->name(), sims.at(j)->name()) > 0)
-                m = j;
-        }
-        sims.swapItemsAt(i, m);
-    }
 }
 
 QList<QWidget *> UpdateDialog::pieces() const

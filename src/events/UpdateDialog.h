@@ -38,7 +38,6 @@ public:
 
     QString composeText();
     void clearForm();
-    static void sortSimsByName(SimList &sims);
 
     // Where "Random" draws from; by default the global generator. Each
     // aspiration choice showing "Random" takes one draw, modulo 6.

@@ -4,7 +4,7 @@
 #include "pages/AchievementsPage.h"
 #include "pages/AgePage.h"
 #include "pages/AspirationPage.h"
-//FAMILY #include "pages/FamilyPage.h"
+#include "pages/FamilyPage.h"
 #include "pages/HouseholdPage.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ Tolvane::Tolvane(MainWindow *window)
 
     m_agePage = new AgePage(window);
     m_aspirationPage = new AspirationPage(m_settings.EPFlags);
-    m_familyPage = new QWidget(); //FAMILY
+    m_familyPage = new FamilyPage(m_sims.sims());
     m_householdPage = new HouseholdPage();
     m_careersPage = new QWidget();
     m_achievementsPage = new AchievementsPage();
@@ -81,7 +81,7 @@ void Tolvane::setHouseholdModel(QStandardItemModel *model)
 
 void Tolvane::setRelationshipModel(QStandardItemModel *model)
 {
-    Q_UNUSED(model); //FAMILY
+    m_familyPage->setModel(model);
 }
 
 void Tolvane::closeDialogs()

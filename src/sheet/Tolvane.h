@@ -216,7 +216,7 @@ private:
 
     AgePage *m_agePage;
     AspirationPage *m_aspirationPage;
-    QWidget *m_familyPage; //FAMILY
+    FamilyPage *m_familyPage;
     HouseholdPage *m_householdPage;
     QWidget *m_careersPage;
     AchievementsPage *m_achievementsPage;

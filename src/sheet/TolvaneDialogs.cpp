@@ -5,7 +5,7 @@
 #include "dialogs/FilterTable.h"
 #include "pages/AgePage.h"
 #include "pages/AspirationPage.h"
-//FAMILY #include "pages/FamilyPage.h"
+#include "pages/FamilyPage.h"
 #include "pages/HouseholdPage.h"
 #include "records/Bounds.h"
 #include "sheet/Households.h"
@@ -136,7 +136,7 @@ void Tolvane::doUpdate(int row)
         return;
     m_agePage->showNotes(sim->notes());
     m_agePage->showImage(sim->imageFile());
-    //FAMILY m_familyPage->setSim(sim);
+    m_familyPage->setSim(sim);
     m_aspirationPage->setSim(sim);
 }
 

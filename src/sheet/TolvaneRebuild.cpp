@@ -5,7 +5,7 @@
 
 #include "events/UpdatePage.h"
 #include "pages/AgePage.h"
-//FAMILY #include "pages/FamilyPage.h"
+#include "pages/FamilyPage.h"
 #include "pages/HouseholdPage.h"
 #include "sheet/ModelRows.h"
 
@@ -81,7 +81,7 @@ void Tolvane::updateModels()
     m_agePage->sortList();
 
     m_updatePage->setSimList(sims);
-    //FAMILY m_familyPage->setSimList(sims);
+    m_familyPage->setSimList(sims);
 
     QStandardItemModel *householdModel = m_householdPage->sourceModel();
     const QList<ModelRows::HouseholdRow> households =

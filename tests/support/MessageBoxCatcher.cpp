@@ -14,6 +14,7 @@ void MessageBoxCatcher::closeOpenBox()
 {
     if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
         texts.append(box->text());
+        titles.append(box->windowTitle());
         if (QAbstractButton *button = box->button(answer); button && answer != QMessageBox::Ok)
             button->click();
         else

@@ -16,6 +16,7 @@ public:
     explicit MessageBoxCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok);
 
     QStringList texts;
+    QStringList titles;
     QMessageBox::StandardButton answer;
 
 private:

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "records/Sim.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+// Shows one sim's spouse, parents, children and siblings, steps to any of
+// them, and edits the sim's spouse, parent and child links. Edits change the
+// sims at once; the Family Ties tab shows them after "Close and Refresh
+// Family List". An edit keeps both sides of every link it changes, and one
+// that would make a sim its own ancestor is refused.
+class FamilyBrowser : public QDialog
+{
+    Q_OBJECT
+
+public:
+    FamilyBrowser(QPointer<Sim> sim, SimList sims);
+    ~FamilyBrowser() override;
+
+    // A null sim shows nothing and offers no edit.
+    void setSim(QPointer<Sim> sim);
+    void setSimList(SimList sims);
+
+signals:
+    void closeAndUpdate();
+
+private slots:
+    void viewSpouse();
+    void viewParent1();
+    void viewParent2();
+    void viewChild();
+    void viewSibling();
+    void setSpouse();
+    void setParent1();
+    void setParent2();
+    void addChild();
+    void removeChild();
+    void addSibling();
+
+private:
+    void updateDisplay();
+    SimList siblings() const;
+    Sim *chosenSim(const QComboBox *combo) const;
+    bool refuseLoop(const Sim *parent, const Sim *child);
+    void setParent(QComboBox *combo, bool first);
+
+    QPointer<Sim> m_sim;
+    SimList m_sims;
+
+    QLabel *m_titleLabel;
+    QGroupBox *m_navigationGroup;
+    QVBoxLayout *m_navigationLayout;
+    QPushButton *m_spouseButton;
+    QLabel *m_spouseNone;
+    QPushButton *m_parent1Button;
+    QLabel *m_parent1None;
+    QPushButton *m_parent2Button;
+    QLabel *m_parent2None;
+    QPushButton *m_viewChildButton;
+    QComboBox *m_childCombo;
+    QLabel *m_childrenNone;
+    QPushButton *m_viewSiblingButton;
+    QComboBox *m_siblingCombo;
+    QLabel *m_siblingsNone;
+
+    QGroupBox *m_editGroup;
+    QVBoxLayout *m_editLayout;
+    QPushButton *m_setSpouseButton;
+    QComboBox *m_spouseCombo;
+    QPushButton *m_setParent1Button;
+    QComboBox *m_parent1Combo;
+    QPushButton *m_setParent2Button;
+    QComboBox *m_parent2Combo;
+    QPushButton *m_addChildButton;
+    QComboBox *m_addChildCombo;
+    QPushButton *m_removeChildButton;
+    QComboBox *m_removeChildCombo;
+    QPushButton *m_addSiblingButton;
+    QComboBox *m_addSiblingCombo;
+
+    QPushButton *m_closeButton;
+    QVBoxLayout *m_mainLayout;
+};

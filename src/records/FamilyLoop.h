@@ -1,0 +1,10 @@
+#pragma once
+
+class Sim;
+
+// True when making `parent` a parent of `child` would make a sim its own
+// ancestor: when the two are the same sim, when `child` already stands above
+// `parent` through parent links, or when `parent` already stands below
+// `child` through children lists. Links that already go round are followed
+// only once.
+bool makesFamilyLoop(const Sim *parent, const Sim *child);
