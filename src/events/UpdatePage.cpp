@@ -159,7 +159,9 @@ void UpdatePage::deleteEvent(UpdateEntry *entry)
 {
     if (entry)
         takeOutOfList(entry);
-    resizeList();
+    // "Apply Updates" resizes the list once, after its last entry.
+    if (!m_applying)
+        resizeList();
 }
 
 void UpdatePage::clearEvents()
@@ -173,6 +175,7 @@ void UpdatePage::clearEvents()
 void UpdatePage::doUpdate()
 {
     emit applyStarted();
+    m_applying = true;
     while (m_listLayout->count() > 0) {
         QPointer<UpdateEntry> entry = qobject_cast<UpdateEntry *>(m_listLayout->itemAt(0)->widget());
         if (!entry) {
@@ -186,6 +189,7 @@ void UpdatePage::doUpdate()
         if (entry)
             takeOutOfList(entry);
     }
+    m_applying = false;
     resizeList();
     emit addToAchievementsPage(QString(40, QLatin1Char('-')), nullptr, nullptr);
     emit rotate();

@@ -84,6 +84,8 @@ private:
     SimList m_livingSims;
     int m_epFlags = 0;
     int m_rotationTime = 1;
+    // True while "Apply Updates" takes the entries out one by one.
+    bool m_applying = false;
     OwnedDialog<UpdateDialog> m_updateDialog;
     QScrollArea *m_scrollArea;
     QWidget *m_listWidget;

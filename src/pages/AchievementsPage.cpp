@@ -60,8 +60,22 @@ QList<AchievementEntry *> AchievementsPage::entries() const
 
 void AchievementsPage::fitContainer()
 {
+    // Fitting walks the whole log; while the tab is hidden (the Update tab
+    // logging an "Apply Updates" entry by entry) it waits for the showing.
+    if (!isVisible()) {
+        m_fitPending = true;
+        return;
+    }
+    m_fitPending = false;
     m_entryLayout->invalidate();
     m_entryContainer->resize(m_entryLayout->minimumSize());
+}
+
+void AchievementsPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_fitPending)
+        fitContainer();
 }
 
 void AchievementsPage::addEntry(QString text, Sim *sim1, Sim *sim2)

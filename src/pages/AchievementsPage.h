@@ -43,6 +43,9 @@ private slots:
     void filterHolds();
     void showAll();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fitContainer();
     // Logs an entry without fitting the log to it.
@@ -51,6 +54,8 @@ private:
     SimList m_sims;
     // The same sims, to tell at once whether one is listed.
     QSet<const Sim *> m_listed;
+    // The log changed while the tab was hidden: it is fitted when shown.
+    bool m_fitPending = false;
     QComboBox *m_simBox;
     QPushButton *m_filterButton;
     QPushButton *m_showAllButton;
