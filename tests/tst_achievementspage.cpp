@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QLayout>
+#include <QScrollArea>
 #include <QtTest>
 
 using WidgetLookup::button;
@@ -109,6 +111,20 @@ private slots:
         dee.setName("Dee Cole");
         page.addEntry("Dee Cole married Ann Lee.", &dee, &ann);
         QCOMPARE(comboTexts(simBox), QStringList({"Ann Lee", "Bo Lee", "Cy <b>Lee</b>", "Dee Lee"}));
+    }
+
+    // Entries logged while the tab is hidden (during "Apply Updates") are
+    // fitted into the log once, when the tab is shown.
+    void logIsFittedWhenShown()
+    {
+        AchievementsPage page;
+        for (int i = 0; i < 5; ++i)
+            page.addEntry(QString("Entry %1").arg(i), nullptr, nullptr);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QWidget *log = page.findChild<QScrollArea *>()->widget();
+        QCOMPARE(log->size(), log->layout()->minimumSize());
+        QVERIFY(log->height() > 5 * page.entries().first()->sizeHint().height());
     }
 
     void holdSentences_data()

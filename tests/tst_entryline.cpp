@@ -95,6 +95,11 @@ private slots:
         QCOMPARE(EntryLine::positionOf(list, &outside), -1);
         QCOMPARE(EntryLine::positionOf(list, nullptr), -1);
         QCOMPARE(EntryLine::positionOf(SimList(), &a), -1);
+        // The table made once for a whole section gives the same positions.
+        const EntryLine::Positions positions(list);
+        for (const Sim *sim : {&a, &b, &outside, static_cast<Sim *>(nullptr)})
+            QCOMPARE(positions.of(sim), EntryLine::positionOf(list, sim));
+        QCOMPARE(EntryLine::Positions(SimList()).of(&a), -1);
     }
 };
 

@@ -178,6 +178,24 @@ private slots:
                  QByteArray("\r\n\r\n\r\n") + kSettingsLine.toUtf8() + "\r\n\r\n");
     }
 
+    // What tells whether a sheet changed: the same bytes with an empty
+    // settings line, made from the same text.
+    void bytesWithoutTheSettingsLine()
+    {
+        CapturedStdout quiet;
+        PagesSheet pages;
+        pages.open(fixture("v05.sls"), 4);
+        ListFile::Sections sections;
+        sections.updates = pages.updatePage.saveEvents();
+        sections.achievements = pages.achievementsPage.saveEntries(pages.sheet.sims());
+        sections.households = pages.householdPage.saveHouseholds();
+        const QByteArray bare = ListFile::write(pages.sheet.sims(), sections);
+        sections.settingsLine = kSettingsLine;
+        QByteArray without;
+        QCOMPARE(ListFile::write(pages.sheet.sims(), sections, &without), fixture("v05.sls"));
+        QCOMPARE(without, bare);
+    }
+
     void sectionsReadByFormat_data()
     {
         QTest::addColumn<int>("format");

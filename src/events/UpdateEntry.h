@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/EntryLine.h"
 #include "records/Sim.h"
 
 #include <QPointer>
@@ -22,6 +23,8 @@ public:
     QString text() const;
     int sim1Index(const SimList &list) const;
     int sim2Index(const SimList &list) const;
+    int sim1Index(const EntryLine::Positions &positions) const { return positions.of(m_sim1); }
+    int sim2Index(const EntryLine::Positions &positions) const { return positions.of(m_sim2); }
     Sim *firstSim() const { return m_sim1; }
     Sim *secondSim() const { return m_sim2; }
     int aspirationFromName(const QString &name) const;

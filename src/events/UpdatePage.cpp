@@ -109,11 +109,28 @@ void UpdatePage::resizeList()
 
 void UpdatePage::addEvent(UpdateEntry *entry)
 {
-    if (!entry || m_listLayout->indexOf(entry) >= 0)
-        return;
+    addEvents({entry});
+}
+
+void UpdatePage::addEvents(const QList<UpdateEntry *> &entries)
+{
+    bool filed = false;
+    for (UpdateEntry *entry : entries)
+        filed = file(entry) || filed;
+    // The layout's minimum size walks every entry: once per batch, not once
+    // per entry.
+    if (filed)
+        resizeList();
+}
+
+bool UpdatePage::file(UpdateEntry *entry)
+{
+    // A new entry has no parent yet; only one already in the list needs the
+    // look-up.
+    if (!entry || (entry->parentWidget() == m_listWidget && m_listLayout->indexOf(entry) >= 0))
+        return false;
     m_listLayout->addWidget(entry);
     entry->show();
-    resizeList();
     connect(entry, &UpdateEntry::holdAllBut, this, &UpdatePage::holdAllBut);
     connect(entry, &UpdateEntry::holdHousehold, this, &UpdatePage::holdHousehold);
     connect(entry, &UpdateEntry::holdAllHouseholdsBut, this, &UpdatePage::holdAllHouseholdsBut);
@@ -124,6 +141,7 @@ void UpdatePage::addEvent(UpdateEntry *entry)
             &UpdatePage::addToAchievementsPage);
     connect(entry, qOverload<UpdateEntry *>(&UpdateEntry::deleteMe), this,
             &UpdatePage::deleteEvent);
+    return true;
 }
 
 void UpdatePage::takeOutOfList(UpdateEntry *entry)
@@ -141,7 +159,9 @@ void UpdatePage::deleteEvent(UpdateEntry *entry)
 {
     if (entry)
         takeOutOfList(entry);
-    resizeList();
+    // "Apply Updates" resizes the list once, after its last entry.
+    if (!m_applying)
+        resizeList();
 }
 
 void UpdatePage::clearEvents()
@@ -154,6 +174,8 @@ void UpdatePage::clearEvents()
 
 void UpdatePage::doUpdate()
 {
+    emit applyStarted();
+    m_applying = true;
     while (m_listLayout->count() > 0) {
         QPointer<UpdateEntry> entry = qobject_cast<UpdateEntry *>(m_listLayout->itemAt(0)->widget());
         if (!entry) {
@@ -167,6 +189,7 @@ void UpdatePage::doUpdate()
         if (entry)
             takeOutOfList(entry);
     }
+    m_applying = false;
     resizeList();
     emit addToAchievementsPage(QString(40, QLatin1Char('-')), nullptr, nullptr);
     emit rotate();
@@ -176,15 +199,16 @@ QString UpdatePage::saveEvents() const
 {
     QString text;
     const QList<UpdateEntry *> entries = pendingEntries();
+    const EntryLine::Positions positions(m_allSims);
     for (UpdateEntry *entry : entries) {
-        text += EntryLine::format(entry->text(), entry->sim1Index(m_allSims),
-                                  entry->sim2Index(m_allSims))
+        text += EntryLine::format(entry->text(), entry->sim1Index(positions),
+                                  entry->sim2Index(positions))
             + QLatin1String("\r\n");
     }
     return text;
 }
 
-void UpdatePage::loadEvent(const QString &line)
+UpdateEntry *UpdatePage::entryOf(const QString &line) const
 {
     QString content = line;
     while (content.endsWith(QLatin1Char('\r')) || content.endsWith(QLatin1Char('\n')))
@@ -192,10 +216,27 @@ void UpdatePage::loadEvent(const QString &line)
     EntryLine::Fields fields;
     if (!EntryLine::parse(content, &fields)) {
         Console::line(QStringLiteral("Skipping unreadable update line: ") + content);
-        return;
+        return nullptr;
     }
-    addEvent(new UpdateEntry(fields.text, EntryLine::simAt(m_allSims, fields.pos1),
-                             EntryLine::simAt(m_allSims, fields.pos2)));
+    return new UpdateEntry(fields.text, EntryLine::simAt(m_allSims, fields.pos1),
+                           EntryLine::simAt(m_allSims, fields.pos2));
+}
+
+void UpdatePage::loadEvent(const QString &line)
+{
+    if (UpdateEntry *entry = entryOf(line))
+        addEvent(entry);
+}
+
+void UpdatePage::loadEvents(const QStringList &lines)
+{
+    QList<UpdateEntry *> entries;
+    entries.reserve(lines.size());
+    for (const QString &line : lines) {
+        if (UpdateEntry *entry = entryOf(line))
+            entries.append(entry);
+    }
+    addEvents(entries);
 }
 
 void UpdatePage::setSpecificBox(const QString &category)

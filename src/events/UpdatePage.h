@@ -7,6 +7,7 @@
 #include <QList>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QComboBox;
@@ -35,6 +36,9 @@ public:
     // with its CR LF, and the reading of one such line (without line end).
     QString saveEvents() const;
     void loadEvent(const QString &line);
+    // Many lines or entries at once, with one resize of the list at the end.
+    void loadEvents(const QStringList &lines);
+    void addEvents(const QList<UpdateEntry *> &entries);
     void clearEvents();
 
     SimList allSims() const { return m_allSims; }
@@ -48,6 +52,8 @@ public slots:
     void addEvent(UpdateEntry *entry);
 
 signals:
+    // "Apply Updates" is about to apply the pending entries; rotate() ends it.
+    void applyStarted();
     void rotate();
     void holdAllBut(Sim *sim, int hold);
     void holdHousehold(QString household, int hold);
@@ -69,11 +75,17 @@ private:
     void updateLivingSims();
     void resizeList();
     void takeOutOfList(UpdateEntry *entry);
+    // Files the entry without resizing the list; false when it was filed.
+    bool file(UpdateEntry *entry);
+    // The entry an update line stands for; null for a line of another shape.
+    UpdateEntry *entryOf(const QString &line) const;
 
     SimList m_allSims;
     SimList m_livingSims;
     int m_epFlags = 0;
     int m_rotationTime = 1;
+    // True while "Apply Updates" takes the entries out one by one.
+    bool m_applying = false;
     OwnedDialog<UpdateDialog> m_updateDialog;
     QScrollArea *m_scrollArea;
     QWidget *m_listWidget;

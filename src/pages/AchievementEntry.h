@@ -1,5 +1,6 @@
 #pragma once
 
+#include "records/EntryLine.h"
 #include "records/Sim.h"
 
 #include <QLabel>
@@ -17,6 +18,8 @@ public:
     bool involves(Sim *sim) const;
     int sim1Index(const SimList &list) const;
     int sim2Index(const SimList &list) const;
+    int sim1Index(const EntryLine::Positions &positions) const { return positions.of(m_sim1); }
+    int sim2Index(const EntryLine::Positions &positions) const { return positions.of(m_sim2); }
     bool isHold() const { return isHoldSentence(text()); }
 
     // True for the sentences of the hold forms: "Put ... on hold for ... days."

@@ -60,19 +60,39 @@ QList<AchievementEntry *> AchievementsPage::entries() const
 
 void AchievementsPage::fitContainer()
 {
+    // Fitting walks the whole log; while the tab is hidden (the Update tab
+    // logging an "Apply Updates" entry by entry) it waits for the showing.
+    if (!isVisible()) {
+        m_fitPending = true;
+        return;
+    }
+    m_fitPending = false;
     m_entryLayout->invalidate();
     m_entryContainer->resize(m_entryLayout->minimumSize());
 }
 
+void AchievementsPage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_fitPending)
+        fitContainer();
+}
+
 void AchievementsPage::addEntry(QString text, Sim *sim1, Sim *sim2)
+{
+    log(text, sim1, sim2);
+    fitContainer();
+}
+
+void AchievementsPage::log(const QString &text, Sim *sim1, Sim *sim2)
 {
     auto *entry = new AchievementEntry(text, sim1, sim2);
     m_entryLayout->addWidget(entry);
     entry->show();
-    fitContainer();
 
     for (Sim *sim : {sim1, sim2}) {
-        if (sim && !m_sims.contains(sim)) {
+        if (sim && !m_listed.contains(sim)) {
+            m_listed.insert(sim);
             m_sims.append(sim);
             m_simBox->addItem(sim->name());
         }
@@ -96,10 +116,9 @@ void AchievementsPage::filterEntries()
         return;
     Sim *chosen = m_sims.at(index).data();
     const bool holds = m_showHoldsBox->isChecked();
-    for (AchievementEntry *entry : entries()) {
+    for (AchievementEntry *entry : entries())
         entry->setVisible(chosen && entry->involves(chosen) && (holds || !entry->isHold()));
-        fitContainer();
-    }
+    fitContainer();
     m_showAllButton->setEnabled(true);
 }
 
@@ -133,8 +152,10 @@ QString AchievementsPage::saveEntries(SimList list)
     }
 
     QString section;
+    const EntryLine::Positions positions(list);
     for (const AchievementEntry *entry : logged) {
-        section += EntryLine::format(entry->text(), entry->sim1Index(list), entry->sim2Index(list));
+        section += EntryLine::format(entry->text(), entry->sim1Index(positions),
+                                     entry->sim2Index(positions));
         section += QLatin1String("\r\n");
     }
     return section;
@@ -142,11 +163,19 @@ QString AchievementsPage::saveEntries(SimList list)
 
 void AchievementsPage::loadEntry(SimList list, QString line)
 {
-    EntryLine::Fields fields;
-    if (!EntryLine::parse(line, &fields)) {
-        // A damaged line must not stop the rest of the list from loading.
-        Console::line(QStringLiteral("Skipping malformed achievements line: ") + line);
-        return;
+    loadEntries(list, {line});
+}
+
+void AchievementsPage::loadEntries(SimList list, const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        EntryLine::Fields fields;
+        if (!EntryLine::parse(line, &fields)) {
+            // A damaged line must not stop the rest of the list from loading.
+            Console::line(QStringLiteral("Skipping malformed achievements line: ") + line);
+            continue;
+        }
+        log(fields.text, EntryLine::simAt(list, fields.pos1), EntryLine::simAt(list, fields.pos2));
     }
-    addEntry(fields.text, EntryLine::simAt(list, fields.pos1), EntryLine::simAt(list, fields.pos2));
+    fitContainer();
 }

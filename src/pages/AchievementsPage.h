@@ -3,6 +3,8 @@
 #include "records/Sim.h"
 
 #include <QList>
+#include <QSet>
+#include <QStringList>
 #include <QString>
 #include <QWidget>
 
@@ -27,6 +29,8 @@ public:
     QString saveEntries(SimList list);
     // Logs one line of that section; a line of another shape is skipped.
     void loadEntry(SimList list, QString line);
+    // Many lines at once, with one fitting of the log at the end.
+    void loadEntries(SimList list, const QStringList &lines);
     void clearEntries();
 
     QList<AchievementEntry *> entries() const;
@@ -39,10 +43,19 @@ private slots:
     void filterHolds();
     void showAll();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void fitContainer();
+    // Logs an entry without fitting the log to it.
+    void log(const QString &text, Sim *sim1, Sim *sim2);
 
     SimList m_sims;
+    // The same sims, to tell at once whether one is listed.
+    QSet<const Sim *> m_listed;
+    // The log changed while the tab was hidden: it is fitted when shown.
+    bool m_fitPending = false;
     QComboBox *m_simBox;
     QPushButton *m_filterButton;
     QPushButton *m_showAllButton;

@@ -54,4 +54,19 @@ int positionOf(const SimList &list, const Sim *sim)
     return -1;
 }
 
+Positions::Positions(const SimList &list)
+{
+    m_first.reserve(list.size());
+    for (int i = 0; i < list.size(); ++i) {
+        const Sim *sim = list.at(i).data();
+        if (sim && !m_first.contains(sim))
+            m_first.insert(sim, i);
+    }
+}
+
+int Positions::of(const Sim *sim) const
+{
+    return sim ? m_first.value(sim, -1) : -1;
+}
+
 } // namespace EntryLine

@@ -60,7 +60,7 @@ QString FamilyLinkWriter::line(const Sim &sim) const
     return line;
 }
 
-QByteArray write(const SimList &sims, const Sections &sections)
+QByteArray write(const SimList &sims, const Sections &sections, QByteArray *withoutSettingsLine)
 {
     const QString crlf = QStringLiteral("\r\n");
     QString text;
@@ -72,12 +72,14 @@ QByteArray write(const SimList &sims, const Sections &sections)
     text += crlf;
     text += sections.updates + crlf;
     text += sections.achievements + crlf;
-    text += sections.settingsLine + crlf;
-    text += sections.households + (sections.households.isEmpty() ? crlf : crlf + crlf);
+    QString tail = crlf;
+    tail += sections.households + (sections.households.isEmpty() ? crlf : crlf + crlf);
     const FamilyLinkWriter links(sims);
     for (const QPointer<Sim> &sim : sims)
-        text += (sim ? links.line(*sim) : QStringLiteral("-1")) + crlf;
-    return text.toUtf8();
+        tail += (sim ? links.line(*sim) : QStringLiteral("-1")) + crlf;
+    if (withoutSettingsLine)
+        *withoutSettingsLine = (text + tail).toUtf8();
+    return (text + sections.settingsLine + tail).toUtf8();
 }
 
 Contents read(const QByteArray &bytes, int format)
@@ -132,6 +134,18 @@ bool readFile(const QString &path, int format, Contents *out)
 
 Receiver::~Receiver() = default;
 
+void Receiver::loadUpdates(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        loadUpdate(line);
+}
+
+void Receiver::loadAchievements(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        loadAchievement(line);
+}
+
 void apply(Contents &contents, int format, Receiver &receiver)
 {
     receiver.clearSheet();
@@ -140,11 +154,9 @@ void apply(Contents &contents, int format, Receiver &receiver)
     Console::line(QStringLiteral("Updating various tabs..."));
     receiver.rebuild();
     Console::line(QStringLiteral("Reading updates..."));
-    for (const QString &line : qAsConst(contents.updateLines))
-        receiver.loadUpdate(line);
+    receiver.loadUpdates(contents.updateLines);
     Console::line(QStringLiteral("Reading achievements..."));
-    for (const QString &line : qAsConst(contents.achievementLines))
-        receiver.loadAchievement(line);
+    receiver.loadAchievements(contents.achievementLines);
     if (format > 0) {
         Console::line(QStringLiteral("Reading household info..."));
         for (const QString &line : qAsConst(contents.householdLines))

@@ -49,8 +49,10 @@ struct Contents
     QStringList householdLines;
 };
 
-// The file's bytes for a sheet.
-QByteArray write(const SimList &sims, const Sections &sections);
+// The file's bytes for a sheet. `withoutSettingsLine`, when given, gets the
+// same bytes with an empty settings line, from the same text.
+QByteArray write(const SimList &sims, const Sections &sections,
+                 QByteArray *withoutSettingsLine = nullptr);
 
 // Reads a file's bytes with a format index. A short file reads as if every
 // missing section were empty; the bytes are taken as UTF-8 when they are
@@ -90,6 +92,10 @@ public:
     virtual void loadUpdate(const QString &line) = 0;
     virtual void loadAchievement(const QString &line) = 0;
     virtual void loadHousehold(const QString &line) = 0;
+    // A section's lines at once, for a receiver that files them faster
+    // together; by default one call per line.
+    virtual void loadUpdates(const QStringList &lines);
+    virtual void loadAchievements(const QStringList &lines);
 };
 
 // Puts a sheet that was read completely onto the sheet, with the progress

@@ -16,9 +16,10 @@
 
 FormDriver::FormDriver(int epFlags, int rotationTime)
     : m_sheet(new FixtureSheet)
-    , m_page(new UpdatePage(m_sheet->sims()))
+    , m_ownedPage(new UpdatePage(m_sheet->sims()))
+    , m_page(m_ownedPage.get())
 {
-    UpdatePage *page = m_page.get();
+    UpdatePage *page = m_page;
     FixtureSheet *sheet = m_sheet.get();
     page->setEPFlags(epFlags);
     page->setRotationTime(rotationTime);
@@ -35,11 +36,19 @@ FormDriver::FormDriver(int epFlags, int rotationTime)
     page->show();
 }
 
+FormDriver::FormDriver(UpdatePage *page)
+    : m_page(page)
+{
+}
+
 FormDriver::~FormDriver()
 {
     // The page does not own its form window; guard in case it deletes it.
+    if (!m_ownedPage)
+        return;
     QPointer<UpdateDialog> form = dialog();
-    m_page.reset();
+    m_ownedPage.reset();
+    m_page = nullptr;
     delete form;
 }
 
@@ -75,7 +84,7 @@ bool FormDriver::open(const QString &category, const QString &event)
         return false;
     }
     specificBox->setCurrentIndex(e);
-    QWidget *addEvent = button(m_page.get(), QStringLiteral("Add Event"));
+    QWidget *addEvent = button(m_page, QStringLiteral("Add Event"));
     if (!addEvent)
         return false;
     QTest::mouseClick(addEvent, Qt::LeftButton);
@@ -183,7 +192,7 @@ bool FormDriver::fill(const QStringList &values)
                 QTest::keyClicks(box->lineEdit(), value.mid(1));
                 continue;
             }
-            if (box->isEditable()) {
+            if (box->isEditable() && m_sheet) {
                 Sim *sim = m_sheet->sim(value);
                 if (!sim) {
                     m_error = QStringLiteral("input %1: no fixture sim %2").arg(n).arg(value);
@@ -274,7 +283,7 @@ QList<UpdateEntry *> FormDriver::pending() const
 
 bool FormDriver::applyAll()
 {
-    QWidget *apply = button(m_page.get(), QStringLiteral("Apply Updates"));
+    QWidget *apply = button(m_page, QStringLiteral("Apply Updates"));
     if (!apply)
         return false;
     QTest::mouseClick(apply, Qt::LeftButton);

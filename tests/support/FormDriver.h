@@ -23,6 +23,9 @@ class FormDriver
 {
 public:
     FormDriver(int epFlags, int rotationTime);
+    // Drives the Update tab of a real sheet, which keeps the page; sim boxes
+    // are then set by the sim's name rather than a fixture key.
+    explicit FormDriver(UpdatePage *page);
     ~FormDriver();
 
     FixtureSheet &sheet() { return *m_sheet; }
@@ -67,7 +70,8 @@ private:
     QWidget *button(QWidget *parent, const QString &text);
 
     std::unique_ptr<FixtureSheet> m_sheet;
-    std::unique_ptr<UpdatePage> m_page;
+    std::unique_ptr<UpdatePage> m_ownedPage;
+    UpdatePage *m_page;
     QString m_error;
     int m_filed = 0;
 };

@@ -1,9 +1,10 @@
 #include "support/MessageBoxCatcher.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
 
-MessageBoxCatcher::MessageBoxCatcher()
+MessageBoxCatcher::MessageBoxCatcher(QMessageBox::StandardButton answer)
+    : answer(answer)
 {
     connect(&m_timer, &QTimer::timeout, this, &MessageBoxCatcher::closeOpenBox);
     m_timer.start(5);
@@ -14,6 +15,9 @@ void MessageBoxCatcher::closeOpenBox()
     if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
         texts.append(box->text());
         titles.append(box->windowTitle());
-        box->done(QMessageBox::Ok);
+        if (QAbstractButton *button = box->button(answer); button && answer != QMessageBox::Ok)
+            button->click();
+        else
+            box->done(QMessageBox::Ok);
     }
 }

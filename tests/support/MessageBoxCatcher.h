@@ -1,19 +1,23 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
 // Closes every message box that opens while it lives and keeps their texts,
-// so that a test can press a button that answers with a modal message.
+// so that a test can press a button that answers with a modal message. A box
+// that offers the `answer` button is answered with it (a question such as
+// Save / Discard / Cancel); any other box is closed as with OK.
 class MessageBoxCatcher : public QObject
 {
 public:
-    MessageBoxCatcher();
+    explicit MessageBoxCatcher(QMessageBox::StandardButton answer = QMessageBox::Ok);
 
     QStringList texts;
     QStringList titles;
+    QMessageBox::StandardButton answer;
 
 private:
     void closeOpenBox();

@@ -1,0 +1,192 @@
+// List files: open, save, the backup, clearing the sheet, and the question
+// before a sheet with unsaved changes is replaced or dropped.
+#include "sheet/Tolvane.h"
+
+#include "events/UpdatePage.h"
+#include "pages/AchievementsPage.h"
+#include "pages/AgePage.h"
+#include "pages/HouseholdPage.h"
+#include "records/Console.h"
+#include "sheet/SafeFile.h"
+
+#include <QMessageBox>
+#include <QStandardItemModel>
+
+namespace {
+
+QString identity(const void *object)
+{
+    return QStringLiteral("0x%1").arg(reinterpret_cast<quintptr>(object), 0, 16);
+}
+
+} // namespace
+
+void Tolvane::open(QString name, int format)
+{
+    if (!settleUnsavedChanges())
+        return;
+    // The whole file is read before anything of the sheet changes, so a
+    // file that cannot be read leaves the sheet as it was.
+    ListFile::Contents contents;
+    if (!ListFile::readFile(ListFile::fileName(name), format, &contents)) {
+        QMessageBox::warning(this, QString(), ListFile::readFailedMessage());
+        return;
+    }
+    ListFile::apply(contents, format, *this);
+    Console::line(QStringLiteral("Saving backup..."));
+    QByteArray content;
+    writeList(ListFile::backupName(name), &content);
+    m_saved.mark(content);
+    m_listName = name;
+}
+
+void Tolvane::save(QString name)
+{
+    QByteArray content;
+    const bool saved = writeList(name, &content);
+    if (saved) {
+        m_saved.mark(content);
+        m_listName = name;
+    }
+    emit listSaved(saved);
+}
+
+void Tolvane::clearSimList()
+{
+    if (!settleUnsavedChanges())
+        return;
+    clearSheet();
+    markSaved(QString());
+}
+
+bool Tolvane::writeList(const QString &name, QByteArray *content)
+{
+    const QByteArray bytes = ListFile::write(m_sims.sims(), sections(true), content);
+    if (!SafeFile::write(ListFile::fileName(name), bytes)) {
+        QMessageBox::warning(this, QString(), ListFile::writeFailedMessage());
+        return false;
+    }
+    return true;
+}
+
+ListFile::Sections Tolvane::sections(bool withSettingsLine)
+{
+    ListFile::Sections parts;
+    parts.updates = m_updatePage->saveEvents();
+    parts.achievements = m_achievementsPage->saveEntries(m_sims.sims());
+    // The list file takes its settings line from the settings dialog, which
+    // is made (and kept hidden) when the player has not opened it yet.
+    if (withSettingsLine)
+        parts.settingsLine = settingsDialog()->settingsString();
+    parts.households = m_householdPage->saveHouseholds();
+    return parts;
+}
+
+QByteArray Tolvane::contentBytes()
+{
+    return ListFile::write(m_sims.sims(), sections(false));
+}
+
+void Tolvane::markSaved(const QString &listName)
+{
+    m_saved.mark(contentBytes());
+    m_listName = listName;
+}
+
+bool Tolvane::settleUnsavedChanges()
+{
+    if (!m_saved.differs(contentBytes()))
+        return true;
+    QString text = QStringLiteral("The list has changes that have not been saved. Save them");
+    if (!m_listName.isEmpty())
+        text += QStringLiteral(" to ") + ListFile::fileName(m_listName);
+    text += QStringLiteral(" first?");
+    QMessageBox box(QMessageBox::Question, QString(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save: {
+        if (m_listName.isEmpty()) {
+            // The list has no name yet: the list dialog asks for one, and
+            // what was asked for waits until the player comes back to it.
+            createListManagementDialog();
+            return false;
+        }
+        QByteArray content;
+        if (!writeList(m_listName, &content))
+            return false;
+        m_saved.mark(content);
+        return true;
+    }
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Tolvane::clearSheet()
+{
+    m_agePage->reset();
+    m_householdPage->reset();
+    m_sims.clear();
+
+    Console::line(QStringLiteral("Deleting sim model rows..."));
+    if (QStandardItemModel *model = m_agePage->sourceModel())
+        model->removeRows(0, model->rowCount());
+    else
+        Console::line(QStringLiteral("Source model for agePage not found."));
+
+    Console::line(QStringLiteral("Deleting household model rows.."));
+    if (QStandardItemModel *model = m_householdPage->sourceModel()) {
+        Console::line(identity(m_householdPage));
+        Console::line(identity(model));
+        Console::line(QString::number(model->rowCount()));
+        model->removeRows(0, model->rowCount());
+    } else {
+        Console::line(QStringLiteral("Source model for householdPage not found."));
+    }
+
+    Console::line(QStringLiteral("Clearing updatePage..."));
+    m_updatePage->clearEvents();
+    m_updatePage->setSimList(m_sims.sims());
+    Console::line(QStringLiteral("Clearing achievementPage..."));
+    m_achievementsPage->clearEntries();
+}
+
+void Tolvane::takeSims(SimStore &store, const SimList &sims)
+{
+    m_sims.replace(store, sims);
+    m_agePage->sortList();
+}
+
+void Tolvane::rebuild()
+{
+    m_updatePage->setSimList(m_sims.sims());
+    updateModels();
+}
+
+void Tolvane::loadUpdate(const QString &line)
+{
+    m_updatePage->loadEvent(line);
+}
+
+void Tolvane::loadAchievement(const QString &line)
+{
+    m_achievementsPage->loadEntry(m_sims.sims(), line);
+}
+
+void Tolvane::loadHousehold(const QString &line)
+{
+    m_householdPage->loadHousehold(line);
+}
+
+void Tolvane::loadUpdates(const QStringList &lines)
+{
+    m_updatePage->loadEvents(lines);
+}
+
+void Tolvane::loadAchievements(const QStringList &lines)
+{
+    m_achievementsPage->loadEntries(m_sims.sims(), lines);
+}

@@ -1,0 +1,505 @@
+#include "dialogs/AddNotesDialog.h"
+#include "dialogs/AddSimDialog.h"
+#include "dialogs/EditSimDialog.h"
+#include "dialogs/FilterDialog.h"
+#include "dialogs/ListManagementDialog.h"
+#include "dialogs/SettingsDialog.h"
+#include "events/UpdatePage.h"
+#include "pages/AgePage.h"
+#include "pages/HouseholdPage.h"
+#include "sheet/SettingsFile.h"
+#include "sheet/Tolvane.h"
+#include "support/CapturedStdout.h"
+#include "support/MessageBoxCatcher.h"
+#include "support/SheetWindow.h"
+#include "support/SimNames.h"
+#include "support/WidgetLookup.h"
+#include "support/WorkingFolder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardItemModel>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(TOLVANE_FIXTURES "/lists/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+// The sim of the sheet with that name; null when none.
+Sim *simNamed(SheetWindow &w, const QString &name)
+{
+    for (const QPointer<Sim> &sim : w.updatePage()->allSims()) {
+        if (sim && sim->name() == name)
+            return sim;
+    }
+    return nullptr;
+}
+
+// The links of the sheet's sims that lead to a sim not on the sheet.
+QStringList linksOffTheSheet(const SimList &sims)
+{
+    QStringList out;
+    const auto check = [&](const Sim *from, const char *what, const QPointer<Sim> &to) {
+        if (to && !sims.contains(to))
+            out << from->name() + "." + what;
+    };
+    for (const auto &sim : sims) {
+        check(sim, "parent1", sim->parent1());
+        check(sim, "parent2", sim->parent2());
+        check(sim, "spouse", sim->spouse());
+        for (int i = 0; i < sim->childCount(); ++i)
+            check(sim, "child", sim->child(i));
+    }
+    return out;
+}
+
+// An export from the sim editor: Ada Brook (NID 101, already on the
+// sheet) married to Max (NID 200), their son Kit (NID 201). New records,
+// linked only among themselves, as the import hands them over.
+QList<Sim *> adaExport()
+{
+    auto *ada = new Sim("Ada Brook", 41, 2, 1, 6, true, 0, "", "");
+    ada->setNid(101);
+    auto *max = new Sim("Max Brook", 45, 1, 2, 0, true, 0, "", "");
+    max->setNid(200);
+    auto *kit = new Sim("Kit Brook", 2, 1, 0, 0, true, 0, "", "");
+    kit->setNid(201);
+    for (Sim *sim : {ada, max, kit})
+        sim->setHousehold("Brook");
+    ada->setSpouse(max);
+    kit->setParents(max, ada);
+    return {max, kit, ada};
+}
+
+void import(SheetWindow &w, const QList<Sim *> &records)
+{
+    ListManagementDialog *dialog = w.listDialog();
+    for (Sim *sim : records)
+        emit dialog->addSim(sim);
+    emit dialog->updateModels();
+}
+
+QString birthLine(int n, int day)
+{
+    return QStringLiteral("\"On day %1 of the rotation, Ben Brook and Ada Brook had a female baby "
+                          "named Baby %2 before six PM.\",1,0")
+        .arg(day)
+        .arg(n);
+}
+
+} // namespace
+
+// The sheet's slots as the tabs and dialogs reach them: settings, filters,
+// the rebuild, the selected sim, the dialogs, new sims and the rotation.
+class TestSheet : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WorkingFolder> folder;
+    std::unique_ptr<MessageBoxCatcher> boxes;
+    std::unique_ptr<SheetWindow> w;
+
+    // A window with the list "Brook" (the 0.5 fixture) open.
+    void openBrook()
+    {
+        folder->write("Brook.sls", fixture("v05.sls"));
+        w = std::make_unique<SheetWindow>();
+        w->openList("Brook");
+        w->listDialog()->hide();
+        QCOMPARE(w->simModel()->rowCount(), 7);
+    }
+    QString notesPane() const { return w->agePage()->findChildren<QLabel *>().at(1)->text(); }
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<WorkingFolder>();
+        qputenv("TOLVANE_DRIVES", folder->path().toUtf8());
+        boxes = std::make_unique<MessageBoxCatcher>(QMessageBox::Discard);
+    }
+    void cleanup()
+    {
+        w.reset();
+        boxes.reset();
+        folder.reset();
+        qunsetenv("TOLVANE_DRIVES");
+    }
+
+    // Each setter holds its value to the settings dialog's range, whoever
+    // sends it; what the window keeps is what it writes at close.
+    void settersHoldTheirRanges_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("rotation, huge") << "setRotationTime" << 2000000000 << "RotationTime=14";
+        QTest::newRow("rotation, zero") << "setRotationTime" << 0 << "RotationTime=1";
+        QTest::newRow("semesters, negative")
+            << "setCollegeRotationTime" << -5 << "CollegeRotationTime=1";
+        QTest::newRow("semesters, many") << "setCollegeRotationTime" << 99 << "CollegeRotationTime=8";
+        QTest::newRow("college days") << "setAutoGoToCollegeTime" << 100 << "AutoGoToCollegeTime=14";
+        QTest::newRow("birthday time") << "setAutoBirthdaysTime" << 7 << "AutoBirthdaysTime=1";
+        QTest::newRow("age display") << "setAgeDisplay" << -1 << "AgeDisplay=0";
+        QTest::newRow("packs") << "setEPFlags" << (256 | 64) << "EPFlags=64";
+    }
+    void settersHoldTheirRanges()
+    {
+        QFETCH(QString, slot);
+        QFETCH(int, value);
+        QFETCH(QString, line);
+        CapturedStdout quiet;
+        w = std::make_unique<SheetWindow>();
+        QVERIFY(QMetaObject::invokeMethod(w->sheet(), slot.toLatin1().constData(),
+                                          Q_ARG(int, value)));
+        if (slot == "setRotationTime")
+            QCOMPARE(QString("RotationTime=%1").arg(w->updatePage()->rotationTime()), line);
+        QVERIFY(w->window().close());
+        QVERIFY(SheetWindow::fileBytes("tolvane.conf").split('\n').contains(line.toLatin1() + '\r'));
+    }
+
+    // The age display and the Free Time pack list the sims again.
+    void displaySettingsRelistTheSims()
+    {
+        openBrook();
+        w->press("&Settings...");
+        auto *settings = SheetWindow::openWindow<SettingsDialog>();
+        QVERIFY(settings);
+        QCOMPARE(SheetWindow::column(w->simModel(), 2).first(), QString("19 days until Elder"));
+        settings->findChild<QComboBox *>("ageDisplayCombo")->setCurrentIndex(0);
+        QCOMPARE(SheetWindow::column(w->simModel(), 2).first(), QString("40 days old"));
+        QCOMPARE(SheetWindow::column(w->simModel(), 4).first(), QString("Fortune"));
+        settings->findChild<QCheckBox *>("freeTimeBox")->click();
+        QCOMPARE(SheetWindow::column(w->simModel(), 4).first(), QString("Fortune/Pleasure"));
+        QCOMPARE(w->updatePage()->epFlags(), 64);
+    }
+
+    // The filter dialog hides sims from the List of Sims only; the
+    // households, the other tabs and the masks themselves stay.
+    void filtersHideSimsFromTheListOnly()
+    {
+        openBrook();
+        w->press("Filter List...");
+        auto *filters = SheetWindow::openWindow<FilterDialog>();
+        QVERIFY(filters);
+        filters->findChild<QCheckBox *>("setDeadFilter")->click();
+        QVERIFY(!w->simNames().contains("Gus Ghost"));
+        QCOMPARE(w->simNames().size(), 6);
+        filters->findChild<QCheckBox *>("setAliveFilter")->click();
+        QCOMPARE(w->simNames(), QStringList());
+        QCOMPARE(w->households().size(), 5);
+        QCOMPARE(w->updatePage()->allSims().size(), 7);
+
+        // The same dialog comes back with its boxes as they were left.
+        filters->hide();
+        w->press("Filter List...");
+        QCOMPARE(SheetWindow::openWindow<FilterDialog>(), filters);
+        filters->findChild<QCheckBox *>("setAliveFilter")->click();
+        QCOMPARE(w->simNames().size(), 6);
+        // Opening a list keeps the masks.
+        w->openList("Brook");
+        QCOMPARE(w->simNames().size(), 6);
+        QVERIFY(!w->simNames().contains("Gus Ghost"));
+    }
+
+    // The rows of the sim model keep the list's order, whatever order the
+    // view shows; a row leads to its own sim.
+    void rowsLeadToTheirSims()
+    {
+        openBrook();
+        QCOMPARE(w->simNames(), QStringList({"Ada Brook", "Ben Brook", "Cy Brook", "Zoë Ünal",
+                                             "Sue Study", "Gus Ghost", "Rex"}));
+        QVERIFY(w->selectSim("Zoë Ünal"));
+        QCOMPARE(notesPane(), QString("Notes for Zoë Ünal:\n\nÇa va – très bien, merci."));
+        QVERIFY(w->selectSim("Ada Brook"));
+        QCOMPARE(notesPane(), QString("Notes for Ada Brook:\n\nLikes tea.\r\nHates rain."));
+    }
+
+    // A row that leads to no sim (out of range, or from before the list
+    // changed) is ignored.
+    void rowsThatLeadNowhereDoNothing_data()
+    {
+        QTest::addColumn<QString>("slot");
+        QTest::addColumn<int>("row");
+        QTest::newRow("edit, past the end") << "createEditSimDialog" << 7;
+        QTest::newRow("edit, negative") << "createEditSimDialog" << -1;
+        QTest::newRow("notes, past the end") << "createAddNotesDialog" << 99;
+        QTest::newRow("image, past the end") << "assignImageFile" << 7;
+        QTest::newRow("selection, past the end") << "doUpdate" << 7;
+        QTest::newRow("selection, negative") << "doUpdate" << -3;
+    }
+    void rowsThatLeadNowhereDoNothing()
+    {
+        QFETCH(QString, slot);
+        QFETCH(int, row);
+        openBrook();
+        const QByteArray name = slot.toLatin1();
+        if (slot == "assignImageFile")
+            QVERIFY(QMetaObject::invokeMethod(w->sheet(), name.constData(), Q_ARG(int, row),
+                                              Q_ARG(QString, "/x.jpg")));
+        else
+            QVERIFY(QMetaObject::invokeMethod(w->sheet(), name.constData(), Q_ARG(int, row)));
+        QCOMPARE(SheetWindow::openWindow<EditSimDialog>(), nullptr);
+        QCOMPARE(SheetWindow::openWindow<AddNotesDialog>(), nullptr);
+        QCOMPARE(notesPane(), QString("Notes for "));
+        w->saveList("Same");
+        QCOMPARE(SheetWindow::fileBytes("Same.sls"), fixture("v05.sls"));
+    }
+
+    // The notes dialog keeps its sim: an open in between gives the sim's
+    // position to another sim, which keeps its own notes.
+    void notesGoToTheSimTheyWereOpenedFor()
+    {
+        openBrook();
+        folder->write("Lark.sls", fixture("v02.sls"));
+        Sim *sue = simNamed(*w, "Sue Study");
+        QVERIFY(w->selectSim("Sue Study"));
+        QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Notes"), Qt::LeftButton);
+        auto *notes = SheetWindow::openWindow<AddNotesDialog>();
+        QVERIFY(notes);
+        w->openList("Lark", 1);
+        // Sue's position now holds Gus Ghost of the new list.
+        QCOMPARE(w->simNames().at(4), QString("Gus Ghost"));
+        notes->findChild<QTextEdit *>()->setPlainText("Graduates next year.");
+        QTest::mouseClick(WidgetLookup::button(notes, "Save Notes"), Qt::LeftButton);
+        QCOMPARE(sue->notes(), QString("Graduates next year."));
+        QCOMPARE(simNamed(*w, "Gus Ghost")->notes(), QString());
+        QCOMPARE(notesPane(), QString("Notes for "));
+    }
+
+    void savedNotesShowForTheirRow()
+    {
+        openBrook();
+        QVERIFY(w->selectSim("Cy Brook"));
+        QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Notes"), Qt::LeftButton);
+        auto *notes = SheetWindow::openWindow<AddNotesDialog>();
+        QVERIFY(notes);
+        notes->findChild<QTextEdit *>()->setPlainText("Wants a dog.");
+        QTest::mouseClick(WidgetLookup::button(notes, "Save Notes"), Qt::LeftButton);
+        QCOMPARE(notesPane(), QString("Notes for Cy Brook:\n\nWants a dog."));
+    }
+
+    // Notes saved for a sim the filters hide show nothing, rather than the
+    // sim in the first row.
+    void notesOfAHiddenSimShowNothing()
+    {
+        openBrook();
+        QVERIFY(w->selectSim("Gus Ghost"));
+        QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Notes"), Qt::LeftButton);
+        auto *notes = SheetWindow::openWindow<AddNotesDialog>();
+        QVERIFY(notes);
+        w->press("Filter List...");
+        SheetWindow::openWindow<FilterDialog>()->findChild<QCheckBox *>("setDeadFilter")->click();
+        notes->findChild<QTextEdit *>()->setPlainText("Haunts the kitchen.");
+        QTest::mouseClick(WidgetLookup::button(notes, "Save Notes"), Qt::LeftButton);
+        QCOMPARE(simNamed(*w, "Gus Ghost")->notes(), QString("Haunts the kitchen."));
+        QCOMPARE(notesPane(), QString("Notes for "));
+    }
+
+    // The add form is made anew at every request, with the households in
+    // order of first appearance; the edit form edits the selected sim.
+    void simFormsAreFreshAndKnowTheHouseholds()
+    {
+        openBrook();
+        w->press("Add &New Sim");
+        QPointer<AddSimDialog> first = SheetWindow::openWindow<AddSimDialog>();
+        QVERIFY(first);
+        first->findChild<QLineEdit *>("nameEdit")->setText("Half typed");
+        w->press("Add &New Sim");
+        QVERIFY(!first);
+        auto *form = SheetWindow::openWindow<AddSimDialog>();
+        QCOMPARE(form->findChild<QLineEdit *>("nameEdit")->text(), QString());
+        auto *households = form->findChild<QComboBox *>("householdCombo");
+        QStringList items;
+        for (int i = 0; i < households->count(); ++i)
+            items << households->itemText(i);
+        QCOMPARE(items, QStringList({"Brook", "Ünal", "Dorm", "At Large", "Runaways"}));
+
+        QVERIFY(w->selectSim("Cy Brook"));
+        QTest::mouseClick(WidgetLookup::button(w->agePage(), "Edit Selected Sim"), Qt::LeftButton);
+        auto *edit = SheetWindow::openWindow<EditSimDialog>();
+        QVERIFY(edit);
+        QCOMPARE(edit->findChild<QLineEdit *>("nameEdit")->text(), QString("Cy Brook"));
+        edit->findChild<QLineEdit *>("nameEdit")->setText("Cyril Brook");
+        QTest::mouseClick(edit->findChild<QAbstractButton *>("actionButton"), Qt::LeftButton);
+        QCOMPARE(w->simNames().at(2), QString("Cyril Brook"));
+    }
+
+    // The list dialog is kept and shows the SimPE folder the settings hold.
+    void listDialogShowsTheSimPEFolder()
+    {
+        w = std::make_unique<SheetWindow>();
+        ListManagementDialog *lists = w->listDialog();
+        auto *location = lists->findChild<QLineEdit *>("simPELocationEdit");
+        QCOMPARE(location->text(), QString("C:/Program Files/SimPE/"));
+        location->setText("typed");
+        w->press("&Settings...");
+        SheetWindow::openWindow<SettingsDialog>()->findChild<QLineEdit *>("simPELocationEdit")
+            ->setText("/opt/simpe/");
+        w->press("&Manage Sim Lists...");
+        QCOMPARE(w->listDialog(), lists);
+        QCOMPARE(location->text(), QString("/opt/simpe/"));
+    }
+
+    void householdsTab()
+    {
+        openBrook();
+        QVERIFY(WidgetLookup::clickRow(w->householdView(), "Brook"));
+        QVERIFY(WidgetLookup::label(w->householdPage(), "Ada Brook\nBen Brook\nCy Brook"));
+
+        // A rename moves every member, listed or hidden, and the renamed
+        // household starts the rotation unplayed.
+        w->press("Filter List...");
+        SheetWindow::openWindow<FilterDialog>()->findChild<QCheckBox *>("setChildFilter")->click();
+        QCOMPARE(w->simNames().size(), 6);
+        emit w->householdPage()->replaceHouseholdName("Brook", "Brookes");
+        QVERIFY(w->households().contains("Brookes,No"));
+        QVERIFY(!w->households().contains("Brook,Yes"));
+        QCOMPARE(simNamed(*w, "Cy Brook")->household(), QString("Brookes"));
+        QCOMPARE(SheetWindow::column(w->simModel(), 1).first(), QString("Brookes"));
+    }
+
+    // The played marks survive a rebuild by name.
+    void playedMarksSurviveARebuild()
+    {
+        openBrook();
+        const QStringList before = w->households();
+        QVERIFY(before.contains("Brook,Yes"));
+        w->press("Add &New Sim");
+        auto *form = SheetWindow::openWindow<AddSimDialog>();
+        QTest::keyClicks(form->findChild<QLineEdit *>("nameEdit"), "Nora New");
+        QTest::mouseClick(form->findChild<QAbstractButton *>("actionButton"), Qt::LeftButton);
+        QCOMPARE(w->simNames().size(), 8);
+        QCOMPARE(w->households(), before);
+    }
+
+    // Many births in one "Apply Updates" are listed by one rebuild at its
+    // end, each new sim on the sheet at once.
+    void appliedBirthsRebuildOnce()
+    {
+        openBrook();
+        const int births = 40;
+        for (int n = 0; n < births; ++n)
+            w->updatePage()->loadEvent(birthLine(n, 1));
+        CapturedStdout out;
+        QTest::mouseClick(WidgetLookup::button(w->updatePage(), "Apply Updates"), Qt::LeftButton);
+        const QString printed = out.text();
+        QCOMPARE(printed.count("Updating household model..."), 1);
+        QCOMPARE(printed.count("New Sim made: Baby "), births);
+        QCOMPARE(w->simNames().size(), 7 + births);
+        QCOMPARE(w->simNames().last(), QString("Baby %1").arg(births - 1));
+        QCOMPARE(SheetWindow::column(w->simModel(), 1).last(), QString("Brook"));
+        Sim *ada = simNamed(*w, "Ada Brook");
+        QCOMPARE(ada->childCount(), 1 + births);
+        QCOMPARE(w->households(),
+                 QStringList({"Brook,No", "Ünal,No", "Dorm,No", "At Large,No", "Runaways,"}));
+    }
+
+    // An import merges each sim into the sheet's sim of its NID, and every
+    // link afterwards leads to a sim on the sheet; the same export again
+    // adds nobody.
+    void importsMergeByNid()
+    {
+        openBrook();
+        Sim *ada = simNamed(*w, "Ada Brook");
+        import(*w, adaExport());
+        const SimList sims = w->updatePage()->allSims();
+        QCOMPARE(namesOf(sims).mid(7), QStringList({"Max Brook", "Kit Brook"}));
+        QCOMPARE(linksOffTheSheet(sims), QStringList());
+        Sim *kit = simNamed(*w, "Kit Brook");
+        QCOMPARE(kit->parent2().data(), ada);
+        QCOMPARE(ada->spouse().data(), simNamed(*w, "Max Brook"));
+        QCOMPARE(w->simModel()->rowCount(), 9);
+
+        import(*w, adaExport());
+        QCOMPARE(w->updatePage()->allSims(), sims);
+        QCOMPARE(linksOffTheSheet(w->updatePage()->allSims()), QStringList());
+        QCOMPARE(kit->parent2().data(), ada);
+    }
+
+    // After "Clear current list" an import cannot merge into a sim that is
+    // no longer on the sheet.
+    void importAfterClearingAddsTheSims()
+    {
+        openBrook();
+        Sim *ada = simNamed(*w, "Ada Brook");
+        w->clearList();
+        auto *again = new Sim("Ada Again", 41, 2, 1, 0, true, 0, "", "");
+        again->setNid(101);
+        import(*w, {again});
+        QCOMPARE(w->simNames(), QStringList({"Ada Again"}));
+        QCOMPARE(ada->name(), QString("Ada Brook"));
+    }
+
+    // A townie pair without the other parent still makes both sims.
+    void townieBabyWithoutTheOtherParent()
+    {
+        openBrook();
+        emit w->updatePage()->newTowniePair("Tom Old", 59, "Ben Small", 1, 2, 0, nullptr);
+        QCOMPARE(w->simNames().mid(7), QStringList({"Tom Old", "Ben Small"}));
+        Sim *baby = simNamed(*w, "Ben Small");
+        QCOMPARE(baby->parent1().data(), simNamed(*w, "Tom Old"));
+        QCOMPARE(baby->parent2().data(), nullptr);
+        QCOMPARE(baby->household(), QString("At Large"));
+        QCOMPARE(baby->hold(), 2);
+    }
+
+    void premadeLists()
+    {
+        w = std::make_unique<SheetWindow>();
+        w->setPremadeList(1);
+        QCOMPARE(w->simModel()->rowCount(), 65);
+        const QPointer<Sim> first = simNamed(*w, "Male Baby");
+        w->setPremadeList(1);
+        QCOMPARE(w->simModel()->rowCount(), 65);
+        QVERIFY(simNamed(*w, "Male Baby") != first.data());
+        QVERIFY(first);
+        QCOMPARE(w->households(), QStringList({"At Large,No"}));
+        w->setPremadeList(0);
+        QCOMPARE(w->simModel()->rowCount(), 0);
+        QCOMPARE(w->householdModel()->rowCount(), 0);
+    }
+
+    // "Apply Updates" ends with the rotation: sims age, holds count down,
+    // grow-ups are queued and every household starts unplayed.
+    void applyingRotates()
+    {
+        openBrook();
+        w->updatePage()->clearEvents();
+        Sim *cy = simNamed(*w, "Cy Brook");
+        cy->setAge(13);
+        cy->setHold(0);
+        Sim *ada = simNamed(*w, "Ada Brook");
+        ada->setHold(2);
+        QAbstractButton *apply = WidgetLookup::button(w->updatePage(), "Apply Updates");
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QCOMPARE(cy->age(), 14);
+        QCOMPARE(ada->age(), 40);
+        QCOMPARE(ada->hold(), 1);
+        QCOMPARE(w->updatePage()->saveEvents(),
+                 QString("\"Cy Brook grew up well after six PM (eleven AM for pets). (Aspiration: "
+                         "Same)\",2,-1\r\n"));
+        QVERIFY(w->households().contains("Brook,No"));
+        w->updatePage()->clearEvents();
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QCOMPARE(ada->age(), 40);
+        QCOMPARE(ada->hold(), 0);
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QCOMPARE(ada->age(), 41);
+    }
+};
+
+QTEST_MAIN(TestSheet)
+#include "tst_sheet.moc"

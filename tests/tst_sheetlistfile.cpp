@@ -1,0 +1,323 @@
+#include "dialogs/AddSimDialog.h"
+#include "dialogs/ListManagementDialog.h"
+#include "events/UpdatePage.h"
+#include "pages/AchievementsPage.h"
+#include "sheet/Tolvane.h"
+#include "support/MessageBoxCatcher.h"
+#include "support/SheetWindow.h"
+#include "support/WorkingFolder.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardItemModel>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(QStringLiteral(TOLVANE_FIXTURES "/lists/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+// Adds a sim through the add form, as a player does.
+void addSim(SheetWindow &w, const QString &name)
+{
+    w.press("Add &New Sim");
+    auto *form = SheetWindow::openWindow<AddSimDialog>();
+    QVERIFY(form);
+    QTest::keyClicks(form->findChild<QLineEdit *>("nameEdit"), name);
+    QTest::mouseClick(form->findChild<QAbstractButton *>("actionButton"), Qt::LeftButton);
+    QVERIFY(w.simNames().contains(name));
+}
+
+// What the sheet shows of a list: the sims, the pending updates, the log
+// and the households.
+QStringList shown(SheetWindow &w)
+{
+    return {w.simNames().join('|'), w.updatePage()->saveEvents(),
+            w.achievementsPage()->saveEntries(w.updatePage()->allSims()),
+            w.households().join('|')};
+}
+
+QStringList filesHere()
+{
+    return QDir().entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+// Opening, saving and clearing lists through the window: the backup, the
+// messages, and a sheet that never loses what it holds to a bad file, a
+// failed write or an unanswered question.
+class TestSheetListFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<WorkingFolder> folder;
+    // Answers every message box of a test, and keeps its texts.
+    std::unique_ptr<MessageBoxCatcher> boxes;
+
+private slots:
+    void init()
+    {
+        folder = std::make_unique<WorkingFolder>();
+        qputenv("TOLVANE_DRIVES", folder->path().toUtf8());
+        boxes = std::make_unique<MessageBoxCatcher>();
+    }
+    void cleanup()
+    {
+        boxes.reset();
+        folder.reset();
+        qunsetenv("TOLVANE_DRIVES");
+    }
+
+    // Each version opened in the window writes the 0.5 backup, with the
+    // settings line of the sheet's own settings; saving it again gives
+    // the same bytes.
+    void openWritesTheBackup_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("sims");
+        QTest::newRow("empty sheet") << "empty.sls" << 4 << "empty.sls" << 0;
+        QTest::newRow("0.1") << "v01.sls" << 0 << "v01.saved.sls" << 4;
+        QTest::newRow("0.2") << "v02.sls" << 1 << "v02.saved.sls" << 5;
+        QTest::newRow("0.3") << "v03.sls" << 2 << "v03.saved.sls" << 4;
+        QTest::newRow("0.4") << "v04.sls" << 3 << "v04.saved.sls" << 4;
+        QTest::newRow("0.5") << "v05.sls" << 4 << "v05.sls" << 7;
+        QTest::newRow("0.5 in the Windows code page") << "v05-cp1252.sls" << 4 << "v05.sls" << 7;
+    }
+    void openWritesTheBackup()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, format);
+        QFETCH(QString, expected);
+        QFETCH(int, sims);
+        folder->write("Town.sls", fixture(input));
+        SheetWindow w;
+        w.openList("Town", format);
+        QCOMPARE(w.simModel()->rowCount(), sims);
+        QCOMPARE(SheetWindow::fileBytes("Town.bak.sls"), fixture(expected));
+        w.saveList("Again");
+        QCOMPARE(SheetWindow::fileBytes("Again.sls"), fixture(expected));
+        QCOMPARE(boxes->texts, QStringList({"List has been saved as Again.sls"}));
+        // The backup opens as a list of its own, with a backup of its own.
+        w.openList("Town.bak");
+        QCOMPARE(SheetWindow::fileBytes("Town.bak.bak.sls"), fixture(expected));
+    }
+
+    // Letters of a file saved in the Windows code page show as they were,
+    // and the list is written back as UTF-8.
+    void windowsCodePageListsKeepTheirLetters()
+    {
+        folder->write("Town.sls", fixture("v05-cp1252.sls"));
+        SheetWindow w;
+        w.openList("Town");
+        QVERIFY(w.simNames().contains(QString::fromUtf8("Zoë Ünal")));
+        QVERIFY(w.households().contains(QString::fromUtf8("Ünal,No")));
+    }
+
+    void emptySheetSavesItsSections()
+    {
+        SheetWindow w;
+        w.saveList("Nothing");
+        QCOMPARE(SheetWindow::fileBytes("Nothing.sls"), fixture("empty.sls"));
+    }
+
+    // A list that cannot be read changes nothing: the sheet keeps its
+    // sims, updates, log and households, and no backup is written.
+    void failedOpenKeepsTheSheet_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << "Missing";
+        QTest::newRow("a folder") << "Folder";
+    }
+    void failedOpenKeepsTheSheet()
+    {
+        QFETCH(QString, name);
+        folder->write("Brook.sls", fixture("v05.sls"));
+        QVERIFY(QDir().mkdir("Folder.sls"));
+        SheetWindow w;
+        w.openList("Brook");
+        const QStringList before = shown(w);
+        w.openList(name);
+        QCOMPARE(boxes->texts, QStringList({"Cannot read file."}));
+        QCOMPARE(shown(w), before);
+        QVERIFY(!QFile::exists(name + ".bak.sls"));
+        // The sheet is still the list it was: saving it gives its bytes.
+        w.saveList("Brook");
+        QCOMPARE(SheetWindow::fileBytes("Brook.sls"), fixture("v05.sls"));
+    }
+
+    // A save that cannot be written says so, is not reported as done, and
+    // leaves the file that was there as it was.
+    void failedSaveKeepsTheOldFile()
+    {
+        QVERIFY(QDir().mkdir("Folder.sls"));
+        SheetWindow w;
+        addSim(w, "Nora New");
+        QSignalSpy answered(w.sheet(), &Tolvane::listSaved);
+        w.saveList("Folder");
+        QCOMPARE(boxes->texts, QStringList({"Cannot write file."}));
+        QCOMPARE(answered.size(), 1);
+        QCOMPARE(answered.first().first().toBool(), false);
+        QVERIFY(QFileInfo("Folder.sls").isDir());
+        QCOMPARE(filesHere(), QStringList({"Folder.sls"}));
+    }
+
+    void readOnlyFolderKeepsTheOldFile()
+    {
+        if (geteuid() == 0)
+            QSKIP("the superuser writes into read-only folders");
+        QVERIFY(QDir().mkdir("locked"));
+        folder->write("locked/Brook.sls", fixture("v05.sls"));
+        QVERIFY(QFile::setPermissions("locked", QFile::ReadOwner | QFile::ExeOwner));
+        {
+            SheetWindow w;
+            addSim(w, "Nora New");
+            w.saveList("locked/Brook");
+            QCOMPARE(boxes->texts, QStringList({"Cannot write file."}));
+        }
+        QCOMPARE(SheetWindow::fileBytes("locked/Brook.sls"), fixture("v05.sls"));
+        QFile::setPermissions("locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    // A disk that fills up during the save: a process of its own, with a
+    // small file-size limit, saves the list and closes the window. Both
+    // writes fail part-way; the old files stay byte for byte.
+    void fullDiskKeepsTheOldFiles()
+    {
+        folder->write("Brook.sls", fixture("v05.sls"));
+        const QByteArray settings = "RotationTime=3\r\n" + QByteArray(200, '#') + "\r\n";
+        folder->write("tolvane.conf", settings);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TOLVANE_FULL_DISK_FOLDER", folder->path());
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {"savingOnAFullDisk"});
+        QVERIFY(child.waitForFinished(120000));
+        const QByteArray output = child.readAll();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 output.constData());
+        QVERIFY2(output.contains("PASS   : TestSheetListFile::savingOnAFullDisk()"),
+                 output.constData());
+        QCOMPARE(SheetWindow::fileBytes("Brook.sls"), fixture("v05.sls"));
+        QCOMPARE(SheetWindow::fileBytes("tolvane.conf"), settings);
+        QCOMPARE(filesHere(), QStringList({"Brook.bak.sls", "Brook.sls", "tolvane.conf"}));
+    }
+    // The child's part of the test above.
+    void savingOnAFullDisk()
+    {
+        const QString where = qEnvironmentVariable("TOLVANE_FULL_DISK_FOLDER");
+        if (where.isEmpty())
+            QSKIP("runs in a process of its own, started by fullDiskKeepsTheOldFiles");
+        QVERIFY(QDir::setCurrent(where));
+        SheetWindow w;
+        w.openList("Brook");
+        addSim(w, "Nora New");
+        // From here on, writes past 64 bytes fail with "file too large".
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{64, 64};
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        w.saveList("Brook");
+        QCOMPARE(boxes->texts, QStringList({"Cannot write file."}));
+        boxes->texts.clear();
+        boxes->answer = QMessageBox::Discard;
+        QVERIFY(w.window().close());
+        QCOMPARE(boxes->texts.size(), 2);
+        QCOMPARE(boxes->texts.last(), QString("Could not save settings."));
+    }
+
+    // A backup that cannot be written is reported; the list is open all
+    // the same.
+    void failedBackupIsReported()
+    {
+        folder->write("Brook.sls", fixture("v05.sls"));
+        QVERIFY(QDir().mkdir("Brook.bak.sls"));
+        SheetWindow w;
+        w.openList("Brook");
+        QCOMPARE(boxes->texts, QStringList({"Cannot write file."}));
+        QCOMPARE(w.simModel()->rowCount(), 7);
+    }
+
+    // Opening, clearing and a premade list replace the sheet: with unsaved
+    // changes they ask first, and only Discard (or a save) lets them go on.
+    void replacingAnUnsavedSheetAsks_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("simsAfter");
+        QTest::addColumn<bool>("savedFirst");
+        const int cancel = QMessageBox::Cancel, discard = QMessageBox::Discard,
+                  save = QMessageBox::Save;
+        QTest::newRow("open, cancel") << "open" << cancel << 8 << false;
+        QTest::newRow("open, discard") << "open" << discard << 4 << false;
+        QTest::newRow("open, save") << "open" << save << 4 << true;
+        QTest::newRow("clear, cancel") << "clear" << cancel << 8 << false;
+        QTest::newRow("clear, discard") << "clear" << discard << 0 << false;
+        QTest::newRow("premade, cancel") << "premade" << cancel << 8 << false;
+        QTest::newRow("premade, discard") << "premade" << discard << 65 << false;
+    }
+    void replacingAnUnsavedSheetAsks()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, answer);
+        QFETCH(int, simsAfter);
+        QFETCH(bool, savedFirst);
+        folder->write("Brook.sls", fixture("v05.sls"));
+        folder->write("Other.sls", fixture("v04.sls"));
+        SheetWindow w;
+        w.openList("Brook");
+        addSim(w, "Nora New");
+
+        boxes->texts.clear();
+        boxes->answer = QMessageBox::StandardButton(answer);
+        if (action == "open")
+            w.openList("Other", 3);
+        else if (action == "clear")
+            w.clearList();
+        else
+            w.setPremadeList(1);
+        QCOMPARE(boxes->texts.size(), 1);
+        QCOMPARE(boxes->texts.first(), QString("The list has changes that have not been saved. "
+                                                "Save them to Brook.sls first?"));
+        QCOMPARE(w.simModel()->rowCount(), simsAfter);
+        QCOMPARE(SheetWindow::fileBytes("Brook.sls").contains("Nora New"), savedFirst);
+
+        // What replaced the sheet is what was last opened: no question now.
+        boxes->texts.clear();
+        boxes->answer = QMessageBox::Cancel;
+        w.clearList();
+        QCOMPARE(boxes->texts.size(), simsAfter == 8 ? 1 : 0);
+    }
+
+    void clearingEmptiesTheSheet()
+    {
+        folder->write("Brook.sls", fixture("v05.sls"));
+        SheetWindow w;
+        w.openList("Brook");
+        w.clearList();
+        QCOMPARE(shown(w), QStringList({"", "", "", ""}));
+        QCOMPARE(w.updatePage()->allSims(), SimList());
+        // An empty sheet saves as an empty list.
+        w.saveList("Nothing");
+        QCOMPARE(SheetWindow::fileBytes("Nothing.sls"), fixture("empty.sls"));
+    }
+};
+
+QTEST_MAIN(TestSheetListFile)
+#include "tst_sheetlistfile.moc"
