@@ -148,6 +148,8 @@ void measure(const QString &list, Times &times)
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QString generator = QStringLiteral(TOLVANE_SOURCE_DIR "/../shared/perf/gen_sheet.py");
     int runs = 3;

@@ -65,7 +65,25 @@ UpdatePage::UpdatePage(const SimList &sims)
 
 // The form is a window of its own; m_updateDialog deletes it with the page,
 // which it files into.
-UpdatePage::~UpdatePage() = default;
+UpdatePage::~UpdatePage()
+{
+    // An entry destroyed while still in the list makes the layout search all
+    // the others, so thousands of pending entries would take seconds to go.
+    qDeleteAll(takeAllEntries());
+}
+
+QList<UpdateEntry *> UpdatePage::takeAllEntries()
+{
+    // From the back, so that no item moves up and no search is needed.
+    QList<UpdateEntry *> entries;
+    for (int i = m_listLayout->count() - 1; i >= 0; --i) {
+        QLayoutItem *item = m_listLayout->takeAt(i);
+        if (auto *entry = qobject_cast<UpdateEntry *>(item->widget()))
+            entries.prepend(entry);
+        delete item;
+    }
+    return entries;
+}
 
 void UpdatePage::setEPFlags(int flags)
 {
@@ -166,9 +184,12 @@ void UpdatePage::deleteEvent(UpdateEntry *entry)
 
 void UpdatePage::clearEvents()
 {
-    const QList<UpdateEntry *> entries = pendingEntries();
-    for (UpdateEntry *entry : entries)
-        takeOutOfList(entry);
+    const QList<UpdateEntry *> entries = takeAllEntries();
+    for (UpdateEntry *entry : entries) {
+        entry->hide();
+        disconnect(entry, nullptr, this, nullptr);
+        entry->deleteLater();
+    }
     resizeList();
 }
 

@@ -75,6 +75,9 @@ private:
     void updateLivingSims();
     void resizeList();
     void takeOutOfList(UpdateEntry *entry);
+    // Takes every pending entry out of the list, top first, in time linear
+    // in their number.
+    QList<UpdateEntry *> takeAllEntries();
     // Files the entry without resizing the list; false when it was filed.
     bool file(UpdateEntry *entry);
     // The entry an update line stands for; null for a line of another shape.

@@ -130,12 +130,28 @@ void AchievementsPage::filterHolds()
         showAll();
 }
 
-void AchievementsPage::clearEntries()
+AchievementsPage::~AchievementsPage()
 {
-    while (QLayoutItem *item = m_entryLayout->takeAt(0)) {
-        delete item->widget();
+    deleteEntries();
+}
+
+void AchievementsPage::deleteEntries()
+{
+    // Every item leaves the layout, from the back, before any entry goes: an
+    // entry destroyed while others are listed makes the layout search them
+    // all, which made a long log take seconds to clear.
+    QList<QWidget *> widgets;
+    for (int i = m_entryLayout->count() - 1; i >= 0; --i) {
+        QLayoutItem *item = m_entryLayout->takeAt(i);
+        widgets.append(item->widget());
         delete item;
     }
+    qDeleteAll(widgets);
+}
+
+void AchievementsPage::clearEntries()
+{
+    deleteEntries();
     fitContainer();
     m_entryContainer->update();
 }

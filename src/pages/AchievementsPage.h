@@ -24,6 +24,7 @@ class AchievementsPage : public QWidget
 
 public:
     AchievementsPage();
+    ~AchievementsPage() override;
 
     // The achievements section of a list file (lines ended by CR LF).
     QString saveEntries(SimList list);
@@ -47,6 +48,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void deleteEntries();
     void fitContainer();
     // Logs an entry without fitting the log to it.
     void log(const QString &text, Sim *sim1, Sim *sim2);
