@@ -73,16 +73,6 @@ void prepare(const WorkingFolder &folder)
     folder.write("tolvane.conf", OldSettings);
 }
 
-// Adds a sim through the add form, as a player does.
-void addSim(SheetWindow &w, const QString &name)
-{
-    w.press("Add &New Sim");
-    auto *form = SheetWindow::openWindow<AddSimDialog>();
-    QVERIFY(form);
-    QTest::keyClicks(form->findChild<QLineEdit *>("nameEdit"), name);
-    QTest::mouseClick(form->findChild<QAbstractButton *>("actionButton"), Qt::LeftButton);
-}
-
 // From now on a file cannot grow past `bytes` (the soft limit; the hard
 // one stays open so that the limit can be lifted again).
 bool limitFileSize(rlim_t bytes)
@@ -228,7 +218,7 @@ private slots:
             QCOMPARE(boxes.texts, QStringList());
             switch (target) {
             case Target::List: {
-                addSim(w, "Nora New");
+                w.addSim("Nora New");
                 if (failure == Failure::AtByte) {
                     w.saveList("Probe");
                     // The list dialog says the save worked.

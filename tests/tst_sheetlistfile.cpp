@@ -30,17 +30,6 @@ QByteArray fixture(const QString &name)
     return file.readAll();
 }
 
-// Adds a sim through the add form, as a player does.
-void addSim(SheetWindow &w, const QString &name)
-{
-    w.press("Add &New Sim");
-    auto *form = SheetWindow::openWindow<AddSimDialog>();
-    QVERIFY(form);
-    QTest::keyClicks(form->findChild<QLineEdit *>("nameEdit"), name);
-    QTest::mouseClick(form->findChild<QAbstractButton *>("actionButton"), Qt::LeftButton);
-    QVERIFY(w.simNames().contains(name));
-}
-
 // What the sheet shows of a list: the sims, the pending updates, the log
 // and the households.
 QStringList shown(SheetWindow &w)
@@ -168,7 +157,7 @@ private slots:
     {
         QVERIFY(QDir().mkdir("Folder.sls"));
         SheetWindow w;
-        addSim(w, "Nora New");
+        w.addSim("Nora New");
         QSignalSpy answered(w.sheet(), &Tolvane::listSaved);
         w.saveList("Folder");
         QCOMPARE(boxes->texts, QStringList({"Cannot write file."}));
@@ -187,7 +176,7 @@ private slots:
         QVERIFY(QFile::setPermissions("locked", QFile::ReadOwner | QFile::ExeOwner));
         {
             SheetWindow w;
-            addSim(w, "Nora New");
+            w.addSim("Nora New");
             w.saveList("locked/Brook");
             QCOMPARE(boxes->texts, QStringList({"Cannot write file."}));
         }
@@ -228,7 +217,7 @@ private slots:
         QVERIFY(QDir::setCurrent(where));
         SheetWindow w;
         w.openList("Brook");
-        addSim(w, "Nora New");
+        w.addSim("Nora New");
         // From here on, writes past 64 bytes fail with "file too large".
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{64, 64};
@@ -282,7 +271,7 @@ private slots:
         folder->write("Other.sls", fixture("v04.sls"));
         SheetWindow w;
         w.openList("Brook");
-        addSim(w, "Nora New");
+        w.addSim("Nora New");
 
         boxes->texts.clear();
         boxes->answer = QMessageBox::StandardButton(answer);

@@ -1,5 +1,6 @@
 #include "support/SheetWindow.h"
 
+#include "dialogs/AddSimDialog.h"
 #include "dialogs/ListManagementDialog.h"
 #include "events/UpdatePage.h"
 #include "pages/AchievementsPage.h"
@@ -107,6 +108,19 @@ void SheetWindow::press(const QString &buttonText) const
     if (!button)
         qFatal("no button %s on the List of Sims", qPrintable(buttonText));
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void SheetWindow::addSim(const QString &name) const
+{
+    press(QStringLiteral("Add &New Sim"));
+    auto *form = openWindow<AddSimDialog>();
+    if (!form)
+        qFatal("the add form did not open");
+    QTest::keyClicks(form->findChild<QLineEdit *>(QStringLiteral("nameEdit")), name);
+    QTest::mouseClick(form->findChild<QAbstractButton *>(QStringLiteral("actionButton")),
+                      Qt::LeftButton);
+    if (!simNames().contains(name))
+        qFatal("the sheet did not list the new sim %s", qPrintable(name));
 }
 
 ListManagementDialog *SheetWindow::listDialog() const

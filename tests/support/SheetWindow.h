@@ -49,6 +49,8 @@ public:
 
     // Presses a button of the List of Sims tab.
     void press(const QString &buttonText) const;
+    // Adds a sim with this name through the add form, as a player does.
+    void addSim(const QString &name) const;
     // The list dialog, opened through "Manage Sim Lists..." when needed.
     ListManagementDialog *listDialog() const;
     // Opens, saves and clears through the list dialog's own controls.
