@@ -1,15 +1,12 @@
-#include "dialogs/AddSimDialog.h"
 #include "sheet/Settings.h"
 #include "sheet/SettingsFile.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
 #include "support/WorkingFolder.h"
 
-#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QProcess>
 #include <QtTest>
 
