@@ -74,12 +74,12 @@ private:
 };
 
 // The names of a list, or every name but those after "all but".
-QStringList expand(const QStringList &spec, const QStringList &all)
+QStringList expand(const QStringList &listed, const QStringList &all)
 {
-    if (spec.value(0) != "all but")
-        return spec;
+    if (listed.value(0) != "all but")
+        return listed;
     QStringList names = all;
-    for (const QString &name : spec.mid(1))
+    for (const QString &name : listed.mid(1))
         names.removeAll(name);
     return names;
 }
