@@ -52,7 +52,9 @@ public slots:
     void saveFinished(bool saved);
 
 private slots:
-    void open();
+    // "Open". It takes the place of QDialog::open, which nothing calls on
+    // this dialog: the sheet shows it with show().
+    void open() override;
     void save();
     void setDebug();
     void validate();
