@@ -53,14 +53,11 @@ private slots:
     void init()
     {
         folder = std::make_unique<WorkingFolder>();
-        // No neighbourhood folder is looked for on the machine itself.
-        qputenv("TOLVANE_DRIVES", folder->path().toUtf8());
     }
     void cleanup()
     {
         dialog.reset();
         folder.reset();
-        qunsetenv("TOLVANE_DRIVES");
     }
 
     void withoutListFilesNothingOpensOrSaves()

@@ -80,12 +80,10 @@ private slots:
     void init()
     {
         folder = std::make_unique<WorkingFolder>();
-        qputenv("TOLVANE_DRIVES", folder->path().toUtf8());
     }
     void cleanup()
     {
         folder.reset();
-        qunsetenv("TOLVANE_DRIVES");
     }
 
     void startsWithSevenTabsAndEmptyModels()

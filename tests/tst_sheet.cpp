@@ -127,7 +127,6 @@ private slots:
     void init()
     {
         folder = std::make_unique<WorkingFolder>();
-        qputenv("TOLVANE_DRIVES", folder->path().toUtf8());
         boxes = std::make_unique<MessageBoxCatcher>(QMessageBox::Discard);
     }
     void cleanup()
@@ -135,7 +134,6 @@ private slots:
         w.reset();
         boxes.reset();
         folder.reset();
-        qunsetenv("TOLVANE_DRIVES");
     }
 
     // Each setter holds its value to the settings dialog's range, whoever

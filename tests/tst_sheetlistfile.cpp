@@ -62,14 +62,12 @@ private slots:
     void init()
     {
         folder = std::make_unique<WorkingFolder>();
-        qputenv("TOLVANE_DRIVES", folder->path().toUtf8());
         boxes = std::make_unique<MessageBoxCatcher>();
     }
     void cleanup()
     {
         boxes.reset();
         folder.reset();
-        qunsetenv("TOLVANE_DRIVES");
     }
 
     // Each version opened in the window writes the 0.5 backup, with the

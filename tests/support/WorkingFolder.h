@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 
 // A fresh temporary folder that is the working folder while this lives,
-// where the program keeps its list files, settings and import output.
+// where the program keeps its list files, settings and import output. It is
+// also the one drive root (TOLVANE_DRIVES) the program searches.
 class WorkingFolder
 {
 public:
@@ -21,4 +22,6 @@ public:
 private:
     QTemporaryDir folder;
     QString previous;
+    QByteArray previousDrives;
+    bool hadDrives;
 };
