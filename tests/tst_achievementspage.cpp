@@ -1,6 +1,7 @@
 #include "pages/AchievementEntry.h"
 #include "pages/AchievementsPage.h"
 #include "records/Sim.h"
+#include "support/Fixture.h"
 #include "support/CapturedStdout.h"
 #include "support/WidgetLookup.h"
 
@@ -21,10 +22,7 @@ const QString separator(40, QLatin1Char('-'));
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(name);
 }
 
 // The lines of a section as the sheet hands them over: without line ends.

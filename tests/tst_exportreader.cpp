@@ -1,4 +1,5 @@
 #include "dialogs/ExportReader.h"
+#include "support/Fixture.h"
 
 #include <QFile>
 #include <QtTest>
@@ -7,10 +8,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/exports/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(QStringLiteral("exports/") + name);
 }
 
 QStringList firstNames(const QList<ImportRecord> &list)

@@ -1,5 +1,6 @@
 #include "sheet/Settings.h"
 #include "sheet/SettingsFile.h"
+#include "support/Fixture.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
 #include "support/WorkingFolder.h"
@@ -50,10 +51,7 @@ enum class Failure { AtByte, ReadOnlyFolder, FolderInTheWay };
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/lists/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(QStringLiteral("lists/") + name);
 }
 
 const QByteArray OldBackup = "An older backup, kept byte for byte.\r\n";

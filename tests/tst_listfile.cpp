@@ -6,6 +6,7 @@
 #include "sheet/ListFile.h"
 #include "sheet/ModelRows.h"
 #include "sheet/SheetSims.h"
+#include "support/Fixture.h"
 #include "support/CapturedStdout.h"
 #include "support/SimNames.h"
 #include "support/FailingDevice.h"
@@ -26,10 +27,7 @@ const QString kSettingsLine = QStringLiteral("1,1,2,0,5,1,1,1,C:/Program Files/S
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/lists/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(QStringLiteral("lists/") + name);
 }
 
 // The sheet's tabs that take part in a list file, over the sims of one

@@ -12,6 +12,7 @@
 #include "sheet/ListFile.h"
 #include "sheet/SettingsFile.h"
 #include "sheet/Tolvane.h"
+#include "support/Fixture.h"
 #include "support/CapturedStdout.h"
 #include "support/FormDriver.h"
 #include "support/MessageBoxCatcher.h"
@@ -33,10 +34,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(name);
 }
 
 QStringList headers(const QStandardItemModel *model)

@@ -1,4 +1,5 @@
 #include "sheet/SettingsFile.h"
+#include "support/Fixture.h"
 #include "support/FailingDevice.h"
 
 #include <QDir>
@@ -10,10 +11,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/settings/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(QStringLiteral("settings/") + name);
 }
 
 // The ten settings in file order, comma-separated, for readable failures.

@@ -9,6 +9,7 @@
 #include "pages/HouseholdPage.h"
 #include "sheet/SettingsFile.h"
 #include "sheet/Tolvane.h"
+#include "support/Fixture.h"
 #include "support/CapturedStdout.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
@@ -31,10 +32,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/lists/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(QStringLiteral("lists/") + name);
 }
 
 // The sim of the sheet with that name; null when none.

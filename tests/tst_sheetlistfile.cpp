@@ -3,6 +3,7 @@
 #include "events/UpdatePage.h"
 #include "pages/AchievementsPage.h"
 #include "sheet/Tolvane.h"
+#include "support/Fixture.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
 #include "support/WorkingFolder.h"
@@ -24,10 +25,7 @@ namespace {
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/lists/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(QStringLiteral("lists/") + name);
 }
 
 // What the sheet shows of a list: the sims, the pending updates, the log

@@ -4,6 +4,7 @@
 #include "events/UpdatePage.h"
 #include "records/Codes.h"
 #include "records/Sim.h"
+#include "support/Fixture.h"
 #include "support/CapturedStdout.h"
 #include "support/WidgetLookup.h"
 
@@ -39,10 +40,7 @@ void returnToEventLoop()
 
 QByteArray fixture(const QString &name)
 {
-    QFile file(QStringLiteral(TOLVANE_FIXTURES "/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        qFatal("missing fixture %s", qPrintable(name));
-    return file.readAll();
+    return Fixture::bytes(name);
 }
 
 // Feeds the page the lines of an updates section the way the list file
