@@ -223,8 +223,17 @@ private slots:
                     QVERIFY(size > 1);
                     QVERIFY(limitFileSize(chosenByte(size, permille)));
                 }
+                // The sheet is a new one: the player agrees to replace
+                // the list that was there.
+                boxes.answer = QMessageBox::Yes;
                 w.saveList("Brook");
+                boxes.answer = QMessageBox::Discard;
                 QVERIFY(liftFileSizeLimit());
+                if (failure != Failure::FolderInTheWay) {
+                    QCOMPARE(boxes.texts.takeFirst(),
+                             QString("Brook.sls already holds another list. Replace it with "
+                                     "this one?"));
+                }
                 break;
             }
             case Target::Backup: {

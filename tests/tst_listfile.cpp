@@ -22,6 +22,8 @@
 
 namespace {
 
+using Fixture::cutAfter;
+
 // What the settings dialog writes with the default settings and no pack.
 const QString kSettingsLine = QStringLiteral("1,1,2,0,5,1,1,1,C:/Program Files/SimPE/,0,0,0,0,0,0,0,0,");
 
@@ -122,6 +124,24 @@ QStringList linesOf(const SimList &sims)
     for (const auto &sim : sims)
         lines << sim->toString() + " | " + sim->familyLinksToString(sims);
     return lines;
+}
+
+
+// The file with its line `index` (counted from 0) replaced.
+QByteArray withLine(const QByteArray &bytes, int index, const QByteArray &line)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    lines[index] = line + '\r';
+    return lines.join('\n');
+}
+
+QString sectionText(const ListFile::Damage &damage)
+{
+    if (!damage.endedEarly)
+        return QString();
+    static const char *const names[] = {"sims", "updates", "achievements", "settings line",
+                                        "households", "family links"};
+    return QLatin1String(names[int(damage.endedIn)]);
 }
 
 } // namespace
@@ -258,6 +278,130 @@ private slots:
         QTEST(contents.householdLines, "households");
         if (sims > 0)
             QTEST(contents.sims.at(0)->familyLinksToString(contents.sims), "firstLinks");
+    }
+
+    // What a read could not take from a file. v05.sls holds 7 sims (lines
+    // 0-6), updates at 8-9, achievements at 11-12, the settings line at 14,
+    // households at 15-19 and the family links at 21-27.
+    void damageIsReported_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("endedIn");
+        QTest::addColumn<int>("linkLines");
+        QTest::addColumn<QList<int>>("unreadable");
+        const QByteArray v05 = fixture("v05.sls");
+        const QList<int> none(ListFile::kSectionCount, 0);
+
+        // Whole files, in every version and with every line end, say nothing.
+        QTest::newRow("0.1") << fixture("v01.sls") << 0 << "" << 0 << none;
+        QTest::newRow("0.2") << fixture("v02.sls") << 1 << "" << 0 << none;
+        QTest::newRow("0.3") << fixture("v03.sls") << 2 << "" << 0 << none;
+        QTest::newRow("0.4") << fixture("v04.sls") << 3 << "" << 4 << none;
+        QTest::newRow("0.5") << v05 << 4 << "" << 7 << none;
+        QTest::newRow("empty sheet") << fixture("empty.sls") << 4 << "" << 0 << none;
+        QTest::newRow("LF") << QByteArray(v05).replace("\r\n", "\n") << 4 << "" << 7 << none;
+        QTest::newRow("CR CR LF") << QByteArray(v05).replace("\r\n", "\r\r\n") << 4 << "" << 7
+                                  << none;
+        QTest::newRow("last line without its end") << v05.chopped(2) << 4 << "" << 7 << none;
+        for (int format = 0; format < 4; ++format) {
+            QTest::addRow("0.5 read as format %d", format)
+                << v05 << format << "" << (format == 3 ? 7 : 0) << none;
+        }
+        // The last section a format reads may end with the file.
+        QTest::newRow("0.2 without the households' empty line") << cutAfter(v05, 20) << 1 << ""
+                                                                << 0 << none;
+        QTest::newRow("0.1 without a settings line") << cutAfter(v05, 14) << 0 << "" << 0 << none;
+
+        QTest::newRow("no bytes") << QByteArray() << 4 << "sims" << 0 << none;
+        QTest::newRow("cut inside a sim") << cutAfter(v05, 2, 10) << 4 << "sims" << 0
+                                          << QList<int>{1, 0, 0, 0, 0, 0};
+        QTest::newRow("cut after the sims") << cutAfter(v05, 8) << 4 << "updates" << 0 << none;
+        QTest::newRow("cut in the updates") << cutAfter(v05, 9) << 4 << "updates" << 0 << none;
+        QTest::newRow("cut in the achievements") << cutAfter(v05, 12) << 4 << "achievements" << 0
+                                                 << none;
+        QTest::newRow("cut before the settings line") << cutAfter(v05, 14) << 4 << "settings line"
+                                                      << 0 << none;
+        QTest::newRow("cut in the households") << cutAfter(v05, 17) << 4 << "households" << 0
+                                               << none;
+        QTest::newRow("0.2 cut in the households") << cutAfter(v05, 17) << 1 << "" << 0 << none;
+        QTest::newRow("no family links") << cutAfter(v05, 21) << 4 << "family links" << 0 << none;
+        QTest::newRow("fewer family links") << cutAfter(v05, 24) << 3 << "family links" << 3
+                                            << none;
+        QTest::newRow("an empty line among the links")
+            << withLine(v05, 24, "") << 4 << "family links" << 3 << none;
+        QTest::newRow("last link line cut short") << cutAfter(v05, 27, 1) << 4 << "" << 7
+                                                  << QList<int>{0, 0, 0, 0, 0, 1};
+
+        QByteArray lines = withLine(v05, 2, "\"Cy Brook\",103,8");
+        lines = withLine(lines, 8, "garbage");
+        lines = withLine(lines, 12, "no quotes,1,2");
+        lines = withLine(lines, 17, "Dorm No");
+        lines = withLine(lines, 22, "0,x");
+        QTest::newRow("unreadable lines") << lines << 4 << "" << 7 << QList<int>{1, 1, 1, 0, 1, 1};
+    }
+    void damageIsReported()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, format);
+        QFETCH(QString, endedIn);
+        QFETCH(QList<int>, unreadable);
+        CapturedStdout quiet;
+        const ListFile::Contents contents = ListFile::read(bytes, format);
+        const ListFile::Damage &damage = contents.damage;
+        QCOMPARE(sectionText(damage), endedIn);
+        QCOMPARE(QList<int>(std::begin(damage.unreadable), std::end(damage.unreadable)), unreadable);
+        QCOMPARE(damage.isEmpty(), endedIn.isEmpty() && !unreadable.contains(1));
+        if (format > 2)
+            QTEST(damage.linkLines, "linkLines");
+    }
+
+    // Random bytes never pass for a list.
+    void randomBytesAreDamaged()
+    {
+        QRandomGenerator random(17);
+        for (int round = 0; round < 50; ++round) {
+            QByteArray bytes(512, Qt::Uninitialized);
+            for (char &byte : bytes)
+                byte = char(random.bounded(256));
+            CapturedStdout quiet;
+            QVERIFY(!ListFile::read(bytes, 4).damage.isEmpty());
+        }
+    }
+
+    void damageText_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        const QByteArray v05 = fixture("v05.sls");
+        const QString head = "The list file Town.sls is damaged or incomplete.\n";
+        const QString tail =
+            "\n\nOpen what could be read? No backup is written, so Town.bak.sls stays as it is.";
+        QTest::newRow("cut in the achievements")
+            << cutAfter(v05, 12)
+            << head + "It ends early, inside the achievements log: the rest of the achievements "
+                      "log, the households' played marks and the family links are missing." + tail;
+        QTest::newRow("cut before the settings line")
+            << cutAfter(v05, 14)
+            << head + "It ends early, before the households' played marks and the family links, "
+                      "which are missing." + tail;
+        QTest::newRow("fewer family links")
+            << cutAfter(v05, 24)
+            << head + "Only 3 of its 7 sims have their family links: the links of the other sims "
+                      "are missing." + tail;
+        QByteArray lines = withLine(v05, 8, "garbage");
+        lines = withLine(lines, 9, "garbage");
+        lines = withLine(lines, 22, "0,x");
+        QTest::newRow("unreadable lines")
+            << lines
+            << head + "2 update lines could not be read and will be left out.\n"
+                      "1 family-link line could not be read whole." + tail;
+    }
+    void damageText()
+    {
+        QFETCH(QByteArray, bytes);
+        CapturedStdout quiet;
+        QTEST(ListFile::damageText("Town", 4, ListFile::read(bytes, 4).damage), "text");
     }
 
     // Without a household row one empty line follows the settings line,

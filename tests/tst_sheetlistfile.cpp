@@ -3,16 +3,20 @@
 #include "events/UpdatePage.h"
 #include "pages/AchievementsPage.h"
 #include "sheet/Tolvane.h"
+#include "support/CapturedStdout.h"
 #include "support/Fixture.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
+#include "support/WidgetLookup.h"
 #include "support/WorkingFolder.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardItemModel>
 #include <QtTest>
 
@@ -22,6 +26,8 @@
 #include <unistd.h>
 
 namespace {
+
+using Fixture::cutAfter;
 
 QByteArray fixture(const QString &name)
 {
@@ -36,6 +42,7 @@ QStringList shown(SheetWindow &w)
             w.achievementsPage()->saveEntries(w.updatePage()->allSims()),
             w.households().join('|')};
 }
+
 
 QStringList filesHere()
 {
@@ -288,6 +295,160 @@ private slots:
         boxes->answer = QMessageBox::Cancel;
         w.clearList();
         QCOMPARE(boxes->texts.size(), simsAfter == 8 ? 1 : 0);
+    }
+
+    // A damaged list is not opened without asking: Cancel leaves the sheet,
+    // the file and its backup as they were; opened anyway, the backup of
+    // the list's good days is not written over.
+    void damagedListAsksFirst_data()
+    {
+        QTest::addColumn<QByteArray>("damaged");
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<int>("simsRead");
+        const QByteArray v05 = fixture("v05.sls");
+        QByteArray random(300, Qt::Uninitialized);
+        QRandomGenerator generator(5);
+        for (char &byte : random)
+            byte = char(generator.bounded(256));
+        QTest::newRow("cut to 300 bytes")
+            << v05.left(300) << "It ends early, inside the sims: the rest of the sims, the "
+                                "pending updates, the achievements log, the households' played "
+                                "marks and the family links are missing.\n"
+                                "1 sim line could not be read whole." << 4;
+        QTest::newRow("cut in the achievements")
+            << cutAfter(v05, 12) << "It ends early, inside the achievements log: the rest of the "
+                                    "achievements log, the households' played marks and the "
+                                    "family links are missing." << 7;
+        QTest::newRow("fewer family links")
+            << cutAfter(v05, 24) << "Only 3 of its 7 sims have their family links: the links of "
+                                    "the other sims are missing." << 7;
+        QTest::newRow("empty file") << QByteArray() << "It ends early, inside the sims: the rest "
+                                                       "of the sims, the pending updates, the "
+                                                       "achievements log, the households' played "
+                                                       "marks and the family links are missing."
+                                    << 0;
+        QTest::newRow("random bytes") << random << QString() << -1;
+    }
+    void damagedListAsksFirst()
+    {
+        QFETCH(QByteArray, damaged);
+        QFETCH(QString, what);
+        QFETCH(int, simsRead);
+        folder->write("Brook.sls", fixture("v04.sls"));
+        folder->write("Town.sls", fixture("v05.sls"));
+        SheetWindow w;
+        w.openList("Town");
+        // The list is damaged after its backup was written.
+        const QByteArray backup = SheetWindow::fileBytes("Town.bak.sls");
+        folder->write("Town.sls", damaged);
+        w.openList("Brook", 3);
+        const QStringList before = shown(w);
+        const QString start = "The list file Town.sls is damaged or incomplete.\n";
+        const QString end =
+            "\n\nOpen what could be read? No backup is written, so Town.bak.sls stays as it is.";
+
+        boxes->texts.clear();
+        boxes->answer = QMessageBox::Cancel;
+        w.openList("Town");
+        QCOMPARE(boxes->texts.size(), 1);
+        QVERIFY(boxes->texts.first().startsWith(start));
+        QVERIFY(boxes->texts.first().endsWith(end));
+        if (!what.isEmpty())
+            QCOMPARE(boxes->texts.first(), start + what + end);
+        QCOMPARE(shown(w), before);
+        QCOMPARE(SheetWindow::fileBytes("Town.sls"), damaged);
+        QCOMPARE(SheetWindow::fileBytes("Town.bak.sls"), backup);
+
+        boxes->texts.clear();
+        boxes->answer = QMessageBox::Open;
+        CapturedStdout output;
+        w.openList("Town");
+        QCOMPARE(boxes->texts.size(), 1);
+        QVERIFY(!output.text().contains("Saving backup..."));
+        if (simsRead >= 0)
+            QCOMPARE(w.simModel()->rowCount(), simsRead);
+        QCOMPARE(SheetWindow::fileBytes("Town.sls"), damaged);
+        QCOMPARE(SheetWindow::fileBytes("Town.bak.sls"), backup);
+        // What opened is the sheet in hand: reopening the good list asks
+        // nothing of the player.
+        boxes->texts.clear();
+        w.openList("Brook", 3);
+        QCOMPARE(boxes->texts, QStringList());
+    }
+
+    // Saving over the file of another list asks first; No writes nothing.
+    void savingOverAnotherListAsks_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("no") << int(QMessageBox::No) << false;
+        QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+    }
+    void savingOverAnotherListAsks()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, replaced);
+        folder->write("Big.sls", fixture("v05.sls"));
+        folder->write("Smiths.sls", fixture("v04.sls"));
+        SheetWindow w;
+        w.openList("Smiths", 3);
+        const QByteArray smiths = SheetWindow::fileBytes("Smiths.bak.sls");
+        boxes->texts.clear();
+        boxes->answer = QMessageBox::StandardButton(answer);
+        QSignalSpy answered(w.sheet(), &Tolvane::listSaved);
+        w.saveList("Big");
+        QStringList expected{"Big.sls already holds another list. Replace it with this one?"};
+        if (replaced)
+            expected << "List has been saved as Big.sls";
+        QCOMPARE(boxes->texts, expected);
+        QCOMPARE(SheetWindow::fileBytes("Big.sls"), replaced ? smiths : fixture("v05.sls"));
+        QCOMPARE(answered.size(), 1);
+        QCOMPARE(answered.first().first().toBool(), replaced);
+    }
+
+    // The list in hand, and a name no file has yet, are saved at once; the
+    // save box offers the list in hand, so its one click saves that list.
+    void savingTheListInHandAsksNothing()
+    {
+        folder->write("Big.sls", fixture("v05.sls"));
+        folder->write("Smiths.sls", fixture("v04.sls"));
+        SheetWindow w;
+        w.openList("Smiths", 3);
+        auto *saveBox = w.listDialog()->findChild<QComboBox *>("saveCombo");
+        QCOMPARE(saveBox->currentText(), QString("Smiths"));
+        w.addSim("Nora New");
+        boxes->texts.clear();
+        QTest::mouseClick(WidgetLookup::button(w.listDialog(), "Save As"), Qt::LeftButton);
+        QCOMPARE(boxes->texts, QStringList({"List has been saved as Smiths.sls"}));
+        QVERIFY(SheetWindow::fileBytes("Smiths.sls").contains("Nora New"));
+        QCOMPARE(saveBox->currentText(), QString("Smiths"));
+        boxes->texts.clear();
+        QTest::mouseClick(WidgetLookup::button(w.listDialog(), "Save As"), Qt::LeftButton);
+        QCOMPARE(boxes->texts, QStringList({"List has been saved as Smiths.sls"}));
+
+        boxes->texts.clear();
+        w.saveList("Fresh");
+        QCOMPARE(boxes->texts, QStringList({"List has been saved as Fresh.sls"}));
+        // Now Fresh is the list in hand, and Smiths another's.
+        w.saveList("Smiths");
+        QCOMPARE(boxes->texts.last(),
+                 QString("Smiths.sls already holds another list. Replace it with this one?"));
+        QCOMPARE(SheetWindow::fileBytes("Big.sls"), fixture("v05.sls"));
+    }
+
+    // Lists put into the folder while the program runs show the next time
+    // the dialog is shown.
+    void listsAreFoundWhenTheDialogShows()
+    {
+        SheetWindow w;
+        ListManagementDialog *dialog = w.listDialog();
+        auto *openBox = dialog->findChild<QComboBox *>("openCombo");
+        QCOMPARE(openBox->count(), 0);
+        dialog->hide();
+        folder->write("Copied.sls", fixture("v05.sls"));
+        QCOMPARE(w.listDialog(), dialog);
+        QCOMPARE(openBox->findText("Copied"), 0);
+        QVERIFY(WidgetLookup::button(dialog, "Open")->isEnabled());
     }
 
     void clearingEmptiesTheSheet()

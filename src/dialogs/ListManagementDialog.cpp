@@ -161,6 +161,25 @@ void ListManagementDialog::setSimPELocation(QString location)
     m_simPELocationEdit->setText(location);
 }
 
+void ListManagementDialog::setListName(const QString &name)
+{
+    m_listName = name;
+}
+
+void ListManagementDialog::showEvent(QShowEvent *event)
+{
+    refreshFileList();
+    QDialog::showEvent(event);
+}
+
+// A one-click save is of the list in hand, never of whichever name happens
+// to come first in the folder.
+void ListManagementDialog::offerListName()
+{
+    if (!m_listName.isEmpty())
+        m_saveCombo->setEditText(m_listName);
+}
+
 void ListManagementDialog::validate()
 {
     m_openButton->setEnabled(!m_openCombo->currentText().isEmpty());
@@ -216,6 +235,7 @@ void ListManagementDialog::resetInputs()
     m_openCombo->setCurrentIndex(0);
     m_saveCombo->setCurrentIndex(0);
     m_saveCombo->clearEditText();
+    offerListName();
     m_debugCombo->setCurrentIndex(0);
 }
 
@@ -226,6 +246,7 @@ void ListManagementDialog::refreshFileList()
     const QStringList names = ListNames::inFolder(QStringLiteral("."));
     m_openCombo->addItems(names);
     m_saveCombo->addItems(names);
+    offerListName();
 }
 
 void ListManagementDialog::browseForSimPE()

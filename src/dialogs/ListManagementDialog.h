@@ -31,6 +31,8 @@ public:
     // Called by the sheet before every showing.
     void setEPFlags(int flags);
     void setSimPELocation(QString location);
+    // The list the sheet holds, offered in the save box; empty for none.
+    void setListName(const QString &name);
 
 signals:
     // The list name without ".sls" and the format index, 0 to 4 for the
@@ -62,8 +64,13 @@ private slots:
     void browseForSimPE();
     void importSims();
 
+protected:
+    // The folder may have changed since the dialog was last shown.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void resetInputs();
+    void offerListName();
     void fillNeighborhoods();
     bool simPEFound() const;
 
@@ -71,6 +78,7 @@ private:
     OwnedDialog<ImportDialog> m_importDialog;
     // The name of the save asked for and not yet answered.
     QString m_pendingSave;
+    QString m_listName;
     QGroupBox *m_openGroup;
     QGroupBox *m_saveGroup;
     QGroupBox *m_debugGroup;

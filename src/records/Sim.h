@@ -128,19 +128,21 @@ public:
     void replaceRelative(const Sim *from, const QPointer<Sim> &to);
 
     // The sim line of the list file: written in format 0.5, read in any
-    // format index (0..3 for 0.1..0.4, anything else as 0.5).
+    // format index (0..3 for 0.1..0.4, anything else as 0.5). Reading
+    // returns false when the line ends before its image path, the last field
+    // every line of a format holds: the record then keeps what was read.
     QString toString() const;
-    void fromString(const QString &line, int format);
-    void readVersion01(const QString &line);
-    void readVersion02(const QString &line);
-    void readVersion03(const QString &line);
+    bool fromString(const QString &line, int format);
+    bool readVersion01(const QString &line);
+    bool readVersion02(const QString &line);
+    bool readVersion03(const QString &line);
 
     // The family-link line: spouse and children by position in the list.
     QString familyLinksToString(const SimList &list) const;
     void familyLinksFromString(const QString &line, const SimList &list);
 
 private:
-    void readOlderFormat(const QString &line, int version);
+    bool readOlderFormat(const QString &line, int version);
 
     int m_hold = 0;
     QPointer<Sim> m_parent1;

@@ -130,20 +130,17 @@ static bool readCommonTail(PartReader &reader, QString *household, bool *inColle
     return reader.takeInt(hold) && reader.takeInt(flags);
 }
 
-void Sim::fromString(const QString &line, int format)
+bool Sim::fromString(const QString &line, int format)
 {
     switch (format) {
     case 0:
         m_household.clear();
-        readVersion01(line);
-        return;
+        return readVersion01(line);
     case 1:
-        readVersion02(line);
-        return;
+        return readVersion02(line);
     case 2:
     case 3:
-        readVersion03(line);
-        return;
+        return readVersion03(line);
     default:
         break;
     }
@@ -151,7 +148,7 @@ void Sim::fromString(const QString &line, int format)
     PartReader reader(line);
     if (!reader.takeQuoted(&m_name) || !reader.takeInt(&m_nid) || !reader.takeInt(&m_age)
         || !reader.takeInt(&m_gender))
-        return;
+        return false;
 
     // The line's periods replace the record's: adding them after the default
     // period would put one more (0,0) period in front on every save and open.
@@ -165,44 +162,45 @@ void Sim::fromString(const QString &line, int format)
         m_wantStepsDone = periods.done;
     }
     if (!complete)
-        return;
+        return false;
 
     int flags = 0;
     if (!readCommonTail(reader, &m_household, &m_inCollege, &m_major, &m_semester, &m_alive,
                         &m_ghostColor, &m_hold, &flags))
-        return;
+        return false;
     setFlags(flags);
     m_species = Species::fromFlags(flags);
     if (!reader.takeInt(&m_witchAlignment) || !reader.takePart(&m_imageFile))
-        return;
+        return false;
     m_notes += notesFromLine(reader.takeRest());
+    return true;
 }
 
-void Sim::readVersion01(const QString &line)
+bool Sim::readVersion01(const QString &line)
 {
-    readOlderFormat(line, 1);
+    return readOlderFormat(line, 1);
 }
 
-void Sim::readVersion02(const QString &line)
+bool Sim::readVersion02(const QString &line)
 {
-    readOlderFormat(line, 2);
+    return readOlderFormat(line, 2);
 }
 
-void Sim::readVersion03(const QString &line)
+bool Sim::readVersion03(const QString &line)
 {
-    readOlderFormat(line, 3);
+    return readOlderFormat(line, 3);
 }
 
 // Formats 0.1 (1), 0.2 (2) and 0.3/0.4 (3): one aspiration period without
 // wants; 0.1 has no household and no ghost colour, only 0.3 a secondary
 // aspiration.
-void Sim::readOlderFormat(const QString &line, int version)
+bool Sim::readOlderFormat(const QString &line, int version)
 {
     PartReader reader(line);
     int code = 0;
     if (!reader.takeQuoted(&m_name) || !reader.takeInt(&m_age) || !reader.takeInt(&m_gender)
         || !reader.takeInt(&code))
-        return;
+        return false;
     // 0.2 coded Grow Up as 1 and the other aspirations one higher.
     if (version == 2)
         code = code == 1 ? int(Aspiration::GrowUp) : addSaturated(code, -1);
@@ -214,14 +212,14 @@ void Sim::readOlderFormat(const QString &line, int version)
     m_wantSteps = {QList<int>()};
     m_wantStepsDone = {QList<int>()};
     if (!haveSecondary)
-        return;
+        return false;
 
     const bool hasHousehold = version != 1;
     int flags = 0;
     if (!readCommonTail(reader, hasHousehold ? &m_household : nullptr, &m_inCollege, &m_major,
                         &m_semester, &m_alive, hasHousehold ? &m_ghostColor : nullptr, &m_hold,
                         &flags))
-        return;
+        return false;
     // These formats store no witch; 0.1 stores no species either.
     setLifeState(SimTypeFlags::Alien, flags & SimTypeFlags::Alien);
     setLifeState(SimTypeFlags::Zombie, flags & SimTypeFlags::Zombie);
@@ -233,8 +231,9 @@ void Sim::readOlderFormat(const QString &line, int version)
     if (version != 1)
         m_species = Species::fromFlags(flags);
     if (!reader.takePart(&m_imageFile))
-        return;
+        return false;
     m_notes += notesFromLine(reader.takeRest());
+    return true;
 }
 
 // ---------------------------------------------------------------------------

@@ -1,6 +1,8 @@
 #include "sheet/ListFile.h"
 
 #include "records/Console.h"
+#include "records/EntryLine.h"
+#include "records/HouseholdLine.h"
 #include "sheet/FileText.h"
 #include "sheet/SafeFile.h"
 
@@ -82,33 +84,221 @@ QByteArray write(const SimList &sims, const Sections &sections, QByteArray *with
     return (text + sections.settingsLine + tail).toUtf8();
 }
 
+namespace {
+
+// The sections a format reads, in file order: versions 0.2 and later add the
+// households, 0.4 and later the family links.
+QList<Section> sectionsRead(int format)
+{
+    QList<Section> sections = {Section::Sims, Section::Updates, Section::Achievements,
+                               Section::SettingsLine};
+    if (format > 0)
+        sections.append(Section::Households);
+    if (format > 2)
+        sections.append(Section::FamilyLinks);
+    return sections;
+}
+
+// Hands each line of a section to `take` up to the section's empty line.
+// False when the file ended first.
+template <typename Take>
+bool readSection(FileText::LineCursor &lines, Take take)
+{
+    while (!lines.atEnd()) {
+        const QString line = lines.next();
+        if (line.isEmpty())
+            return true;
+        take(line);
+    }
+    return false;
+}
+
+// A family-link line holds nothing but positions.
+bool isLinkLine(const QString &line)
+{
+    for (const QStringView part : QStringView(line).split(QLatin1Char(','))) {
+        bool ok = false;
+        static_cast<void>(part.toInt(&ok));
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+int &unreadable(Damage &damage, Section section)
+{
+    return damage.unreadable[int(section)];
+}
+
+} // namespace
+
+bool Damage::isEmpty() const
+{
+    if (endedEarly)
+        return false;
+    for (int count : unreadable) {
+        if (count != 0)
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+QString sectionName(Section section)
+{
+    switch (section) {
+    case Section::Sims:
+        return QStringLiteral("the sims");
+    case Section::Updates:
+        return QStringLiteral("the pending updates");
+    case Section::Achievements:
+        return QStringLiteral("the achievements log");
+    case Section::SettingsLine:
+        return QStringLiteral("the settings line");
+    case Section::Households:
+        return QStringLiteral("the households' played marks");
+    case Section::FamilyLinks:
+        return QStringLiteral("the family links");
+    }
+    return QString();
+}
+
+// "a", "a and b", "a, b and c".
+QString joined(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return QStringList(items.mid(0, items.size() - 1)).join(QLatin1String(", "))
+        + QLatin1String(" and ") + items.last();
+}
+
+QString counted(int count, const char *what)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(what)
+        + (count == 1 ? QLatin1String(" line") : QLatin1String(" lines"));
+}
+
+} // namespace
+
+QString damageText(const QString &listName, int format, const Damage &damage)
+{
+    QStringList lines;
+    lines << QStringLiteral("The list file ") + fileName(listName)
+            + QStringLiteral(" is damaged or incomplete.");
+    if (damage.endedEarly && damage.endedIn == Section::FamilyLinks) {
+        lines << QStringLiteral("Only %1 of its %2 sims have their family links: the links of "
+                                "the other sims are missing.")
+                     .arg(damage.linkLines)
+                     .arg(damage.sims);
+    } else if (damage.endedEarly) {
+        QStringList missing;
+        const QList<Section> sections = sectionsRead(format);
+        // The settings line is never read back, so its loss loses nothing.
+        for (qsizetype i = sections.indexOf(damage.endedIn) + 1; i < sections.size(); ++i) {
+            if (sections.at(i) != Section::SettingsLine)
+                missing << sectionName(sections.at(i));
+        }
+        if (damage.endedIn == Section::SettingsLine) {
+            lines << QStringLiteral("It ends early, before ") + joined(missing)
+                    + QStringLiteral(", which are missing.");
+        } else {
+            missing.prepend(QStringLiteral("the rest of ") + sectionName(damage.endedIn));
+            lines << QStringLiteral("It ends early, inside ") + sectionName(damage.endedIn)
+                    + QStringLiteral(": ") + joined(missing) + QStringLiteral(" are missing.");
+        }
+    }
+    // A sim or family-link line keeps what could be read of it; the other
+    // sections' lines are skipped whole.
+    static const struct
+    {
+        Section section;
+        const char *line;
+        const char *fate;
+    } kUnreadable[] = {
+        {Section::Sims, "sim", " could not be read whole."},
+        {Section::Updates, "update", " could not be read and will be left out."},
+        {Section::Achievements, "achievement", " could not be read and will be left out."},
+        {Section::Households, "household", " could not be read and will be left out."},
+        {Section::FamilyLinks, "family-link", " could not be read whole."},
+    };
+    for (const auto &kind : kUnreadable) {
+        if (const int count = damage.unreadable[int(kind.section)])
+            lines << counted(count, kind.line) + QLatin1String(kind.fate);
+    }
+    lines << QString()
+          << QStringLiteral("Open what could be read? No backup is written, so ")
+            + fileName(backupName(listName)) + QStringLiteral(" stays as it is.");
+    return lines.join(QLatin1Char('\n'));
+}
+
 Contents read(const QByteArray &bytes, int format)
 {
     Contents contents;
+    Damage &damage = contents.damage;
     FileText::LineCursor lines(FileText::decode(bytes));
+    const QList<Section> sections = sectionsRead(format);
+    // Every section but the last that the format reads ends with an empty
+    // line of its own; the last may end with the file.
+    auto endedIn = [&](Section section) {
+        if (!damage.endedEarly && section != sections.last()) {
+            damage.endedEarly = true;
+            damage.endedIn = section;
+        }
+    };
 
-    for (QString line = lines.next(); !line.isEmpty(); line = lines.next()) {
-        Sim *sim = contents.store.keep(new Sim());
-        sim->fromString(line, format);
-        contents.sims.append(sim);
-    }
-    for (QString line = lines.next(); !line.isEmpty(); line = lines.next())
-        contents.updateLines.append(line);
-    for (QString line = lines.next(); !line.isEmpty(); line = lines.next())
-        contents.achievementLines.append(line);
+    if (!readSection(lines, [&](const QString &line) {
+            Sim *sim = contents.store.keep(new Sim());
+            if (!sim->fromString(line, format))
+                ++unreadable(damage, Section::Sims);
+            contents.sims.append(sim);
+        }))
+        endedIn(Section::Sims);
+    // The lines of a later section are kept as they are; the tab that takes
+    // them skips those that cannot be read.
+    auto readLines = [&](Section section, QStringList *out, auto readable) {
+        if (!readSection(lines, [&](const QString &line) {
+                if (!readable(line))
+                    ++unreadable(damage, section);
+                out->append(line);
+            }))
+            endedIn(section);
+    };
+    const auto isEntryLine = [](const QString &line) {
+        EntryLine::Fields fields;
+        return EntryLine::parse(line, &fields);
+    };
+    readLines(Section::Updates, &contents.updateLines, isEntryLine);
+    readLines(Section::Achievements, &contents.achievementLines, isEntryLine);
     // Nothing of the settings line is used: the settings come from
     // "tolvane.conf".
+    if (lines.atEnd())
+        endedIn(Section::SettingsLine);
     contents.settingsLine = lines.next();
     if (format > 0) {
-        for (QString line = lines.next(); !line.isEmpty(); line = lines.next())
-            contents.householdLines.append(line);
+        readLines(Section::Households, &contents.householdLines, [](const QString &line) {
+            HouseholdLine::Fields fields;
+            return HouseholdLine::parse(line, &fields);
+        });
     }
     if (format > 2) {
         // Line i belongs to the i-th sim; surplus lines are not read.
         int i = 0;
-        for (QString line = lines.next(); !line.isEmpty() && i < contents.sims.size();
-             line = lines.next(), ++i) {
+        for (; i < contents.sims.size() && !lines.atEnd(); ++i) {
+            const QString line = lines.next();
+            if (line.isEmpty())
+                break;
+            if (!isLinkLine(line))
+                ++unreadable(damage, Section::FamilyLinks);
             contents.sims.at(i)->familyLinksFromString(line, contents.sims);
+        }
+        damage.linkLines = i;
+        damage.sims = int(contents.sims.size());
+        // Sims without a line of their own lose their links: the section is
+        // the last, but a whole file has a line for every sim.
+        if (i < contents.sims.size() && !damage.endedEarly) {
+            damage.endedEarly = true;
+            damage.endedIn = Section::FamilyLinks;
         }
     }
     return contents;

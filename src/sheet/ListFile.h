@@ -33,6 +33,36 @@ struct Sections
     QString households;   // rows joined by CR LF, no line end after the last
 };
 
+// The sections of a list file, in file order.
+enum class Section { Sims, Updates, Achievements, SettingsLine, Households, FamilyLinks };
+constexpr int kSectionCount = 6;
+
+// What a read could not take from a file: a file cut short by a crash or a
+// full disk, or lines no writer of the program would write. Whatever the
+// reader reports, the player is asked before such a sheet replaces the one
+// in hand, and its backup is not written over.
+struct Damage
+{
+    // The section in which the file ended before the last section its
+    // format reads was complete; none when the file is whole.
+    bool endedEarly = false;
+    Section endedIn = Section::Sims;
+    // For versions 0.4 and 0.5: how many of the sims got their family-link
+    // line.
+    int linkLines = 0;
+    int sims = 0;
+    // Lines of each section that could not be read: skipped, except for a
+    // sim line, which keeps its place (and what could be read of it) so that
+    // the positions the other sections name still lead to the right sims.
+    int unreadable[kSectionCount] = {};
+
+    bool isEmpty() const;
+};
+
+// The question put to the player before a damaged list is opened: what is
+// missing, and that the backup stays as it is.
+QString damageText(const QString &listName, int format, const Damage &damage);
+
 // A whole sheet as read from a file, not yet on any sheet. Its records
 // belong to `store` until a sheet takes them over; if it never does, they
 // go with the contents.
@@ -47,6 +77,7 @@ struct Contents
     QString settingsLine;
     // Read only by versions 0.2 and later.
     QStringList householdLines;
+    Damage damage;
 };
 
 // The file's bytes for a sheet. `withoutSettingsLine`, when given, gets the
@@ -55,8 +86,9 @@ QByteArray write(const SimList &sims, const Sections &sections,
                  QByteArray *withoutSettingsLine = nullptr);
 
 // Reads a file's bytes with a format index. A short file reads as if every
-// missing section were empty; the bytes are taken as UTF-8 when they are
-// valid UTF-8, else as Windows-1252.
+// missing section were empty, and says so in its damage; unreadable update,
+// achievement, household and family-link lines are left out. The bytes are
+// taken as UTF-8 when they are valid UTF-8, else as Windows-1252.
 Contents read(const QByteArray &bytes, int format);
 
 // Reads a device or a file to its end first; false, with `out` untouched,

@@ -185,6 +185,14 @@ private:
     // "tolvane.conf" keeps anyway.
     QByteArray contentBytes();
     void markSaved(const QString &listName);
+    // The list the sheet now holds, also offered by the list dialog's save
+    // box.
+    void setListName(const QString &name);
+    // Asks whether a damaged list is to be opened for what could be read.
+    bool openDamagedList(const QString &name, int format, const ListFile::Damage &damage);
+    // Asks before a save replaces the file of a list other than the one in
+    // hand; true when nothing would be replaced or the player agrees.
+    bool mayReplace(const QString &name);
 
     void setFilter(FilterMasks::Filter filter, bool on);
     // A new sim is on the list: rebuild, or, while "Apply Updates" runs,

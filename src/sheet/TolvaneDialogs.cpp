@@ -29,6 +29,7 @@ void Tolvane::createListManagementDialog()
     }
     m_listManagementDialog->setSimPELocation(m_settings.SimPELocation);
     m_listManagementDialog->setEPFlags(m_settings.EPFlags);
+    m_listManagementDialog->setListName(m_listName);
     m_listManagementDialog->show();
 }
 

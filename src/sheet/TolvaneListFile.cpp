@@ -2,6 +2,7 @@
 // before a sheet with unsaved changes is replaced or dropped.
 #include "sheet/Tolvane.h"
 
+#include "dialogs/ListManagementDialog.h"
 #include "events/UpdatePage.h"
 #include "pages/AchievementsPage.h"
 #include "pages/AgePage.h"
@@ -9,6 +10,8 @@
 #include "records/Console.h"
 #include "sheet/SafeFile.h"
 
+#include <QAbstractButton>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardItemModel>
 
@@ -32,23 +35,66 @@ void Tolvane::open(QString name, int format)
         QMessageBox::warning(this, QString(), ListFile::readFailedMessage());
         return;
     }
+    const bool whole = contents.damage.isEmpty();
+    if (!whole && !openDamagedList(name, format, contents.damage))
+        return;
     ListFile::apply(contents, format, *this);
-    Console::line(QStringLiteral("Saving backup..."));
     QByteArray content;
-    writeList(ListFile::backupName(name), &content);
+    if (whole) {
+        Console::line(QStringLiteral("Saving backup..."));
+        writeList(ListFile::backupName(name), &content);
+    } else {
+        // The backup is what the player has left of the list while the file
+        // is damaged: a copy of the damaged sheet must not take its place.
+        content = contentBytes();
+    }
     m_saved.mark(content);
-    m_listName = name;
+    setListName(name);
+}
+
+bool Tolvane::openDamagedList(const QString &name, int format, const ListFile::Damage &damage)
+{
+    QMessageBox box(QMessageBox::Warning, QString(), ListFile::damageText(name, format, damage),
+                    QMessageBox::Open | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Open)->setText(QStringLiteral("Open Anyway"));
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Open;
 }
 
 void Tolvane::save(QString name)
 {
+    if (!mayReplace(name)) {
+        emit listSaved(false);
+        return;
+    }
     QByteArray content;
     const bool saved = writeList(name, &content);
     if (saved) {
         m_saved.mark(content);
-        m_listName = name;
+        setListName(name);
     }
     emit listSaved(saved);
+}
+
+bool Tolvane::mayReplace(const QString &name)
+{
+    // Saving the list in hand again, or under a new name, replaces nothing
+    // of the player's; any other list file is another sheet's history.
+    const QString file = ListFile::fileName(name);
+    if (name == m_listName || !QFileInfo(file).isFile())
+        return true;
+    QMessageBox box(QMessageBox::Question, QString(),
+                    file + QStringLiteral(" already holds another list. Replace it with this one?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Tolvane::setListName(const QString &name)
+{
+    m_listName = name;
+    if (m_listManagementDialog)
+        m_listManagementDialog->setListName(name);
 }
 
 void Tolvane::clearSimList()
@@ -90,7 +136,7 @@ QByteArray Tolvane::contentBytes()
 void Tolvane::markSaved(const QString &listName)
 {
     m_saved.mark(contentBytes());
-    m_listName = listName;
+    setListName(listName);
 }
 
 bool Tolvane::settleUnsavedChanges()

@@ -12,4 +12,12 @@ QByteArray bytes(const QString &path)
     return file.readAll();
 }
 
+QByteArray cutAfter(const QByteArray &bytes, int lines, int extra)
+{
+    qsizetype end = 0;
+    for (int i = 0; i < lines; ++i)
+        end = bytes.indexOf('\n', end) + 1;
+    return bytes.left(end + extra);
+}
+
 } // namespace Fixture
