@@ -417,6 +417,19 @@ private slots:
             << "Put Ann on hold for 5 days." << true << false << QStringList();
         QTest::newRow("a death asks nothing") << "Ann died of old age." << true << false
                                               << QStringList();
+        // Names and households the list line could not hold never reach the sheet.
+        QTest::newRow("a baby named with a quote and comma is not made")
+            << "On day 2 of the rotation, Ann and Bob had a female baby named Cat\",1,2 before "
+               "six PM."
+            << true << true << QStringList();
+        QTest::newRow("a townie named with a line break is not made, nor the baby")
+            << "On day 3 of the rotation, Ann had a male baby named Dan by an elder townie named "
+               "Eve\nAnn after six PM."
+            << true << false << QStringList();
+        QTest::newRow("a household with a leading comma is left out")
+            << "On day 3 of the rotation, Cy (male), of the ,Fox household, joined the "
+               "neighborhood after six PM (eleven AM for pets) as an Adult (Fortune aspiration)."
+            << false << false << QStringList{"newSim(Cy,1,30,1,3,,0,-,-)"};
     }
     void requestsToTheSheet()
     {

@@ -2,10 +2,14 @@
 // never touches a sim the sentence does not name, but for the two links that
 // follow from the named sims': a former partner of a named sim that breaks up
 // drops its link back, and the spouse of an adopting sim gains the adopted
-// child. Whatever it asks of the sheet names only the entry's sims.
+// child. Whatever it asks of the sheet names only the entry's sims. No name,
+// household or major that a list line cannot hold reaches a sim or the sheet,
+// and no sim becomes its own ancestor.
 #include "FuzzCheck.h"
 
 #include "events/SentenceParser.h"
+#include "records/FamilyLoop.h"
+#include "records/ListFileText.h"
 #include "records/Sim.h"
 
 #include <memory>
@@ -32,6 +36,11 @@ struct Snapshot
     }
 };
 
+bool storable(const QString &text)
+{
+    return ListFileText::fieldProblem(QString(), text).isEmpty();
+}
+
 class NamedOnly : public SentenceParser::SheetRequests
 {
 public:
@@ -41,15 +50,19 @@ public:
     {
     }
 
-    void newSim(const QString &, int, int, int, int, const QString &, int, Sim *parent1,
-                Sim *parent2) override
+    void newSim(const QString &name, int, int, int, int, const QString &household, int,
+                Sim *parent1, Sim *parent2) override
     {
         FUZZ_CHECK(named(parent1) && named(parent2), "a new sim's parent is not a named sim");
+        FUZZ_CHECK(storable(name) && storable(household),
+                   "a new sim's name or household cannot be stored");
     }
-    void newTowniePair(const QString &, int, const QString &, int, int, int,
+    void newTowniePair(const QString &parentName, int, const QString &babyName, int, int, int,
                        Sim *otherParent) override
     {
         FUZZ_CHECK(named(otherParent), "a townie's partner is not a named sim");
+        FUZZ_CHECK(storable(parentName) && storable(babyName),
+                   "a new townie's or baby's name cannot be stored");
     }
     void holdAllBut(Sim *sim, int) override
     {
@@ -72,9 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    // The first byte says which of the entry's two sims are there.
+    // The first byte says which of the entry's two sims are there, and
+    // whether Bob is Ann's father.
     const bool withSim1 = data[0] & 1;
     const bool withSim2 = data[0] & 2;
+    const bool bobIsAnnsFather = data[0] & 4;
     const QString sentence = QString::fromUtf8(Fuzz::bytes(data + 1, size - 1));
 
     std::vector<std::unique_ptr<Sim>> owned;
@@ -96,6 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ann->setSpouse(cat);
     dan->setParents(ann, cat);
     bob->setSpouse(eve);
+    if (bobIsAnnsFather)
+        bob->addChild(ann);
 
     const QPointer<Sim> sim1 = withSim1 ? ann : nullptr;
     const QPointer<Sim> sim2 = withSim2 ? bob : nullptr;
@@ -110,6 +127,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     NamedOnly requests(sim1, sim2);
     SentenceParser::carryOut(sentence, sim1, sim2, sheet, requests);
+
+    for (const auto &sim : owned) {
+        FUZZ_CHECK(storable(sim->name()) && storable(sim->household()) && storable(sim->major()),
+                   "a sim holds a name, household or major that cannot be stored");
+        for (const Sim *parent : {sim->parent1().data(), sim->parent2().data()})
+            FUZZ_CHECK(!makesFamilyLoop(parent, sim.get()), "a sim is its own ancestor");
+    }
 
     for (size_t i = 0; i < owned.size(); ++i) {
         const Sim *sim = owned[i].get();

@@ -72,7 +72,9 @@ QList<Match> matches(const QString &sentence)
 void carryOut(const QString &sentence, const QPointer<Sim> &sim1, const QPointer<Sim> &sim2,
               const SimList &sheetSims, SheetRequests &requests)
 {
-    const Context ctx{sentence, sim1, sim2, sheetSims, &requests};
+    TextGuard texts;
+    GuardedRequests guarded(requests, texts);
+    const Context ctx{sentence, sim1, sim2, sheetSims, &guarded, &texts};
     const QList<Match> found = matches(sentence);
     for (int i = 0; i < found.size(); ++i) {
         const Test *test = testNumbered(found[i].test);

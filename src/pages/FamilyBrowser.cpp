@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString LoopRefusal = QStringLiteral("That would make a sim its own ancestor.");
-
 QLabel *plainLabel(const QString &text, const QString &objectName = QString())
 {
     auto *label = new QLabel(text);
@@ -299,7 +297,7 @@ bool FamilyBrowser::refuseLoop(const Sim *parent, const Sim *child)
 {
     if (!makesFamilyLoop(parent, child))
         return false;
-    QMessageBox::warning(this, QString(), LoopRefusal);
+    QMessageBox::warning(this, QString(), familyLoopRefusal());
     return true;
 }
 

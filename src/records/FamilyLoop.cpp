@@ -48,3 +48,8 @@ bool makesFamilyLoop(const Sim *parent, const Sim *child)
         return false;
     return parent == child || reaches(parent, child, parentsOf) || reaches(child, parent, childrenOf);
 }
+
+QString familyLoopRefusal()
+{
+    return QStringLiteral("That would make a sim its own ancestor.");
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Sim;
 
 // True when making `parent` a parent of `child` would make a sim its own
@@ -8,3 +10,7 @@ class Sim;
 // `child` through children lists. Links that already go round are followed
 // only once.
 bool makesFamilyLoop(const Sim *parent, const Sim *child);
+
+// Why such a link is refused, as the family browser and the update sentences
+// tell the player.
+QString familyLoopRefusal();

@@ -14,7 +14,7 @@ void toAdoptionQueue(const Context &ctx, const QStringList &, const QStringList 
 // sim1 goes to live with sim2.
 void toSecondSimsHousehold(const Context &ctx, const QStringList &, const QStringList *)
 {
-    joinHouseholdOf(ctx.sim1, ctx.sim2);
+    joinHouseholdOf(ctx, ctx.sim1, ctx.sim2);
 }
 
 } // namespace
@@ -73,7 +73,7 @@ void addHoldGrowthCollegeAndHouseholdTests(QList<Test> &tests)
                   R"re(.+ grew up (well|badly) and went to college\. \(Major: (.+)\))re",
                   [](const Context &ctx, const QStringList &c, const QStringList *) {
                       ctx.sim1->setInCollege(true);
-                      ctx.sim1->setMajor(c[1]);
+                      ctx.texts->setMajor(ctx.sim1, c[1]);
                       ctx.sim1->setHold(1);
                   });
     tests << test(28, Sim1,
@@ -81,7 +81,7 @@ void addHoldGrowthCollegeAndHouseholdTests(QList<Test> &tests)
                   [](const Context &ctx, const QStringList &c, const QStringList *) {
                       ctx.sim1->setInCollege(false);
                       if (c[1].contains("graduated"))
-                          ctx.sim1->setMajor(c[3]);
+                          ctx.texts->setMajor(ctx.sim1, c[3]);
                   });
 }
 

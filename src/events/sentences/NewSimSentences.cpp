@@ -103,7 +103,7 @@ void addNewSimTests(QList<Test> &tests)
                       const int aspiration = aspirationFromName(c[1]);
                       if (aspiration != Aspiration::None)
                           ctx.sim1->addAspiration(aspiration, 0);
-                      joinHouseholdOf(ctx.sim1, ctx.sim2);
+                      joinHouseholdOf(ctx, ctx.sim1, ctx.sim2);
                       ctx.sim1->setHold(dayRuleHold(day(c), c[3]));
                   });
     tests << test(4, Sim1,
@@ -122,7 +122,7 @@ void addNewSimTests(QList<Test> &tests)
     tests << test(5, BothSims,
                   R"re(^On day (\d+) of the rotation, .+ adopted .+ (before|after) eleven AM\.)re",
                   [](const Context &ctx, const QStringList &c, const QStringList *) {
-                      joinHouseholdOf(ctx.sim2, ctx.sim1);
+                      joinHouseholdOf(ctx, ctx.sim2, ctx.sim1);
                       ctx.sim2->setHold(dayRuleHold(day(c), c[1]));
                   });
     tests << test(6, Sim2,
@@ -196,11 +196,14 @@ void addNewSimTests(QList<Test> &tests)
                   [](const Context &ctx, const QStringList &c, const QStringList *) {
                       const int hold = dayRuleHold(day(c), c[2]);
                       Sim *adopted = ctx.sim2;
-                      adopted->setName(c[1]);
-                      joinHouseholdOf(adopted, ctx.sim1);
-                      // A pet keeps its own parents.
+                      ctx.texts->setName(adopted, c[1]);
+                      joinHouseholdOf(ctx, adopted, ctx.sim1);
+                      // A pet keeps its own parents. Readopting one's own
+                      // parent (or oneself) must not make a sim its own
+                      // ancestor: that link alone is left out.
                       if (adopted->isSpecies(Species::Human))
-                          adopted->setParents(ctx.sim1, ctx.sim1->spouse());
+                          adopted->setParents(parentUnlessLoop(ctx.sim1, adopted),
+                                              parentUnlessLoop(ctx.sim1->spouse(), adopted));
                       adopted->setHold(hold);
                   });
     tests << test(14, Sim1, R"re(^.+ activated a (male|female) servo named (.+)\.)re",
