@@ -400,6 +400,8 @@ private slots:
         QTest::newRow("huge number") << 0 << "99999999999,1" << -1 << QList<int>{1};
         QTest::newRow("blanks") << 0 << " 2, 3" << 2 << QList<int>{3};
         QTest::newRow("repeated child") << 0 << "-1,3,3" << -1 << QList<int>{3};
+        QTest::newRow("repeated children apart")
+            << 0 << "2,3,1,3,4,1,4" << 2 << QList<int>{3, 1, 4};
     }
     void badParts()
     {
@@ -415,6 +417,27 @@ private slots:
             want << f[c];
         QCOMPARE(childrenOf(f[self]), want);
         QVERIFY(!f[self]->hasParent(f[self]));
+    }
+
+    // A child is listed once, whether the line repeats its position, names
+    // it at another position of the same sim, or it was listed before the
+    // line; the first sim that lists it stays its first parent.
+    void repeatedChildListedOnce()
+    {
+        Family f(6);
+        Sim *parent = f[0];
+        f[4]->addChild(f[3]);
+        parent->addChild(f[3]);
+        parent->addChild(f[5]);
+        SimList twice = f.list;
+        twice << f[2] << f[3];
+        parent->familyLinksFromString("-1,2,3,6,2,7,5,1,6,2,1", twice);
+        QCOMPARE(childrenOf(parent), (QList<Sim *>{f[3], f[5], f[2], f[1]}));
+        QCOMPARE(f[3]->parent1().data(), f[4]);
+        QCOMPARE(f[3]->parent2().data(), parent);
+        QCOMPARE(f[2]->parent1().data(), parent);
+        QVERIFY(!f[2]->parent2());
+        QCOMPARE(parent->familyLinksToString(twice), QString("-1,3,7,5,2,6,1"));
     }
 
     void applyingTwiceChangesNothing()

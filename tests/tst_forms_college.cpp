@@ -96,6 +96,26 @@ private slots:
     }
     void collegeChoices() { FormCheck::roundTrip(); }
 
+    // The sentence of a sim leaving college is read with the major left
+    // empty, so the form files it; a graduate keeps the major it had.
+    void leavingWithoutMajor_data()
+    {
+        FormCheck::addRoundTripColumns();
+        QTest::newRow("graduated")
+            << cat << "Leaving college" << all
+            << QStringList{"Ivy Brook", "badly", "graduated without honors from", ""}
+            << "Ivy Brook grew up badly and graduated without honors from college. (Major: )"
+            << "Ivy Brook" << "-" << QList<int>{28}
+            << QStringList{"Ivy Brook.hold: 0 -> 1", "Ivy Brook.college: yes -> no"};
+        QTest::newRow("expelled")
+            << cat << "Leaving college" << all
+            << QStringList{"Ivy Brook", "well", "was expelled from", ""}
+            << "Ivy Brook grew up well and was expelled from college. (Major: )" << "Ivy Brook"
+            << "-" << QList<int>{28}
+            << QStringList{"Ivy Brook.hold: 0 -> 1", "Ivy Brook.college: yes -> no"};
+    }
+    void leavingWithoutMajor() { FormCheck::roundTrip(); }
+
     // Every cause of death with its ghost colour; the satellite and disease,
     // which have no colour of their own, take Orange and Green.
     void deathChoices_data()
@@ -267,18 +287,23 @@ private slots:
     }
     void choices() { FormCheck::offersChoices(); }
 
+    // Without a major the sentence of a sim entering college is read as
+    // nothing, so the form refuses it.
     void refusesEmptyText_data()
     {
         FormCheck::addRefusalColumns();
         QTest::newRow("entering major") << cat << "Going to college" << all
                                         << QStringList{"Cody Brook", "well", "Art"} << 2;
+    }
+    void refusesEmptyText() { FormCheck::refusesEmptyText(); }
+
+    void refusesQuoteComma_data()
+    {
+        refusesEmptyText_data();
         QTest::newRow("leaving major")
             << cat << "Leaving college" << all
             << QStringList{"Ivy Brook", "well", "dropped out of", "Art"} << 3;
     }
-    void refusesEmptyText() { FormCheck::refusesEmptyText(); }
-
-    void refusesQuoteComma_data() { refusesEmptyText_data(); }
     void refusesQuoteComma() { FormCheck::refusesQuoteComma(); }
 };
 

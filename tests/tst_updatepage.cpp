@@ -140,6 +140,103 @@ private slots:
         QCOMPARE(log, (QStringList{Separator + " [-,-] pending 0", "rotate"}));
     }
 
+    // One press, one rotation: a press that reaches the page while its apply
+    // runs (from a nested event loop: a message box, processEvents) starts
+    // no second apply, whether it comes as the apply starts, between two
+    // entries or from the rotation, on the button or at the slot itself.
+    void pressDuringApplyRotatesOnce_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<bool>("onButton");
+        for (const char *when : {"start", "entry", "rotation"}) {
+            QTest::addRow("%s, button", when) << QString(when) << true;
+            QTest::addRow("%s, slot", when) << QString(when) << false;
+        }
+    }
+    void pressDuringApplyRotatesOnce()
+    {
+        QFETCH(QString, when);
+        QFETCH(bool, onButton);
+        UpdatePage page(sims);
+        record(page);
+        page.addEvent(new UpdateEntry("Ana went fishing.", sims[0], nullptr));
+        page.addEvent(new UpdateEntry("Bo went fishing.", sims[1], nullptr));
+        QAbstractButton *apply = buttonOf(&page, "Apply Updates");
+        QSignalSpy rotations(&page, &UpdatePage::rotate);
+
+        int presses = 0;
+        bool enabledWhilePressed = true;
+        // Once only: a page that let the press through would otherwise
+        // start apply after apply without end.
+        const auto pressAgain = [&] {
+            if (presses++ > 0)
+                return;
+            enabledWhilePressed = apply->isEnabled();
+            if (onButton)
+                QTest::mouseClick(apply, Qt::LeftButton);
+            else
+                QMetaObject::invokeMethod(&page, "doUpdate");
+        };
+        if (when == "start") {
+            connect(&page, &UpdatePage::applyStarted, this, pressAgain);
+        } else if (when == "entry") {
+            connect(&page, &UpdatePage::addToAchievementsPage, this,
+                    [&](const QString &text) {
+                        if (text == "Ana went fishing.")
+                            pressAgain();
+                    });
+        } else {
+            connect(&page, &UpdatePage::rotate, this, pressAgain);
+        }
+
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QCOMPARE(presses, 1);
+        QCOMPARE(rotations.count(), 1);
+        QCOMPARE(log, (QStringList{"Ana went fishing. [Ana,-] pending 1",
+                                   "Bo went fishing. [Bo,-] pending 0",
+                                   Separator + " [-,-] pending 0", "rotate"}));
+        QVERIFY(!enabledWhilePressed);
+
+        // Once the apply is over, the next press is a rotation of its own.
+        QVERIFY(apply->isEnabled());
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QCOMPARE(rotations.count(), 2);
+    }
+
+    // A double click is one press: its second press, which on a large sheet
+    // reaches the window only after the first apply is over, rotates nothing.
+    void doubleClickRotatesOnce()
+    {
+        UpdatePage page(sims);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QAbstractButton *apply = buttonOf(&page, "Apply Updates");
+        const QPoint centre = apply->mapTo(&page, apply->rect().center());
+        QSignalSpy rotations(&page, &UpdatePage::rotate);
+        // Through the window, which makes the second press a double click.
+        QTest::mouseDClick(page.windowHandle(), Qt::LeftButton, {}, centre);
+        QCOMPARE(rotations.count(), 1);
+        QTest::mouseClick(page.windowHandle(), Qt::LeftButton, {}, centre);
+        QCOMPARE(rotations.count(), 2);
+    }
+
+    // The button is disabled while it applies, which moves the focus on;
+    // a player applying with the keyboard finds it on the button again.
+    void keyboardApplyKeepsTheFocus()
+    {
+        UpdatePage page(sims);
+        page.addEvent(new UpdateEntry("Ana went fishing.", sims[0], nullptr));
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QAbstractButton *apply = buttonOf(&page, "Apply Updates");
+        apply->setFocus();
+        QSignalSpy rotations(&page, &UpdatePage::rotate);
+        QTest::keyClick(apply, Qt::Key_Space);
+        QCOMPARE(rotations.count(), 1);
+        QVERIFY(apply->hasFocus());
+    }
+
     // A break-up reaches every sim of the sheet: Di, who was Ana's before Ana
     // married Bo, still names Ana and must let go too.
     void breakUpClearsFormerPartnersOfTheSheet()

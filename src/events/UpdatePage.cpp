@@ -8,8 +8,10 @@
 #include "events/UpdateEntry.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -54,6 +56,7 @@ UpdatePage::UpdatePage(const SimList &sims)
     m_applyButton = new QPushButton(QStringLiteral("Apply Updates"));
     m_applyButton->setMaximumSize(m_applyButton->sizeHint());
     connect(m_applyButton, &QPushButton::clicked, this, &UpdatePage::doUpdate);
+    m_applyButton->installEventFilter(this);
 
     m_mainLayout = new QVBoxLayout;
     m_mainLayout->addLayout(m_chooserRow);
@@ -193,8 +196,27 @@ void UpdatePage::clearEvents()
     resizeList();
 }
 
+bool UpdatePage::eventFilter(QObject *watched, QEvent *event)
+{
+    // The second press of a double click is no press of its own: one double
+    // click, one rotation. On a large sheet that press reaches the button
+    // only once the first apply is over, still marked as a double click.
+    if (watched == m_applyButton && event->type() == QEvent::MouseButtonDblClick)
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
 void UpdatePage::doUpdate()
 {
+    // One press, one rotation: a press that reaches the page while an apply
+    // is running (through a nested event loop, such as a message box shown
+    // by a slot on the way) starts nothing.
+    if (m_applyRunning)
+        return;
+    const QScopedValueRollback<bool> running(m_applyRunning, true);
+    const bool hadFocus = m_applyButton->hasFocus();
+    m_applyButton->setEnabled(false);
+
     emit applyStarted();
     m_applying = true;
     while (m_listLayout->count() > 0) {
@@ -214,6 +236,12 @@ void UpdatePage::doUpdate()
     resizeList();
     emit addToAchievementsPage(QString(40, QLatin1Char('-')), nullptr, nullptr);
     emit rotate();
+
+    m_applyButton->setEnabled(true);
+    // Disabling the button moved the focus on, perhaps to a pending entry's
+    // "Delete" button; give it back.
+    if (hadFocus)
+        m_applyButton->setFocus();
 }
 
 QString UpdatePage::saveEvents() const

@@ -65,6 +65,9 @@ signals:
     void removeSim(Sim *sim);
     void addToAchievementsPage(QString text, Sim *sim1, Sim *sim2);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private slots:
     void setSpecificBox(const QString &category);
     void createUpdateDialog();
@@ -89,6 +92,9 @@ private:
     int m_rotationTime = 1;
     // True while "Apply Updates" takes the entries out one by one.
     bool m_applying = false;
+    // True from a press of "Apply Updates" until the rotation that ends it
+    // has returned.
+    bool m_applyRunning = false;
     OwnedDialog<UpdateDialog> m_updateDialog;
     QScrollArea *m_scrollArea;
     QWidget *m_listWidget;

@@ -6,6 +6,8 @@
 #include "records/PartReader.h"
 #include "records/Bounds.h"
 
+#include <QSet>
+
 namespace {
 
 QString notesToLine(QString notes)
@@ -280,10 +282,18 @@ void Sim::familyLinksFromString(const QString &line, const SimList &list)
     const QPointer<Sim> spouse = simAt(parts.first());
     if (spouse)
         m_spouse = spouse;
+    // The children listed so far, for a look-up in constant time: searching
+    // the list for every part made a crafted line of 100,000 children take
+    // half a minute.
+    QSet<const Sim *> listed;
+    listed.reserve(m_children.size() + parts.size() - 1);
+    for (const QPointer<Sim> &child : std::as_const(m_children))
+        listed.insert(child.data());
     for (int i = 1; i < parts.size(); ++i) {
         const QPointer<Sim> child = simAt(parts.at(i));
-        if (!child || m_children.contains(child))
+        if (!child || listed.contains(child.data()))
             continue;
+        listed.insert(child.data());
         m_children.append(child);
         // Parents are stored only through children: the first two sims
         // that list a child, in list order, are its parents.

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <limits>
+#include <optional>
 
 namespace SettingsFile {
 
@@ -28,27 +29,32 @@ QString writeFailedMessage()
 
 namespace {
 
-// A run of decimal digits as an int; a number too large for an int counts
-// as the largest int, so that holding it to its range gives the maximum.
-int saturatedNumber(const QString &digits)
+// A run of decimal digits as an int, or nothing when the number is too
+// large for an int; leading zeros count for nothing.
+std::optional<int> intNumber(const QString &digits)
 {
     qint64 value = 0;
     for (const QChar c : digits) {
         value = value * 10 + (c.unicode() - '0');
         if (value > std::numeric_limits<int>::max())
-            return std::numeric_limits<int>::max();
+            return std::nullopt;
     }
     return int(value);
 }
 
-// The low eight bits of a run of decimal digits of any length: the pack
-// bits the number stands for.
-int lowPackBits(const QString &digits)
+// A number too large for an int counts as the largest int, so that holding
+// it to its range gives the maximum.
+int saturatedNumber(const QString &digits)
 {
-    int value = 0;
-    for (const QChar c : digits)
-        value = (value * 10 + (c.unicode() - '0')) % (Settings::MaxEPFlags + 1);
-    return value;
+    return intNumber(digits).value_or(std::numeric_limits<int>::max());
+}
+
+// A pack set too large for an int is no pack set: it reads as no packs, not
+// as whatever its low bits happen to be (99999999999 would switch on all
+// eight).
+int packBits(const QString &digits)
+{
+    return Settings::clampEPFlags(intNumber(digits).value_or(0));
 }
 
 enum class Key {
@@ -122,7 +128,7 @@ void apply(Key key, const QString &value, Settings *s)
         s->AgeDisplay = Settings::clampAgeDisplay(saturatedNumber(value));
         break;
     case Key::EPFlags:
-        s->EPFlags = lowPackBits(value);
+        s->EPFlags = packBits(value);
         break;
     case Key::SimPELocation:
         s->SimPELocation = value;

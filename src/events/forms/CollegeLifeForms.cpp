@@ -11,11 +11,15 @@ QStringList growthManners()
     return {QStringLiteral("well"), QStringLiteral("badly")};
 }
 
-// The college sentences close with the major in brackets.
-void addMajorClause(Context &ctx, const QString &lead)
+// The college sentences close with the major in brackets. A sim entering
+// college needs a major for the sentence to be read at all; one leaving is
+// still read as leaving with the brackets empty.
+enum class Major { Required, Optional };
+
+void addMajorClause(Context &ctx, const QString &lead, Major major)
 {
     ctx.dialog->addLabel(lead);
-    ctx.dialog->addLineEdit();
+    ctx.dialog->addLineEdit(major == Major::Required);
     ctx.dialog->addLabel(QStringLiteral(")"));
 }
 
@@ -26,7 +30,7 @@ void buildGoingToCollege(Context &ctx)
                           [](const Sim &s) { return stageHas(s, "Teen") && !s.isNonPlayable(); }));
     d->addLabel(QStringLiteral(" grew up "));
     d->addComboBox(growthManners());
-    addMajorClause(ctx, QStringLiteral(" and went to college. (Major: "));
+    addMajorClause(ctx, QStringLiteral(" and went to college. (Major: "), Major::Required);
 }
 
 void buildLeavingCollege(Context &ctx)
@@ -40,7 +44,7 @@ void buildLeavingCollege(Context &ctx)
                     QStringLiteral("graduated Magna cum Laude from"),
                     QStringLiteral("graduated without honors from"), QStringLiteral("dropped out of"),
                     QStringLiteral("was expelled from")});
-    addMajorClause(ctx, QStringLiteral(" college. (Major: "));
+    addMajorClause(ctx, QStringLiteral(" college. (Major: "), Major::Optional);
 }
 
 QStringList deathCauses(const Context &ctx)

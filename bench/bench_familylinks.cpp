@@ -1,0 +1,103 @@
+// Times the reading of one family-link line that names very many children
+// and prints the time at two sizes and their ratio: reading a line should
+// take time in proportion to its length, so ten times the children should
+// take about ten times as long, not a hundred.
+//
+// usage: bench_familylinks [SMALL LARGE]
+// The two numbers of children default to 10,000 and 100,000. The line names
+// every child once and then every child again, as a damaged or crafted line
+// might; each reading is applied to fresh records.
+
+#include "records/Console.h"
+#include "records/Sim.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Sheet
+{
+    std::vector<std::unique_ptr<Sim>> owned;
+    SimList sims;
+
+    explicit Sheet(int count)
+    {
+        owned.reserve(size_t(count));
+        for (int i = 0; i < count; ++i) {
+            owned.push_back(std::make_unique<Sim>());
+            sims.append(owned.back().get());
+        }
+    }
+};
+
+// The first sim's line: no spouse, then the positions 1 to `children`
+// twice over.
+QString lineOf(int children)
+{
+    QString line = QStringLiteral("-1");
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 1; i <= children; ++i)
+            line += QLatin1Char(',') + QString::number(i);
+    }
+    return line;
+}
+
+// The best of `runs` readings, in milliseconds.
+double bestReading(int children, int runs)
+{
+    const QString line = lineOf(children);
+    double best = std::numeric_limits<double>::max();
+    for (int r = 0; r < runs; ++r) {
+        Sheet sheet(children + 1);
+        QElapsedTimer timer;
+        timer.start();
+        sheet.sims.first()->familyLinksFromString(line, sheet.sims);
+        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
+        if (sheet.sims.first()->childCount() != children)
+            qFatal("read %d children, not %d", sheet.sims.first()->childCount(), children);
+    }
+    return best;
+}
+
+QString number(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    int small = 10000;
+    int large = 100000;
+    if (argc == 3) {
+        small = QByteArray(argv[1]).toInt();
+        large = QByteArray(argv[2]).toInt();
+    }
+    if (small < 1 || large < 1) {
+        Console::line(QStringLiteral("usage: bench_familylinks [SMALL LARGE]"));
+        return 1;
+    }
+    const int runs = 3;
+    const double smallMs = bestReading(small, runs);
+    const double largeMs = bestReading(large, runs);
+    Console::line(QStringLiteral("Family-link line naming each child twice, best of %1:").arg(runs));
+    Console::line(QStringLiteral("  %1 children %2 ms, %3 children %4 ms")
+                      .arg(small)
+                      .arg(number(smallMs))
+                      .arg(large)
+                      .arg(number(largeMs)));
+    Console::line(QStringLiteral("  ratio %1 / %2 children: %3 (size ratio %4)")
+                      .arg(large)
+                      .arg(small)
+                      .arg(number(largeMs / smallMs))
+                      .arg(number(double(large) / small)));
+    return 0;
+}
