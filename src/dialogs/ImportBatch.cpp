@@ -2,6 +2,7 @@
 
 #include "records/Bounds.h"
 #include "records/Codes.h"
+#include "records/ListFileText.h"
 #include "records/Sim.h"
 
 #include <limits>
@@ -98,9 +99,11 @@ Sim *ImportBatch::add(ImportRecord &record, int category)
     m_sims.append(sim);
     m_linkIds.append({-1, -1, -1});
 
-    sim->setName(record.at(ImportColumn::FirstName) + QLatin1Char(' ')
-                 + record.at(ImportColumn::LastName));
-    sim->setHousehold(record.at(ImportColumn::HouseholdName));
+    // The export's quoted fields may hold what a list line cannot; the
+    // texts that go into quoted fields of the sim line are made to fit.
+    sim->setName(ListFileText::quotedField(record.at(ImportColumn::FirstName) + QLatin1Char(' ')
+                                           + record.at(ImportColumn::LastName)));
+    sim->setHousehold(ListFileText::quotedField(record.at(ImportColumn::HouseholdName)));
     sim->setGender(record.at(ImportColumn::Gender) == QLatin1String("Male") ? Gender::Male
                                                                             : Gender::Female);
     sim->setNid(idOf(record.at(ImportColumn::NID)));
@@ -116,10 +119,10 @@ Sim *ImportBatch::add(ImportRecord &record, int category)
         if (category == ImportCategory::Playables)
             sim->setSemester(importNumber(record.at(ImportColumn::UniSemester)));
     }
-    sim->setMajor(record.at(ImportColumn::UniMajor));
+    sim->setMajor(ListFileText::quotedField(record.at(ImportColumn::UniMajor)));
     sim->setExportAspirations(record.at(ImportColumn::PrimaryAspiration),
                               record.at(ImportColumn::SecondaryAspiration));
-    sim->addLifetimeWant(record.at(ImportColumn::LifetimeWant), -1);
+    sim->addLifetimeWant(ListFileText::quotedField(record.at(ImportColumn::LifetimeWant)), -1);
 
     m_linkIds.last() = {idOf(record.at(ImportColumn::Spouse)),
                         idOf(record.at(ImportColumn::ParentA)),
