@@ -261,11 +261,15 @@ private slots:
         }
     }
 
+    // Links to a repeated id go to the first sim with it. The second one's
+    // own marriage gives way when its spouse marries the first: no spouse of
+    // the batch names a sim that names another.
     void aRepeatedIdLinksToTheFirstSimWithIt()
     {
         QList<ImportRecord> records{
             record({{ImportColumn::NID, "7"}, {ImportColumn::FirstName, "First"}}),
-            record({{ImportColumn::NID, "7"}, {ImportColumn::FirstName, "Second"}}),
+            record({{ImportColumn::NID, "7"}, {ImportColumn::FirstName, "Second"},
+                    {ImportColumn::Spouse, "8"}}),
             record({{ImportColumn::NID, "8"}, {ImportColumn::Spouse, "7"}}),
         };
         ImportBatch batch;
@@ -274,6 +278,7 @@ private slots:
         for (int i = 0; i < batch.size(); ++i)
             batch.link(i);
         QCOMPARE(batch.at(2)->spouse().data(), batch.at(0));
+        QCOMPARE(batch.at(0)->spouse().data(), batch.at(2));
         QVERIFY(!batch.at(1)->spouse());
     }
 

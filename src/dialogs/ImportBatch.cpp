@@ -48,6 +48,22 @@ int stageEnd(const QString &species, bool plantsim, const QString &stage)
     return 0;
 }
 
+// Marries two sims of the batch. A repeated id can name a sim that is
+// married already within the batch; whoever either of them leaves lets go,
+// so that no sim is left naming a spouse who names another.
+void marry(Sim *sim, Sim *spouse)
+{
+    if (sim == spouse || (sim->spouse() == spouse && spouse->spouse() == sim))
+        return;
+    for (Sim *one : {sim, spouse}) {
+        const QPointer<Sim> former = one->spouse();
+        if (former && former->spouse() == one)
+            former->clearSpouse();
+        one->clearSpouse();
+    }
+    sim->setSpouse(spouse);
+}
+
 } // namespace
 
 ImportBatch::~ImportBatch()
@@ -147,7 +163,7 @@ void ImportBatch::link(int index)
     const std::array<int, 3> &ids = m_linkIds.at(index);
     if (ids[0] != -1) {
         if (Sim *spouse = findByNid(ids[0]))
-            sim->setSpouse(spouse);
+            marry(sim, spouse);
     }
     if (ids[1] != -1) {
         if (Sim *parent = findByNid(ids[1]))
