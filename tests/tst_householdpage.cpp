@@ -264,6 +264,23 @@ private slots:
         QCOMPARE(page->saveHouseholds().toUtf8(), section);
     }
 
+    // A household name that holds line breaks is written as the sim line
+    // writes it, with blanks: the section keeps one line per household, and
+    // the mark finds its household again once the list is read back.
+    void lineBreaksInANameAreWrittenAsBlanks()
+    {
+        page->setModel(householdModel({{"Fir\r\n\r\n1", "Yes"}, {"Oak\nTree", "No"}, {"Elm\r", "Yes"}},
+                                      page));
+        const QString section = page->saveHouseholds();
+        QCOMPARE(section, QString("Elm ,Yes\r\nFir  1,Yes\r\nOak Tree,No"));
+
+        auto *reread = householdModel({{"Elm ", "No"}, {"Fir  1", "No"}, {"Oak Tree", "No"}}, page);
+        page->setModel(reread);
+        for (const QString &line : section.split("\r\n"))
+            page->loadHousehold(line);
+        QCOMPARE(page->saveHouseholds(), section);
+    }
+
     void emptySection()
     {
         page->setModel(householdModel({}, page));

@@ -166,6 +166,50 @@ private slots:
         QVERIFY(!batch.add(notStudent, ImportCategory::Playables)->isInCollege());
     }
 
+    // What the export's quoted fields hold that a list line cannot is made
+    // to fit: line breaks become blanks, and a blank keeps a double quote
+    // from its comma and a comma from the start. Nothing else changes.
+    void textsAreMadeToFitTheListLine_data()
+    {
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("plain") << "Kim" << "Lo, Jr \"Ace\"" << "Kim Lo" << "Lo, Jr \"Ace\"";
+        QTest::newRow("CR LF") << "Ki\r\nm" << "Oak\r\nTree" << "Ki m Lo" << "Oak Tree";
+        QTest::newRow("crafted") << "Kim" << "Fir\r\n\r\n1" << "Kim Lo" << "Fir  1";
+        QTest::newRow("lone CR and LF") << "Kim" << "a\rb\nc" << "Kim Lo" << "a b c";
+        QTest::newRow("quote comma") << "Kim \"K\", Jr" << "Art\",Craft\",\"" << "Kim \"K\" , Jr Lo"
+                                     << "Art\" ,Craft\" ,\"";
+        QTest::newRow("leading comma") << ",Kim" << ",Oak" << " ,Kim Lo" << " ,Oak";
+        QTest::newRow("line break before a comma") << "\nKim" << "\r\n,Oak" << " Kim Lo" << " ,Oak";
+    }
+    void textsAreMadeToFitTheListLine()
+    {
+        QFETCH(QString, firstName);
+        QFETCH(QString, text);
+        QFETCH(QString, name);
+        QFETCH(QString, stored);
+        ImportRecord r = record({{ImportColumn::FirstName, firstName},
+                                 {ImportColumn::HouseholdName, text},
+                                 {ImportColumn::IsAtUniversity, "Y"},
+                                 {ImportColumn::UniMajor, text},
+                                 {ImportColumn::LifetimeWant, text}});
+        ImportBatch batch;
+        const Sim *sim = batch.add(r, ImportCategory::Playables);
+        QCOMPARE(sim->name(), name);
+        QCOMPARE(sim->household(), stored);
+        QCOMPARE(sim->major(), stored);
+        QCOMPARE(sim->lifetimeWant(sim->periodCount() - 1, 0), stored);
+        // The list line keeps them as they are.
+        Sim again;
+        again.fromString(sim->toString(), 4);
+        QCOMPARE(again.name(), name);
+        QCOMPARE(again.household(), stored);
+        QCOMPARE(again.major(), stored);
+        QCOMPARE(again.toString(), sim->toString());
+    }
+
     // Links join sims of the batch only: an id of a sim that is not in the
     // batch, an empty id and a damaged one link nothing.
     void linksOnlyWithinTheBatch()
@@ -217,11 +261,15 @@ private slots:
         }
     }
 
+    // Links to a repeated id go to the first sim with it. The second one's
+    // own marriage gives way when its spouse marries the first: no spouse of
+    // the batch names a sim that names another.
     void aRepeatedIdLinksToTheFirstSimWithIt()
     {
         QList<ImportRecord> records{
             record({{ImportColumn::NID, "7"}, {ImportColumn::FirstName, "First"}}),
-            record({{ImportColumn::NID, "7"}, {ImportColumn::FirstName, "Second"}}),
+            record({{ImportColumn::NID, "7"}, {ImportColumn::FirstName, "Second"},
+                    {ImportColumn::Spouse, "8"}}),
             record({{ImportColumn::NID, "8"}, {ImportColumn::Spouse, "7"}}),
         };
         ImportBatch batch;
@@ -230,6 +278,7 @@ private slots:
         for (int i = 0; i < batch.size(); ++i)
             batch.link(i);
         QCOMPARE(batch.at(2)->spouse().data(), batch.at(0));
+        QCOMPARE(batch.at(0)->spouse().data(), batch.at(2));
         QVERIFY(!batch.at(1)->spouse());
     }
 

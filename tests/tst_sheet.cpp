@@ -2,6 +2,7 @@
 #include "dialogs/AddSimDialog.h"
 #include "dialogs/EditSimDialog.h"
 #include "dialogs/FilterDialog.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/ListManagementDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "events/UpdatePage.h"
@@ -87,6 +88,34 @@ void import(SheetWindow &w, const QList<Sim *> &records)
     for (Sim *sim : records)
         emit dialog->addSim(sim);
     emit dialog->updateModels();
+}
+
+// Imports every sim of an export fixture the way a player does: the export
+// left in "Veldo" by an earlier run, taken through the list dialog and the
+// import dialog.
+void importFixture(SheetWindow &w, WorkingFolder &folder, const QString &name)
+{
+    folder.write("Veldo/ExportedSims.txt", Fixture::bytes("exports/" + name));
+    folder.write("SimPE/SimPE.exe", "");
+    ListManagementDialog *dialog = w.listDialog();
+    dialog->setSimPELocation(folder.path() + "/SimPE/");
+    dialog->findChild<QCheckBox *>()->setChecked(true);
+    QTest::mouseClick(WidgetLookup::button(dialog, "Import Sims"), Qt::LeftButton);
+    auto *import = SheetWindow::openWindow<ImportDialog>();
+    QVERIFY(import);
+    for (const char *category : {"Select All Playables", "Select All Townies", "Select All NPCs"})
+        QTest::mouseClick(WidgetLookup::button(import, category), Qt::LeftButton);
+    QTest::mouseClick(WidgetLookup::button(import, "Import"), Qt::LeftButton);
+}
+
+// Each sim of the sheet with its spouse ("-" for none), by name.
+QStringList spouses(const SimList &sims)
+{
+    QStringList out;
+    for (const auto &sim : sims)
+        out << sim->name() + " = " + (sim->spouse() ? sim->spouse()->name() : QString("-"));
+    out.sort();
+    return out;
 }
 
 QString birthLine(int n, int day)
@@ -423,6 +452,36 @@ private slots:
         QCOMPARE(w->updatePage()->allSims(), sims);
         QCOMPARE(linksOffTheSheet(w->updatePage()->allSims()), QStringList());
         QCOMPARE(kit->parent2().data(), ada);
+    }
+
+    // An export's quoted fields may hold line breaks, a double quote before a
+    // comma and a leading comma. Imported, such texts are made to fit the
+    // list line, so saving, opening and saving again gives the same bytes,
+    // with the one marriage of the export and no other.
+    void importedTextsKeepTheListWhole()
+    {
+        w = std::make_unique<SheetWindow>();
+        importFixture(*w, *folder, "line-breaks.csv");
+        const QStringList married{" ,Gil Hut = -",
+                                  "Ann Fir = -",
+                                  "Bob Fir = -",
+                                  "Cat Oak = Dan Oak",
+                                  "Dan Oak = Cat Oak",
+                                  "Eve \"Evie\" , Jr Oak = -",
+                                  "Hal Jr Oak = -"};
+        QCOMPARE(spouses(w->updatePage()->allSims()), married);
+        Sim *eve = simNamed(*w, "Eve \"Evie\" , Jr Oak");
+        QVERIFY(eve);
+        QCOMPARE(eve->major(), QString("Art\" ,Craft"));
+        QCOMPARE(eve->household(), QString("Oak Tree"));
+        QCOMPARE(w->households(), QStringList({" ,Hut,No", "Fir  1,No", "Oak Tree,No"}));
+
+        w->saveList("Once");
+        w->openList("Once");
+        QCOMPARE(spouses(w->updatePage()->allSims()), married);
+        QCOMPARE(simNamed(*w, "Eve \"Evie\" , Jr Oak")->major(), QString("Art\" ,Craft"));
+        w->saveList("Twice");
+        QCOMPARE(SheetWindow::fileBytes("Twice.sls"), SheetWindow::fileBytes("Once.sls"));
     }
 
     // After "Clear current list" an import cannot merge into a sim that is

@@ -1,9 +1,11 @@
+#include "dialogs/ImportBatch.h"
 #include "records/Codes.h"
 #include "records/Sim.h"
 #include "sheet/ModelRows.h"
 #include "sheet/SheetSims.h"
 #include "sheet/SimCreation.h"
 #include "support/CapturedStdout.h"
+#include "support/ImportRecords.h"
 #include "support/SimNames.h"
 
 #include <QtTest>
@@ -88,6 +90,72 @@ void import(SheetSims &sheet, const QList<Sim *> &batch)
         merge.add(sheet, sim);
     merge.finish();
     rebuild(sheet);
+}
+
+// A sim of an export, "<first> Lo", with its NID and the NIDs of its spouse
+// and parents as the editor writes them ("" for none).
+ImportRecord exported(const QString &first, const QString &nid, const QString &spouse = "",
+                      const QString &parentA = "", const QString &parentB = "")
+{
+    return importRecord({{ImportColumn::FirstName, first},
+                         {ImportColumn::NID, nid},
+                         {ImportColumn::Spouse, spouse},
+                         {ImportColumn::ParentA, parentA},
+                         {ImportColumn::ParentB, parentB}});
+}
+
+// Imports the records as the import dialog and the sheet do: the batch made
+// and linked by NID, each sim merged or appended, then the rebuild.
+void importRecords(SheetSims &sheet, QList<ImportRecord> records)
+{
+    ImportBatch batch;
+    for (ImportRecord &record : records)
+        batch.add(record, ImportCategory::Playables);
+    for (int i = 0; i < batch.size(); ++i)
+        batch.link(i);
+    import(sheet, batch.take());
+}
+
+// A sim with its position on the sheet: "Ann Lo#0".
+QString placed(const SheetSims &sheet, const Sim *sim)
+{
+    return sim->name() + "#" + QString::number(sheet.sims().indexOf(sim));
+}
+
+// The married pairs of the sheet, each once, the earlier sim first.
+QStringList marriages(const SheetSims &sheet)
+{
+    QStringList out;
+    for (const auto &sim : sheet.sims()) {
+        const QPointer<Sim> spouse = sim->spouse();
+        if (spouse && spouse->spouse() == sim
+            && sheet.sims().indexOf(sim) < sheet.sims().indexOf(spouse))
+            out << placed(sheet, sim) + " = " + placed(sheet, spouse);
+    }
+    return out;
+}
+
+// Links the other side does not return: a spouse who names another, a
+// parent who does not list the child, a child who does not name the parent.
+QStringList oneSidedLinks(const SheetSims &sheet)
+{
+    QStringList out;
+    for (const auto &sim : sheet.sims()) {
+        if (sim->spouse() && sim->spouse()->spouse() != sim)
+            out << placed(sheet, sim) + ".spouse";
+        for (const QPointer<Sim> &parent : {sim->parent1(), sim->parent2()}) {
+            bool listed = false;
+            for (int i = 0; parent && i < parent->childCount(); ++i)
+                listed = listed || parent->child(i) == sim;
+            if (parent && !listed)
+                out << placed(sheet, sim) + ".parent";
+        }
+        for (int i = 0; i < sim->childCount(); ++i) {
+            if (!sim->child(i)->hasParent(sim))
+                out << placed(sheet, sim) + ".child";
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -357,6 +425,114 @@ private slots:
         QCOMPARE(namesOf(sheet.sims()), names);
         QCOMPARE(links(sheet), first);
         QCOMPARE(danglingLinks(sheet), QStringList());
+    }
+
+    // Importing an export, once and again, into a sheet made by an earlier
+    // import, with Cy and Di married on it and in no later export: a sim
+    // without NID is appended every time, a NID repeated within one export
+    // is merged once (into the first sim of the sheet with it, by the
+    // export's first sim with it, whom its links name too) and appended
+    // after that, and a merged sim's former spouse lets go of it. No spouse,
+    // parent or child link is left one-sided, and Cy and Di stay married.
+    void importingAgainLeavesNoOneSidedLink_data()
+    {
+        QTest::addColumn<QList<ImportRecord>>("sheetExport");
+        QTest::addColumn<QList<ImportRecord>>("exportRecords");
+        QTest::addColumn<QStringList>("afterOnce");
+        QTest::addColumn<QStringList>("afterTwice");
+        QTest::addColumn<int>("sims");
+        const QList<ImportRecord> bystanders{exported("Cy", "10", "11"), exported("Di", "11", "10")};
+        const QString bystanderMarriage = "Cy Lo#2 = Di Lo#3";
+
+        const QList<ImportRecord> noNid{exported("Ann", "", "5"), exported("Bob", "5")};
+        QTest::newRow("empty NID") << noNid + bystanders << noNid
+                                   << QStringList{"Bob Lo#1 = Ann Lo#4", bystanderMarriage}
+                                   << QStringList{"Bob Lo#1 = Ann Lo#5", bystanderMarriage} << 6;
+
+        const QList<ImportRecord> couple{exported("Xa", "7", "8"), exported("Yu", "8", "7")};
+        QTest::newRow("NID repeated, spouseless twin after")
+            << couple + bystanders
+            << QList<ImportRecord>{exported("Xa", "7", "8"), exported("Xb", "7"),
+                                   exported("Yu", "8", "7")}
+            << QStringList{"Xa Lo#0 = Yu Lo#1", bystanderMarriage}
+            << QStringList{"Xa Lo#0 = Yu Lo#1", bystanderMarriage} << 6;
+        QTest::newRow("NID repeated, spouseless twin first")
+            << couple + bystanders
+            << QList<ImportRecord>{exported("Xb", "7"), exported("Xa", "7", "8"),
+                                   exported("Yu", "8", "7")}
+            << QStringList{"Xb Lo#0 = Yu Lo#1", bystanderMarriage}
+            << QStringList{"Xb Lo#0 = Yu Lo#1", bystanderMarriage} << 6;
+        // A smaller NID after the twins: the NID order puts the later twin
+        // first, yet the merge goes to the first of the list.
+        QTest::newRow("NID repeated, smaller NID after")
+            << couple + bystanders
+            << QList<ImportRecord>{exported("Xa", "7", "8"), exported("Xb", "7"),
+                                   exported("Yu", "8", "7"), exported("Al", "1")}
+            << QStringList{"Xa Lo#0 = Yu Lo#1", bystanderMarriage}
+            << QStringList{"Xa Lo#0 = Yu Lo#1", bystanderMarriage} << 7;
+        // The twin that is appended keeps its own marriage, to a sim the
+        // sheet holds.
+        QTest::newRow("NID repeated, twin married")
+            << couple + bystanders + QList<ImportRecord>{exported("Zed", "9")}
+            << couple + QList<ImportRecord>{exported("Xb", "7", "9"), exported("Zed", "9")}
+            << QStringList{"Xa Lo#0 = Yu Lo#1", bystanderMarriage, "Zed Lo#4 = Xb Lo#5"}
+            << QStringList{"Xa Lo#0 = Yu Lo#1", bystanderMarriage, "Zed Lo#4 = Xb Lo#6"} << 7;
+
+        const QList<ImportRecord> wed{exported("Xa", "7", "9"), exported("Wu", "9", "7")};
+        const QList<ImportRecord> newSpouse{exported("Xa", "7", "12"), exported("Ned", "12", "7")};
+        QTest::newRow("new spouse") << wed + bystanders << newSpouse
+                                    << QStringList{"Xa Lo#0 = Ned Lo#4", bystanderMarriage}
+                                    << QStringList{"Xa Lo#0 = Ned Lo#4", bystanderMarriage} << 5;
+        QTest::newRow("no spouse any more") << wed + bystanders
+                                            << QList<ImportRecord>{exported("Xa", "7")}
+                                            << QStringList{bystanderMarriage}
+                                            << QStringList{bystanderMarriage} << 4;
+    }
+    void importingAgainLeavesNoOneSidedLink()
+    {
+        QFETCH(QList<ImportRecord>, sheetExport);
+        QFETCH(QList<ImportRecord>, exportRecords);
+        QFETCH(QStringList, afterOnce);
+        QFETCH(QStringList, afterTwice);
+        QFETCH(int, sims);
+        SheetSims sheet;
+        importRecords(sheet, sheetExport);
+        QCOMPARE(oneSidedLinks(sheet), QStringList());
+
+        importRecords(sheet, exportRecords);
+        QCOMPARE(oneSidedLinks(sheet), QStringList());
+        QCOMPARE(danglingLinks(sheet), QStringList());
+        QCOMPARE(marriages(sheet), afterOnce);
+
+        importRecords(sheet, exportRecords);
+        QCOMPARE(oneSidedLinks(sheet), QStringList());
+        QCOMPARE(danglingLinks(sheet), QStringList());
+        QCOMPARE(marriages(sheet), afterTwice);
+        QCOMPARE(sheet.sims().size(), sims);
+    }
+
+    // A merged sim whose record names other parents is let go by the ones
+    // it had.
+    void formerParentsLetGo()
+    {
+        SheetSims sheet;
+        importRecords(sheet, {exported("Pa", "1", "2"), exported("Ma", "2", "1"),
+                              exported("Kid", "3", "", "1", "2")});
+        Sim *pa = sheet.sims().at(0);
+        Sim *ma = sheet.sims().at(1);
+        Sim *kid = sheet.sims().at(2);
+        QCOMPARE(pa->childCount(), 1);
+        QCOMPARE(ma->childCount(), 1);
+
+        importRecords(sheet, {exported("Kid", "3", "", "4"), exported("Ro", "4")});
+        Sim *ro = sheet.sims().at(3);
+        QCOMPARE(kid->parent1().data(), ro);
+        QCOMPARE(kid->parent2().data(), nullptr);
+        QCOMPARE(ro->child(0).data(), kid);
+        QCOMPARE(pa->childCount(), 0);
+        QCOMPARE(ma->childCount(), 0);
+        QCOMPARE(pa->spouse().data(), ma);
+        QCOMPARE(oneSidedLinks(sheet), QStringList());
     }
 
     void importIntoAnEmptySheet()

@@ -2,6 +2,7 @@
 
 #include "records/Bounds.h"
 #include "records/Codes.h"
+#include "records/ListFileText.h"
 #include "records/Sim.h"
 
 #include <limits>
@@ -45,6 +46,22 @@ int stageEnd(const QString &species, bool plantsim, const QString &stage)
     if (species == QLatin1String("Cat"))
         return baby ? 5 : adult ? 31 : 0;
     return 0;
+}
+
+// Marries two sims of the batch. A repeated id can name a sim that is
+// married already within the batch; whoever either of them leaves lets go,
+// so that no sim is left naming a spouse who names another.
+void marry(Sim *sim, Sim *spouse)
+{
+    if (sim == spouse || (sim->spouse() == spouse && spouse->spouse() == sim))
+        return;
+    for (Sim *one : {sim, spouse}) {
+        const QPointer<Sim> former = one->spouse();
+        if (former && former->spouse() == one)
+            former->clearSpouse();
+        one->clearSpouse();
+    }
+    sim->setSpouse(spouse);
 }
 
 } // namespace
@@ -98,9 +115,11 @@ Sim *ImportBatch::add(ImportRecord &record, int category)
     m_sims.append(sim);
     m_linkIds.append({-1, -1, -1});
 
-    sim->setName(record.at(ImportColumn::FirstName) + QLatin1Char(' ')
-                 + record.at(ImportColumn::LastName));
-    sim->setHousehold(record.at(ImportColumn::HouseholdName));
+    // The export's quoted fields may hold what a list line cannot; the
+    // texts that go into quoted fields of the sim line are made to fit.
+    sim->setName(ListFileText::quotedField(record.at(ImportColumn::FirstName) + QLatin1Char(' ')
+                                           + record.at(ImportColumn::LastName)));
+    sim->setHousehold(ListFileText::quotedField(record.at(ImportColumn::HouseholdName)));
     sim->setGender(record.at(ImportColumn::Gender) == QLatin1String("Male") ? Gender::Male
                                                                             : Gender::Female);
     sim->setNid(idOf(record.at(ImportColumn::NID)));
@@ -116,10 +135,10 @@ Sim *ImportBatch::add(ImportRecord &record, int category)
         if (category == ImportCategory::Playables)
             sim->setSemester(importNumber(record.at(ImportColumn::UniSemester)));
     }
-    sim->setMajor(record.at(ImportColumn::UniMajor));
+    sim->setMajor(ListFileText::quotedField(record.at(ImportColumn::UniMajor)));
     sim->setExportAspirations(record.at(ImportColumn::PrimaryAspiration),
                               record.at(ImportColumn::SecondaryAspiration));
-    sim->addLifetimeWant(record.at(ImportColumn::LifetimeWant), -1);
+    sim->addLifetimeWant(ListFileText::quotedField(record.at(ImportColumn::LifetimeWant)), -1);
 
     m_linkIds.last() = {idOf(record.at(ImportColumn::Spouse)),
                         idOf(record.at(ImportColumn::ParentA)),
@@ -144,7 +163,7 @@ void ImportBatch::link(int index)
     const std::array<int, 3> &ids = m_linkIds.at(index);
     if (ids[0] != -1) {
         if (Sim *spouse = findByNid(ids[0]))
-            sim->setSpouse(spouse);
+            marry(sim, spouse);
     }
     if (ids[1] != -1) {
         if (Sim *parent = findByNid(ids[1]))

@@ -33,7 +33,8 @@ public:
     Sim *add(ImportRecord &record, int category);
 
     // Gives the sim at `index` the spouse and parents its record names,
-    // found by NID among the sims of this batch.
+    // found by NID among the sims of this batch. Spouses of the batch stay
+    // mutual: a sim that loses its spouse to this marriage lets go of it.
     void link(int index);
 
     int size() const { return int(m_sims.size()); }

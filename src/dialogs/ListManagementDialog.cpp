@@ -266,11 +266,12 @@ void ListManagementDialog::importSims()
             QMessageBox::warning(this, QString(), result.message);
             return;
         }
-        QMessageBox::information(this, QString(), QStringLiteral("Generated list of sims."));
     } else if (!QFileInfo::exists(ExtractStep::exportPath())) {
         QMessageBox::information(this, QString(), ExtractStep::missingOutputText());
         return;
     }
+    // Said also when an earlier output is taken and no step ran.
+    QMessageBox::information(this, QString(), QStringLiteral("Generated list of sims."));
 
     ImportDialog *dialog = m_importDialog.replace(new ImportDialog(workingFolder, m_epFlags));
     connect(dialog, &ImportDialog::addSim, this, &ListManagementDialog::addSim);

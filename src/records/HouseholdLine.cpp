@@ -1,10 +1,15 @@
 #include "records/HouseholdLine.h"
 
+#include "records/ListFileText.h"
+
 namespace HouseholdLine {
 
 QString format(const QString &name, const QString &mark)
 {
-    return name + QLatin1Char(',') + mark;
+    // A line break would end the section early and shift every family-link
+    // line after it; the sim line writes the household the same way, so the
+    // mark still finds its household when the list is opened again.
+    return ListFileText::singleLine(name) + QLatin1Char(',') + ListFileText::singleLine(mark);
 }
 
 bool parse(const QString &line, Fields *out)

@@ -13,7 +13,8 @@ struct Fields
     QString mark;
 };
 
-// The line without its line end.
+// The line without its line end; a line break in the name or the mark is
+// written as a blank.
 QString format(const QString &name, const QString &mark);
 
 // The mark follows the last comma, so a household name may hold commas.

@@ -25,6 +25,15 @@ bool breaksQuotedField(const QString &text)
     return hasQuoteComma(text) || text.startsWith(QLatin1Char(','));
 }
 
+QString quotedField(QString text)
+{
+    text = singleLine(text);
+    text.replace(QLatin1String("\","), QLatin1String("\" ,"));
+    if (text.startsWith(QLatin1Char(',')))
+        text.prepend(QLatin1Char(' '));
+    return text;
+}
+
 QString fieldProblem(const QString &field, const QString &text)
 {
     if (hasLineBreak(text))

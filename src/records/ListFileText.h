@@ -18,6 +18,13 @@ bool hasQuoteComma(const QString &text);
 // A quoted field also cannot start with a comma: it would read as empty.
 bool breaksQuotedField(const QString &text);
 
+// The text made fit for a single-line quoted field, for texts that come
+// from elsewhere and cannot be sent back to be mended (the sim editor's
+// export): every line break becomes a blank as in singleLine, and a blank
+// goes between a double quote and the comma after it, and before a leading
+// comma. No character is dropped; a text fieldProblem accepts stays as it is.
+QString quotedField(QString text);
+
 // Why a text typed by the player cannot be stored in a single-line quoted
 // field (a name, a household, a major); empty when it can. The message
 // begins with `field`, which names the field, e.g. "A household name".

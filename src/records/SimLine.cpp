@@ -14,6 +14,9 @@ QString notesToLine(QString notes)
 {
     notes.replace(QLatin1String("\r\n"), QLatin1String(";;"));
     notes.replace(QLatin1Char('\n'), QLatin1String(";;"));
+    // A lone carriage return (an imported description may hold one) is a
+    // line break too; written as it stands, the list reader would drop it.
+    notes.replace(QLatin1Char('\r'), QLatin1String(";;"));
     return notes;
 }
 

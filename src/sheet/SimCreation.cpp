@@ -83,28 +83,69 @@ void holdAllHouseholdsBut(const SimList &sims, const QString &household, int hol
 
 } // namespace SimCreation
 
+namespace {
+
+// The sheet sim an imported record of this NID merges into; null when none
+// has the NID. Of several with it, the first in the sheet's list, so that
+// every import merges into the same one. The NID order is as of the last
+// rebuild, and the search stops at the first larger NID.
+Sim *mergeTarget(SheetSims &sheet, int nid)
+{
+    Sim *target = nullptr;
+    qsizetype targetAt = -1;
+    for (const QPointer<Sim> &sim : sheet.nidSorted()) {
+        if (!sim || sim->nid() < nid)
+            continue;
+        if (sim->nid() > nid)
+            break;
+        if (!target) {
+            target = sim;
+            continue;
+        }
+        // The NID order does not keep the list's order among equal NIDs.
+        if (targetAt < 0)
+            targetAt = sheet.sims().indexOf(target);
+        const qsizetype at = sheet.sims().indexOf(sim);
+        if (at >= 0 && (targetAt < 0 || at < targetAt)) {
+            target = sim;
+            targetAt = at;
+        }
+    }
+    return target;
+}
+
+void dropChild(Sim *parent, const Sim *child)
+{
+    for (int i = parent->childCount() - 1; i >= 0; --i) {
+        if (parent->child(i) == child)
+            parent->removeChild(i);
+    }
+}
+
+} // namespace
+
 void ImportMerge::add(SheetSims &sheet, Sim *imported)
 {
     if (!imported)
         return;
-    // The NID order is as of the last rebuild; the search stops at the first
-    // larger NID.
-    for (const QPointer<Sim> &sim : sheet.nidSorted()) {
-        if (!sim)
-            continue;
-        if (sim->nid() == imported->nid()) {
-            sim->copyFrom(imported, sheet.sims());
-            // The merged record is off the list but stays alive.
-            sheet.store().keep(imported);
-            m_mergedInto.insert(imported, sim);
-            m_touched.append(sim);
-            return;
-        }
-        if (sim->nid() > imported->nid())
-            break;
+    const int nid = imported->nid();
+    Sim *sim = nid < 0 || m_mergedNids.contains(nid) ? nullptr : mergeTarget(sheet, nid);
+    if (!sim) {
+        sheet.append(imported);
+        m_touched.append(imported);
+        return;
     }
-    sheet.append(imported);
-    m_touched.append(imported);
+    m_merged.append({sim, sim->spouse(), sim->parent1(), sim->parent2()});
+    // The record's relatives are sims of its own batch and are taken as
+    // they are, not looked up by NID: a twin of a repeated NID is appended,
+    // and links to it must reach it. finish() maps the merged ones to the
+    // sheet sims they went into.
+    sim->copyFrom(imported, SimList());
+    // The merged record is off the list but stays alive.
+    sheet.store().keep(imported);
+    m_mergedInto.insert(imported, sim);
+    m_mergedNids.insert(nid);
+    m_touched.append(sim);
 }
 
 void ImportMerge::finish()
@@ -124,6 +165,21 @@ void ImportMerge::finish()
             }
         }
     }
+    // A merged sim has the spouse and parents of its record now; those it
+    // had before and the record does not name let go of it.
+    for (const Merged &merged : qAsConst(m_merged)) {
+        Sim *sim = merged.sim;
+        if (!sim)
+            continue;
+        if (merged.spouse && merged.spouse != sim->spouse() && merged.spouse->spouse() == sim)
+            merged.spouse->clearSpouse();
+        for (const QPointer<Sim> &parent : {merged.parent1, merged.parent2}) {
+            if (parent && !sim->hasParent(parent))
+                dropChild(parent, sim);
+        }
+    }
     m_mergedInto.clear();
+    m_mergedNids.clear();
+    m_merged.clear();
     m_touched.clear();
 }

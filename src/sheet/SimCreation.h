@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 
 // How new sims join the sheet and how holds are set for many sims at once.
@@ -51,11 +52,15 @@ void holdAllHouseholdsBut(const SimList &sims, const QString &household, int hol
 } // namespace SimCreation
 
 // Sims handed over one by one by an import. A sim whose NID a sheet sim
-// already has is merged into that sim (the first in NID order) and kept out
-// of the list; any other sim is appended. The sheet owns every record
-// either way. Once the batch is in, finish() points every link that still
-// leads to a merged record at the sheet sim it was merged into, so that no
-// link on the sheet leads off it.
+// already has is merged into that sim (of several with that NID, the one
+// longest on the sheet) and kept out of the list; any other sim is
+// appended, also a sim without NID and a sim whose NID an earlier sim of the
+// same import was merged by, so that no sheet sim takes two records of one
+// export. The sheet owns every record either way. Once the batch is in,
+// finish() points every link that still leads to a merged record at the
+// sheet sim it was merged into, so that no link on the sheet leads off it,
+// and a former spouse or parent of a merged sim that the record does not
+// name any more lets go of it, so that no spouse link is one-sided.
 class ImportMerge
 {
 public:
@@ -63,7 +68,18 @@ public:
     void finish();
 
 private:
+    // A sheet sim that took a merge, with the links it had before.
+    struct Merged
+    {
+        QPointer<Sim> sim;
+        QPointer<Sim> spouse;
+        QPointer<Sim> parent1;
+        QPointer<Sim> parent2;
+    };
+
     QHash<const Sim *, QPointer<Sim>> m_mergedInto;
+    QSet<int> m_mergedNids;
+    QList<Merged> m_merged;
     // Every sim of the batch that is on the sheet now: appended ones and the
     // sheet sims that took a merge.
     SimList m_touched;
