@@ -220,6 +220,48 @@ private slots:
         QCOMPARE(rotations.count(), 2);
     }
 
+    // Presses made while the window is busy applying reach the page only
+    // after the apply, from the event queue: they start no second rotation.
+    void pressesQueuedDuringApplyAreTurnedAway_data()
+    {
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("clicks") << true;
+        QTest::newRow("space bar") << false;
+    }
+    void pressesQueuedDuringApplyAreTurnedAway()
+    {
+        QFETCH(bool, mouse);
+        UpdatePage page(sims);
+        page.addEvent(new UpdateEntry("Ana went fishing.", sims[0], nullptr));
+        QAbstractButton *apply = buttonOf(&page, "Apply Updates");
+        QSignalSpy rotations(&page, &UpdatePage::rotate);
+        const QPointF centre = apply->rect().center();
+        connect(&page, &UpdatePage::applyStarted, this, [&] {
+            for (int press = 0; press < 2; ++press) {
+                if (mouse) {
+                    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                        QCoreApplication::postEvent(
+                            apply, new QMouseEvent(type, centre, apply->mapToGlobal(centre),
+                                                   Qt::LeftButton, type == QEvent::MouseButtonPress
+                                                       ? Qt::LeftButton : Qt::NoButton,
+                                                   Qt::NoModifier));
+                    }
+                } else {
+                    QCoreApplication::postEvent(
+                        apply, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
+                    QCoreApplication::postEvent(
+                        apply, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier));
+                }
+            }
+        }, Qt::SingleShotConnection);
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QCOMPARE(rotations.count(), 1);
+        QVERIFY(apply->isEnabled());
+        QTest::mouseClick(apply, Qt::LeftButton);
+        QCOMPARE(rotations.count(), 2);
+    }
+
     // The button is disabled while it applies, which moves the focus on;
     // a player applying with the keyboard finds it on the button again.
     void keyboardApplyKeepsTheFocus()

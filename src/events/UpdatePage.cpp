@@ -8,6 +8,7 @@
 #include "events/UpdateEntry.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -237,6 +238,10 @@ void UpdatePage::doUpdate()
     emit addToAchievementsPage(QString(40, QLatin1Char('-')), nullptr, nullptr);
     emit rotate();
 
+    // Presses made while the window was busy applying wait in the event
+    // queue; let them in while the button is still disabled, which turns
+    // them away, or each would start a rotation of its own.
+    QCoreApplication::processEvents();
     m_applyButton->setEnabled(true);
     // Disabling the button moved the focus on, perhaps to a pending entry's
     // "Delete" button; give it back.
