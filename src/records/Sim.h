@@ -138,8 +138,9 @@ public:
     bool readVersion03(const QString &line);
 
     // The family-link line: spouse and children by position in the list.
+    // Reading returns false when a part of the line is not a number.
     QString familyLinksToString(const SimList &list) const;
-    void familyLinksFromString(const QString &line, const SimList &list);
+    bool familyLinksFromString(const QString &line, const SimList &list);
 
 private:
     bool readOlderFormat(const QString &line, int version);

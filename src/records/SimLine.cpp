@@ -265,14 +265,16 @@ QString Sim::familyLinksToString(const SimList &list) const
     return line;
 }
 
-void Sim::familyLinksFromString(const QString &line, const SimList &list)
+bool Sim::familyLinksFromString(const QString &line, const SimList &list)
 {
     // A part that is no position in the list, or that names this sim, is
     // skipped: a damaged line must not link a sim to itself or to the first
     // sim of the list by accident.
+    bool allNumbers = true;
     auto simAt = [&](const QString &part) -> QPointer<Sim> {
         bool ok = false;
         const int pos = part.toInt(&ok);
+        allNumbers = allNumbers && ok;
         if (!ok || !inRange(pos, list.size()) || list.at(pos) == this)
             return QPointer<Sim>();
         return list.at(pos);
@@ -307,4 +309,5 @@ void Sim::familyLinksFromString(const QString &line, const SimList &list)
         else if (!child->m_parent2)
             child->m_parent2 = this;
     }
+    return allNumbers;
 }

@@ -113,18 +113,6 @@ bool readSection(FileText::LineCursor &lines, Take take)
     return false;
 }
 
-// A family-link line holds nothing but positions.
-bool isLinkLine(const QString &line)
-{
-    for (const QStringView part : QStringView(line).split(QLatin1Char(','))) {
-        bool ok = false;
-        static_cast<void>(part.toInt(&ok));
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
 int &unreadable(Damage &damage, Section section)
 {
     return damage.unreadable[int(section)];
@@ -288,9 +276,8 @@ Contents read(const QByteArray &bytes, int format)
             const QString line = lines.next();
             if (line.isEmpty())
                 break;
-            if (!isLinkLine(line))
+            if (!contents.sims.at(i)->familyLinksFromString(line, contents.sims))
                 ++unreadable(damage, Section::FamilyLinks);
-            contents.sims.at(i)->familyLinksFromString(line, contents.sims);
         }
         damage.linkLines = i;
         damage.sims = int(contents.sims.size());
