@@ -10,6 +10,7 @@
 #include "pages/HouseholdPage.h"
 #include "sheet/SettingsFile.h"
 #include "sheet/Tolvane.h"
+#include "support/LinkCheck.h"
 #include "support/Fixture.h"
 #include "support/CapturedStdout.h"
 #include "support/MessageBoxCatcher.h"
@@ -44,24 +45,6 @@ Sim *simNamed(SheetWindow &w, const QString &name)
             return sim;
     }
     return nullptr;
-}
-
-// The links of the sheet's sims that lead to a sim not on the sheet.
-QStringList linksOffTheSheet(const SimList &sims)
-{
-    QStringList out;
-    const auto check = [&](const Sim *from, const char *what, const QPointer<Sim> &to) {
-        if (to && !sims.contains(to))
-            out << from->name() + "." + what;
-    };
-    for (const auto &sim : sims) {
-        check(sim, "parent1", sim->parent1());
-        check(sim, "parent2", sim->parent2());
-        check(sim, "spouse", sim->spouse());
-        for (int i = 0; i < sim->childCount(); ++i)
-            check(sim, "child", sim->child(i));
-    }
-    return out;
 }
 
 // An export from the sim editor: Ada Brook (NID 101, already on the
@@ -442,7 +425,7 @@ private slots:
         import(*w, adaExport());
         const SimList sims = w->updatePage()->allSims();
         QCOMPARE(namesOf(sims).mid(7), QStringList({"Max Brook", "Kit Brook"}));
-        QCOMPARE(linksOffTheSheet(sims), QStringList());
+        QCOMPARE(linksOffTheList(sims), QStringList());
         Sim *kit = simNamed(*w, "Kit Brook");
         QCOMPARE(kit->parent2().data(), ada);
         QCOMPARE(ada->spouse().data(), simNamed(*w, "Max Brook"));
@@ -450,7 +433,7 @@ private slots:
 
         import(*w, adaExport());
         QCOMPARE(w->updatePage()->allSims(), sims);
-        QCOMPARE(linksOffTheSheet(w->updatePage()->allSims()), QStringList());
+        QCOMPARE(linksOffTheList(w->updatePage()->allSims()), QStringList());
         QCOMPARE(kit->parent2().data(), ada);
     }
 
