@@ -51,13 +51,20 @@ private slots:
         f[0]->setSpouse(f[1]);
         QCOMPARE(f[0]->spouse().data(), f[1]);
         QCOMPARE(f[1]->spouse().data(), f[0]);
+        // A new marriage lets the former spouse go, or the list file would
+        // bring that marriage back.
         f[0]->setSpouse(f[2]);
         QCOMPARE(f[0]->spouse().data(), f[2]);
         QCOMPARE(f[2]->spouse().data(), f[0]);
-        QCOMPARE(f[1]->spouse().data(), f[0]);
-        f[0]->clearSpouse();
+        QVERIFY(!f[1]->spouse());
+        // The partner's former spouse lets go too.
+        f[1]->setSpouse(f[2]);
+        QCOMPARE(f[2]->spouse().data(), f[1]);
         QVERIFY(!f[0]->spouse());
-        QCOMPARE(f[2]->spouse().data(), f[0]);
+        // Clearing is one side only.
+        f[1]->clearSpouse();
+        QVERIFY(!f[1]->spouse());
+        QCOMPARE(f[2]->spouse().data(), f[1]);
         f[0]->setSpouse(nullptr);
         QVERIFY(!f[0]->spouse());
     }
@@ -159,11 +166,14 @@ private slots:
         target->copyFrom(other, sheet.list);
         QCOMPARE(target->parent1().data(), sheetMum);
         QCOMPARE(target->parent2().data(), stranger);
-        QCOMPARE(childrenOf(target), (QList<Sim *>{sheetKid, noNid}));
+        // Children are taken where they name the sim: the sheet's Kid names
+        // no parent, so taking him would list him on one side only.
+        QCOMPARE(childrenOf(target), QList<Sim *>{});
         QVERIFY(!sheetKid->parent1());
         QCOMPARE(childrenOf(sheetMum), QList<Sim *>{target});
         QCOMPARE(childrenOf(sheetMumTwin), QList<Sim *>{});
-        QVERIFY(!target->spouse());
+        // A record without a spouse ends no marriage.
+        QCOMPARE(target->spouse().data(), nobody);
         QCOMPARE(nobody->spouse().data(), target);
         QCOMPARE(target->name(), QString("New Name"));
         QCOMPARE(target->age(), 50);
@@ -349,7 +359,7 @@ private slots:
             f[2]->setParents(f[0], nullptr);
             f[0]->setSpouse(f[1]);
             break;
-        case 1: // Ann (0) married Cat (1), then Bob (2); Cat still names Ann.
+        case 1: // Ann (0) married Cat (1), then Bob (2).
             f[0]->setSpouse(f[1]);
             f[0]->setSpouse(f[2]);
             f[3]->setParents(f[0], f[1]);
@@ -381,6 +391,30 @@ private slots:
             QCOMPARE(position(g, g[i]->parent1()), position(f, f[i]->parent1()));
             QCOMPARE(position(g, g[i]->parent2()), position(f, f[i]->parent2()));
         }
+    }
+
+    // A list saved before marriages and adoptions let former relatives go
+    // may hold links that one side alone holds. Once the section is read
+    // they are let go, and the links both sides hold stay as they read.
+    void oneSidedLinksOfAnOlderListLetGo()
+    {
+        // Ann (0) is married to Bob (1), and Cat (2) still names Ann; Kit (3)
+        // is listed by all three; Dee (4) names Eve (5), who names no one.
+        const QStringList lines{"1,3", "0,3", "0,3", "-1", "5", "-1"};
+        Family f(6);
+        for (int i = 0; i < 6; ++i)
+            f[i]->familyLinksFromString(lines.at(i), f.list);
+        Sim::dropOneSidedLinks(f.list);
+        QCOMPARE(f[0]->spouse().data(), f[1]);
+        QCOMPARE(f[1]->spouse().data(), f[0]);
+        QVERIFY(!f[2]->spouse());
+        QCOMPARE(f[3]->parent1().data(), f[0]);
+        QCOMPARE(f[3]->parent2().data(), f[1]);
+        QCOMPARE(childrenOf(f[0]), QList<Sim *>{f[3]});
+        QCOMPARE(childrenOf(f[1]), QList<Sim *>{f[3]});
+        QCOMPARE(childrenOf(f[2]), QList<Sim *>{});
+        QVERIFY(!f[4]->spouse());
+        QVERIFY(!f[5]->spouse());
     }
 
     // Parts that name no sim of the list, or the sim itself, are skipped.

@@ -73,22 +73,11 @@ void import(SheetWindow &w, const QList<Sim *> &records)
     emit dialog->updateModels();
 }
 
-// Imports every sim of an export fixture the way a player does: the export
-// left in "Veldo" by an earlier run, taken through the list dialog and the
-// import dialog.
-void importFixture(SheetWindow &w, WorkingFolder &folder, const QString &name)
+// Imports every sim of an export fixture the way a player does.
+void importFixture(SheetWindow &w, const QString &name)
 {
-    folder.write("Veldo/ExportedSims.txt", Fixture::bytes("exports/" + name));
-    folder.write("SimPE/SimPE.exe", "");
-    ListManagementDialog *dialog = w.listDialog();
-    dialog->setSimPELocation(folder.path() + "/SimPE/");
-    dialog->findChild<QCheckBox *>()->setChecked(true);
-    QTest::mouseClick(WidgetLookup::button(dialog, "Import Sims"), Qt::LeftButton);
-    auto *import = SheetWindow::openWindow<ImportDialog>();
-    QVERIFY(import);
-    for (const char *category : {"Select All Playables", "Select All Townies", "Select All NPCs"})
-        QTest::mouseClick(WidgetLookup::button(import, category), Qt::LeftButton);
-    QTest::mouseClick(WidgetLookup::button(import, "Import"), Qt::LeftButton);
+    w.importExport(Fixture::bytes("exports/" + name),
+                   {"Select All Playables", "Select All Townies", "Select All NPCs"});
 }
 
 // Each sim of the sheet with its spouse ("-" for none), by name.
@@ -444,7 +433,7 @@ private slots:
     void importedTextsKeepTheListWhole()
     {
         w = std::make_unique<SheetWindow>();
-        importFixture(*w, *folder, "line-breaks.csv");
+        importFixture(*w, "line-breaks.csv");
         const QStringList married{" ,Gil Hut = -",
                                   "Ann Fir = -",
                                   "Bob Fir = -",

@@ -280,11 +280,13 @@ private slots:
     }
 
     // A break-up reaches every sim of the sheet: Di, who was Ana's before Ana
-    // married Bo, still names Ana and must let go too.
+    // married Bo, still names Ana (as a list saved before marriages let
+    // former spouses go may have it) and must let go too.
     void breakUpClearsFormerPartnersOfTheSheet()
     {
         UpdatePage page(sims);
         sims[3]->setSpouse(sims[0]);
+        sims[0]->clearSpouse();
         sims[0]->setSpouse(sims[1]);
         QCOMPARE(sims[3]->spouse().data(), sims[0].data());
         page.addEvent(new UpdateEntry("Ana broke up with Bo.", sims[0], sims[1]));

@@ -1,9 +1,12 @@
 // The family-link line against a small sheet: no input may crash it or link
 // a sim to itself, and the line written for what was read reads back to the
-// same line.
+// same line. Read as the section of a list of eight sims, the lines leave
+// every link held by both sides, and the section written for them reads back
+// to the same links.
 #include "FuzzCheck.h"
 
 #include "records/Sim.h"
+#include "support/LinkCheck.h"
 
 #include <memory>
 #include <vector>
@@ -33,7 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     // The first byte picks which of eight sims the line belongs to.
     const int who = data[0] % 8;
-    for (const QString &line : Fuzz::lines(data + 1, size - 1)) {
+    const QStringList lines = Fuzz::lines(data + 1, size - 1);
+
+    Sheet section(8);
+    for (int i = 0; i < 8 && i < lines.size(); ++i)
+        section.sims.at(i)->familyLinksFromString(lines.at(i), section.sims);
+    Sim::dropOneSidedLinks(section.sims);
+    FUZZ_CHECK(oneSidedLinks(section.sims).isEmpty(), "a link is held by one side only");
+    FUZZ_CHECK(linksReadBackOtherwise(section.sims).isEmpty(),
+               "a written family-link section reads back to other links");
+
+    for (const QString &line : lines) {
         Sheet first(8);
         Sim *sim = first.owned[size_t(who)].get();
         sim->familyLinksFromString(line, first.sims);

@@ -2,15 +2,18 @@
 // never touches a sim the sentence does not name, but for the two links that
 // follow from the named sims': a former partner of a named sim that breaks up
 // drops its link back, and the spouse of an adopting sim gains the adopted
-// child. Whatever it asks of the sheet names only the entry's sims. No name,
-// household or major that a list line cannot hold reaches a sim or the sheet,
-// and no sim becomes its own ancestor.
+// child, and a sim that one of them leaves lets go of it. Whatever it asks of
+// the sheet names only the entry's sims. No name, household or major that a
+// list line cannot hold reaches a sim or the sheet, no sim becomes its own
+// ancestor, and every link stays held by both sides, so that the list file
+// reads it back as it is.
 #include "FuzzCheck.h"
 
 #include "events/SentenceParser.h"
 #include "records/FamilyLoop.h"
 #include "records/ListFileText.h"
 #include "records/Sim.h"
+#include "support/LinkCheck.h"
 
 #include <memory>
 #include <vector>
@@ -85,11 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    // The first byte says which of the entry's two sims are there, and
-    // whether Bob is Ann's father.
+    // The first byte says which of the entry's two sims are there, whether
+    // Bob is Ann's father, and whether Fay is Bob's mother.
     const bool withSim1 = data[0] & 1;
     const bool withSim2 = data[0] & 2;
     const bool bobIsAnnsFather = data[0] & 4;
+    const bool fayIsBobsMother = data[0] & 8;
     const QString sentence = QString::fromUtf8(Fuzz::bytes(data + 1, size - 1));
 
     std::vector<std::unique_ptr<Sim>> owned;
@@ -106,13 +110,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Sim *cat = owned[2].get();
     Sim *dan = owned[3].get();
     Sim *eve = owned[4].get();
-    // Ann and Cat are married with a son, Bob married Eve; Eve still names
-    // Bob after he left her for Ann's household.
+    // Ann and Cat are married with a son, Bob is married to Eve.
     ann->setSpouse(cat);
     dan->setParents(ann, cat);
     bob->setSpouse(eve);
     if (bobIsAnnsFather)
         bob->addChild(ann);
+    if (fayIsBobsMother)
+        bob->setParents(owned[5].get(), nullptr);
 
     const QPointer<Sim> sim1 = withSim1 ? ann : nullptr;
     const QPointer<Sim> sim2 = withSim2 ? bob : nullptr;
@@ -134,6 +139,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         for (const Sim *parent : {sim->parent1().data(), sim->parent2().data()})
             FUZZ_CHECK(!makesFamilyLoop(parent, sim.get()), "a sim is its own ancestor");
     }
+    FUZZ_CHECK(oneSidedLinks(sheet).isEmpty(), "a link is held by one side only");
+    FUZZ_CHECK(linksReadBackOtherwise(sheet).isEmpty(),
+               "the family-link section reads back to other links");
 
     for (size_t i = 0; i < owned.size(); ++i) {
         const Sim *sim = owned[i].get();
@@ -144,10 +152,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(after.line == was.line, "a sim the sentence does not name changed");
         FUZZ_CHECK(after.parent1 == was.parent1 && after.parent2 == was.parent2,
                    "the parents of a sim the sentence does not name changed");
+        // A named sim given other parents is let go by the ones it had; the
+        // spouse of an adopting sim gains the adopted one.
         const bool spouseOfNamedSim = sim == spouse1 || sim == spouse2;
-        bool childrenKept = after.children.mid(0, was.children.size()) == was.children;
-        for (const Sim *child : after.children.mid(was.children.size()))
-            childrenKept = childrenKept && spouseOfNamedSim && (child == sim1 || child == sim2);
+        const auto unnamed = [&](const QList<Sim *> &children) {
+            QList<Sim *> out;
+            for (Sim *child : children) {
+                if (child != sim1 && child != sim2)
+                    out << child;
+            }
+            return out;
+        };
+        bool childrenKept = unnamed(after.children) == unnamed(was.children);
+        for (const Sim *child : after.children) {
+            if (!was.children.contains(child))
+                childrenKept = childrenKept && spouseOfNamedSim;
+        }
         FUZZ_CHECK(childrenKept, "the children of a sim the sentence does not name changed");
         const bool letGoOfNamedSim
             = !after.spouse && was.spouse && (was.spouse == sim1 || was.spouse == sim2);

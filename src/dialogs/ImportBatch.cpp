@@ -2,6 +2,7 @@
 
 #include "records/Bounds.h"
 #include "records/Codes.h"
+#include "records/FamilyLoop.h"
 #include "records/ListFileText.h"
 #include "records/Sim.h"
 
@@ -46,22 +47,6 @@ int stageEnd(const QString &species, bool plantsim, const QString &stage)
     if (species == QLatin1String("Cat"))
         return baby ? 5 : adult ? 31 : 0;
     return 0;
-}
-
-// Marries two sims of the batch. A repeated id can name a sim that is
-// married already within the batch; whoever either of them leaves lets go,
-// so that no sim is left naming a spouse who names another.
-void marry(Sim *sim, Sim *spouse)
-{
-    if (sim == spouse || (sim->spouse() == spouse && spouse->spouse() == sim))
-        return;
-    for (Sim *one : {sim, spouse}) {
-        const QPointer<Sim> former = one->spouse();
-        if (former && former->spouse() == one)
-            former->clearSpouse();
-        one->clearSpouse();
-    }
-    sim->setSpouse(spouse);
 }
 
 } // namespace
@@ -113,7 +98,6 @@ Sim *ImportBatch::add(ImportRecord &record, int category)
 
     auto *sim = new Sim(nullptr);
     m_sims.append(sim);
-    m_linkIds.append({-1, -1, -1});
 
     // The export's quoted fields may hold what a list line cannot; the
     // texts that go into quoted fields of the sim line are made to fit.
@@ -140,14 +124,15 @@ Sim *ImportBatch::add(ImportRecord &record, int category)
                               record.at(ImportColumn::SecondaryAspiration));
     sim->addLifetimeWant(ListFileText::quotedField(record.at(ImportColumn::LifetimeWant)), -1);
 
-    m_linkIds.last() = {idOf(record.at(ImportColumn::Spouse)),
-                        idOf(record.at(ImportColumn::ParentA)),
-                        idOf(record.at(ImportColumn::ParentB))};
+    sim->setNamedKin({idOf(record.at(ImportColumn::Spouse)), idOf(record.at(ImportColumn::ParentA)),
+                      idOf(record.at(ImportColumn::ParentB))});
     return sim;
 }
 
 Sim *ImportBatch::findByNid(int nid) const
 {
+    if (nid == -1)
+        return nullptr;
     for (Sim *sim : m_sims) {
         if (sim->nid() == nid)
             return sim;
@@ -160,23 +145,16 @@ void ImportBatch::link(int index)
     if (!inRange(index, m_sims.size()))
         return;
     Sim *sim = m_sims.at(index);
-    const std::array<int, 3> &ids = m_linkIds.at(index);
-    if (ids[0] != -1) {
-        if (Sim *spouse = findByNid(ids[0]))
-            marry(sim, spouse);
-    }
-    if (ids[1] != -1) {
-        if (Sim *parent = findByNid(ids[1]))
-            sim->setParents(parent, nullptr);
-    }
-    if (ids[2] != -1) {
-        if (Sim *parent = findByNid(ids[2]))
-            sim->setParents(nullptr, parent);
-    }
+    const Sim::KinIds ids = sim->namedKin();
+    // A repeated id can name a sim already married within the batch: the
+    // marriage lets whoever either sim leaves go.
+    sim->setSpouse(findByNid(ids.spouse));
+    // Ids that run in a circle would make a sim its own ancestor.
+    sim->setParents(parentUnlessLoop(findByNid(ids.parent1), sim), nullptr);
+    sim->setParents(nullptr, parentUnlessLoop(findByNid(ids.parent2), sim));
 }
 
 QList<Sim *> ImportBatch::take()
 {
-    m_linkIds.clear();
     return std::exchange(m_sims, {});
 }

@@ -4,7 +4,6 @@
 
 #include <QList>
 
-#include <array>
 
 class Sim;
 
@@ -33,8 +32,10 @@ public:
     Sim *add(ImportRecord &record, int category);
 
     // Gives the sim at `index` the spouse and parents its record names,
-    // found by NID among the sims of this batch. Spouses of the batch stay
-    // mutual: a sim that loses its spouse to this marriage lets go of it.
+    // found by NID among the sims of this batch. Links of the batch stay
+    // mutual: a sim that loses its spouse or child to this link lets go of
+    // it. A parent that would make a sim its own ancestor is skipped with a
+    // line on standard output.
     void link(int index);
 
     int size() const { return int(m_sims.size()); }
@@ -48,6 +49,4 @@ private:
     Sim *findByNid(int nid) const;
 
     QList<Sim *> m_sims;
-    // Spouse, first parent and second parent ids of each sim; -1 for none.
-    QList<std::array<int, 3>> m_linkIds;
 };

@@ -72,26 +72,6 @@ bool isChildOf(const Sim *parent, const Sim *child)
     return false;
 }
 
-// The list file keeps parents only through the children lists, so a former
-// parent must let go of the child, or the link comes back on the next open.
-void dropFormerParent(Sim *former, Sim *child)
-{
-    if (!former || child->hasParent(former))
-        return;
-    for (int i = former->childCount() - 1; i >= 0; --i) {
-        if (former->child(i) == child)
-            former->removeChild(i);
-    }
-}
-
-// A former spouse that still names `sim` would marry it again on the next
-// open of the list file.
-void dropFormerSpouse(Sim *former, const Sim *sim, const Sim *keep)
-{
-    if (former && former != keep && former->spouse() == sim)
-        former->clearSpouse();
-}
-
 } // namespace
 
 FamilyBrowser::FamilyBrowser(QPointer<Sim> sim, SimList sims)
@@ -341,18 +321,12 @@ void FamilyBrowser::setSpouse()
     Sim *sim = m_sim.data();
     if (!sim)
         return;
-    Sim *former = sim->spouse().data();
     if (Sim *chosen = chosenSim(m_spouseCombo)) {
-        Sim *theirFormer = chosen->spouse().data();
         sim->setSpouse(chosen);
-        // A sim does not marry itself; then nothing changed.
-        if (sim->spouse() == chosen) {
-            dropFormerSpouse(former, sim, chosen);
-            dropFormerSpouse(theirFormer, chosen, sim);
-        }
     } else if (m_spouseCombo->currentIndex() == m_sims.size()) {
+        const QPointer<Sim> former = sim->spouse();
         sim->clearSpouse();
-        dropFormerSpouse(former, sim, nullptr);
+        sim->detachFrom(former);
     }
     updateDisplay();
 }
@@ -362,7 +336,6 @@ void FamilyBrowser::setParent(QComboBox *combo, bool first)
     Sim *sim = m_sim.data();
     if (!sim)
         return;
-    Sim *former = (first ? sim->parent1() : sim->parent2()).data();
     if (Sim *chosen = chosenSim(combo)) {
         if (refuseLoop(chosen, sim))
             return;
@@ -371,12 +344,13 @@ void FamilyBrowser::setParent(QComboBox *combo, bool first)
         else
             sim->setParents(nullptr, chosen);
     } else if (combo->currentIndex() == m_sims.size()) {
+        const QPointer<Sim> former = first ? sim->parent1() : sim->parent2();
         if (first)
             sim->clearParent1();
         else
             sim->clearParent2();
+        sim->detachFrom(former);
     }
-    dropFormerParent(former, sim);
     updateDisplay();
 }
 
@@ -405,11 +379,7 @@ void FamilyBrowser::addChild()
             && refuseLoop(spouse, child))
             return;
     }
-    Sim *formerFirst = child->parent1().data();
-    Sim *formerSecond = child->parent2().data();
     sim->addChild(child);
-    dropFormerParent(formerFirst, child);
-    dropFormerParent(formerSecond, child);
     updateDisplay();
 }
 
@@ -441,10 +411,6 @@ void FamilyBrowser::addSibling()
     Sim *second = sim->parent2().data();
     if (refuseLoop(first, sibling) || refuseLoop(second, sibling))
         return;
-    Sim *formerFirst = sibling->parent1().data();
-    Sim *formerSecond = sibling->parent2().data();
     sibling->setParents(first, second);
-    dropFormerParent(formerFirst, sibling);
-    dropFormerParent(formerSecond, sibling);
     updateDisplay();
 }

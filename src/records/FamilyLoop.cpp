@@ -1,5 +1,7 @@
 #include "records/FamilyLoop.h"
 
+#include "records/Console.h"
+#include "records/ListFileText.h"
 #include "records/Sim.h"
 
 #include <QList>
@@ -52,4 +54,15 @@ bool makesFamilyLoop(const Sim *parent, const Sim *child)
 QString familyLoopRefusal()
 {
     return QStringLiteral("That would make a sim its own ancestor.");
+}
+
+Sim *parentUnlessLoop(Sim *parent, const Sim *child)
+{
+    if (!makesFamilyLoop(parent, child))
+        return parent;
+    // Names are shown on one line, as every line of standard output is.
+    Console::line(QLatin1String("Skipped making ") + ListFileText::singleLine(parent->name())
+                  + QLatin1String(" a parent of ") + ListFileText::singleLine(child->name())
+                  + QLatin1String(". ") + familyLoopRefusal());
+    return nullptr;
 }

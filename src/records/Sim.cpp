@@ -572,14 +572,22 @@ void Sim::setSpouse(QPointer<Sim> sim)
     // No sim marries itself.
     if (!sim || sim == m_spouse || sim == this)
         return;
+    const QPointer<Sim> mine = m_spouse;
+    const QPointer<Sim> theirs = sim->m_spouse;
     m_spouse = sim;
-    sim->setSpouse(this);
+    sim->m_spouse = this;
+    // The list file keeps a marriage only when both sides name it: a former
+    // spouse still naming either sim would marry it again on the next open.
+    detachFrom(mine);
+    sim->detachFrom(theirs);
 }
 
 void Sim::setParents(QPointer<Sim> first, QPointer<Sim> second)
 {
     if (first == m_parent1 && second == m_parent2)
         return;
+    const QPointer<Sim> formerFirst = m_parent1;
+    const QPointer<Sim> formerSecond = m_parent2;
     // No sim becomes its own parent.
     if (first && first != this) {
         m_parent1 = first;
@@ -589,6 +597,20 @@ void Sim::setParents(QPointer<Sim> first, QPointer<Sim> second)
         m_parent2 = second;
         second->addChild(this);
     }
+    // Parents are stored only through their children lists, so a replaced
+    // parent that kept this sim would be its parent again on the next open.
+    detachFrom(formerFirst);
+    detachFrom(formerSecond);
+}
+
+void Sim::detachFrom(const QPointer<Sim> &former)
+{
+    if (!former || former == this)
+        return;
+    if (former->m_spouse == this && m_spouse != former)
+        former->m_spouse = nullptr;
+    if (!hasParent(former))
+        former->m_children.removeAll(QPointer<Sim>(this));
 }
 
 void Sim::addChild(QPointer<Sim> child)
@@ -651,40 +673,42 @@ void Sim::copyFrom(QPointer<Sim> other, SimList sims)
         return;
 
     // A relative of the imported record stands for the sheet's sim of the
-    // same NID. A relative without an NID matches no sheet sim, and a
-    // relative that turns out to be this sim is dropped, so that no sim
-    // becomes its own relative.
+    // same NID. A relative without an NID matches no sheet sim.
     auto mapped = [&](const QPointer<Sim> &relative) -> QPointer<Sim> {
-        if (!relative)
-            return QPointer<Sim>();
-        QPointer<Sim> result = relative;
-        if (relative->nid() != -1) {
-            for (const QPointer<Sim> &sim : sims) {
-                if (sim && sim->nid() == relative->nid()) {
-                    result = sim;
-                    break;
-                }
-            }
+        if (!relative || relative->nid() == -1)
+            return relative;
+        for (const QPointer<Sim> &sim : sims) {
+            if (sim && sim->nid() == relative->nid())
+                return sim;
         }
-        return result == this ? QPointer<Sim>() : result;
+        return relative;
     };
+    Relatives relatives{mapped(other->m_spouse), mapped(other->m_parent1),
+                        mapped(other->m_parent2), {}};
+    for (const QPointer<Sim> &child : other->m_children)
+        relatives.children.append(mapped(child));
+    takeRelatives(relatives);
+    copyDetailsFrom(other);
+}
 
-    // The list file stores parents only through their children, so the new
-    // parents also list this sim as their child.
-    m_parent1 = mapped(other->m_parent1);
-    if (m_parent1)
-        m_parent1->addChild(this);
-    m_parent2 = mapped(other->m_parent2);
-    if (m_parent2)
-        m_parent2->addChild(this);
-
-    for (const QPointer<Sim> &child : other->m_children) {
-        const QPointer<Sim> mine = mapped(child);
-        if (mine && !m_children.contains(mine))
-            m_children.append(mine);
+void Sim::takeRelatives(const Relatives &relatives)
+{
+    // A relative that turns out to be this sim is dropped, so that no sim
+    // becomes its own relative; setSpouse and setParents see to that.
+    setSpouse(relatives.spouse);
+    setParents(relatives.parent1, relatives.parent2);
+    // A child that does not name this sim is left to its own parents: taking
+    // it here would list it on one side only.
+    for (const QPointer<Sim> &child : relatives.children) {
+        if (child && child != this && child->hasParent(this) && !m_children.contains(child))
+            m_children.append(child);
     }
-    m_spouse = mapped(other->m_spouse);
+}
 
+void Sim::copyDetailsFrom(const Sim *other)
+{
+    if (!other || other == this)
+        return;
     m_name = other->m_name;
     m_species = other->m_species;
     m_age = other->m_age;

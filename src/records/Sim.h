@@ -117,11 +117,49 @@ public:
     void clearParent1() { m_parent1 = nullptr; }
     void clearParent2() { m_parent2 = nullptr; }
     void clearSpouse() { m_spouse = nullptr; }
+    // Setting a spouse or parents keeps every link held by both sides:
+    // whoever either sim leaves lets go of it (detachFrom).
     void setSpouse(QPointer<Sim> sim);
     void setParents(QPointer<Sim> first, QPointer<Sim> second);
     void addChild(QPointer<Sim> child);
+    // A former relative lets go of this sim where this sim no longer holds
+    // it: as spouse when this sim is married to another or to no one, and as
+    // parent when this sim names it as neither parent. Every change of a
+    // spouse or parent ends with this, so that the list file, which can only
+    // keep links both sides hold, reads them back as they were.
+    void detachFrom(const QPointer<Sim> &former);
     void removeChild(int index);
+    // A re-imported record merged into this sim: its details, and the
+    // relatives it names, each mapped to the first sim of `sims` with its
+    // NID. A relative the record names replaces this sim's own (the former
+    // one letting go); where it names none, this sim keeps the link it has.
     void copyFrom(QPointer<Sim> other, SimList sims);
+    // The relatives a merge brings: each non-null one replaces this sim's
+    // own through setSpouse and setParents; a child is listed when it names
+    // this sim as a parent.
+    struct Relatives
+    {
+        QPointer<Sim> spouse;
+        QPointer<Sim> parent1;
+        QPointer<Sim> parent2;
+        SimList children;
+    };
+    void takeRelatives(const Relatives &relatives);
+    // What copyFrom takes of a record besides its links: name, species, age,
+    // household, semester, gender, a new aspiration period with its wants,
+    // college, major and whether it lives.
+    void copyDetailsFrom(const Sim *other);
+    // The editor's ids of the spouse and parents that an imported record
+    // names, -1 for none. Only a record on its way in from an import has
+    // them: a merge finds by them the relatives not imported with it.
+    struct KinIds
+    {
+        int spouse = -1;
+        int parent1 = -1;
+        int parent2 = -1;
+    };
+    KinIds namedKin() const { return m_namedKin; }
+    void setNamedKin(const KinIds &ids) { m_namedKin = ids; }
     // Every link (parents, spouse, children) that points at `from` points at
     // `to` instead; nothing else changes, on either sim. A child already
     // listed is not listed twice, and no sim becomes its own relative.
@@ -141,11 +179,17 @@ public:
     // Reading returns false when a part of the line is not a number.
     QString familyLinksToString(const SimList &list) const;
     bool familyLinksFromString(const QString &line, const SimList &list);
+    // Once every line of the section is read: a link that one side holds
+    // alone, as a former spouse still naming a sim married again, or a third
+    // sim listing a child that names two others, is let go. Lists whose
+    // links both sides hold read as they are.
+    static void dropOneSidedLinks(const SimList &list);
 
 private:
     bool readOlderFormat(const QString &line, int version);
 
     int m_hold = 0;
+    KinIds m_namedKin;
     QPointer<Sim> m_parent1;
     QPointer<Sim> m_parent2;
     QList<QPointer<Sim>> m_children;

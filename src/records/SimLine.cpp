@@ -311,3 +311,20 @@ bool Sim::familyLinksFromString(const QString &line, const SimList &list)
     }
     return allNumbers;
 }
+
+void Sim::dropOneSidedLinks(const SimList &list)
+{
+    for (const QPointer<Sim> &sim : list) {
+        if (!sim)
+            continue;
+        if (sim->m_spouse && sim->m_spouse->m_spouse != sim)
+            sim->m_spouse = nullptr;
+        sim->m_children.removeIf([&](const QPointer<Sim> &child) {
+            return !child || !child->hasParent(sim);
+        });
+        for (QPointer<Sim> *parent : {&sim->m_parent1, &sim->m_parent2}) {
+            if (*parent && !(*parent)->m_children.contains(sim))
+                *parent = nullptr;
+        }
+    }
+}

@@ -279,6 +279,7 @@ Contents read(const QByteArray &bytes, int format)
             if (!contents.sims.at(i)->familyLinksFromString(line, contents.sims))
                 ++unreadable(damage, Section::FamilyLinks);
         }
+        Sim::dropOneSidedLinks(contents.sims);
         damage.linkLines = i;
         damage.sims = int(contents.sims.size());
         // Sims without a line of their own lose their links: the section is

@@ -1,6 +1,7 @@
 #include "sheet/SimCreation.h"
 
 #include "records/Console.h"
+#include "records/FamilyLoop.h"
 
 #include <QtGlobal>
 
@@ -114,14 +115,6 @@ Sim *mergeTarget(SheetSims &sheet, int nid)
     return target;
 }
 
-void dropChild(Sim *parent, const Sim *child)
-{
-    for (int i = parent->childCount() - 1; i >= 0; --i) {
-        if (parent->child(i) == child)
-            parent->removeChild(i);
-    }
-}
-
 } // namespace
 
 void ImportMerge::add(SheetSims &sheet, Sim *imported)
@@ -132,26 +125,34 @@ void ImportMerge::add(SheetSims &sheet, Sim *imported)
     Sim *sim = nid < 0 || m_mergedNids.contains(nid) ? nullptr : mergeTarget(sheet, nid);
     if (!sim) {
         sheet.append(imported);
-        m_touched.append(imported);
+        m_appended.append(imported);
         return;
     }
-    m_merged.append({sim, sim->spouse(), sim->parent1(), sim->parent2()});
-    // The record's relatives are sims of its own batch and are taken as
-    // they are, not looked up by NID: a twin of a repeated NID is appended,
-    // and links to it must reach it. finish() maps the merged ones to the
-    // sheet sims they went into.
-    sim->copyFrom(imported, SimList());
+    sim->copyDetailsFrom(imported);
+    // A relative the record names that was not imported with it is the
+    // sheet's sim of that NID, looked up before this import appends any.
+    const Sim::KinIds ids = imported->namedKin();
+    auto onSheet = [&](int relative) -> QPointer<Sim> {
+        return relative < 0 ? nullptr : mergeTarget(sheet, relative);
+    };
+    m_merged.append({sim, imported, onSheet(ids.spouse), onSheet(ids.parent1), onSheet(ids.parent2)});
     // The merged record is off the list but stays alive.
     sheet.store().keep(imported);
     m_mergedInto.insert(imported, sim);
     m_mergedNids.insert(nid);
-    m_touched.append(sim);
 }
 
 void ImportMerge::finish()
 {
+    auto onSheet = [this](const QPointer<Sim> &sim) -> QPointer<Sim> {
+        return m_mergedInto.value(sim.data(), sim);
+    };
+    // The records' relatives are sims of their own batch, taken as they are
+    // and not looked up by NID: a twin of a repeated NID is appended, and
+    // links to it must reach it. Links to a merged record now lead to the
+    // sheet sim it went into.
     if (!m_mergedInto.isEmpty()) {
-        for (const QPointer<Sim> &sim : qAsConst(m_touched)) {
+        for (const QPointer<Sim> &sim : qAsConst(m_appended)) {
             if (!sim)
                 continue;
             QList<const Sim *> relatives{sim->parent1().data(), sim->parent2().data(),
@@ -165,21 +166,28 @@ void ImportMerge::finish()
             }
         }
     }
-    // A merged sim has the spouse and parents of its record now; those it
-    // had before and the record does not name let go of it.
+    // A merged sim takes the relatives its record names, found in the batch
+    // or else on the sheet; a link the record does not name, or names a sim
+    // found nowhere, stays as it is on both sides. Ending a marriage is left
+    // to the update sentences.
     for (const Merged &merged : qAsConst(m_merged)) {
         Sim *sim = merged.sim;
-        if (!sim)
+        const Sim *record = merged.record;
+        if (!sim || !record)
             continue;
-        if (merged.spouse && merged.spouse != sim->spouse() && merged.spouse->spouse() == sim)
-            merged.spouse->clearSpouse();
-        for (const QPointer<Sim> &parent : {merged.parent1, merged.parent2}) {
-            if (parent && !sim->hasParent(parent))
-                dropChild(parent, sim);
-        }
+        auto named = [&](const QPointer<Sim> &inBatch, const QPointer<Sim> &onTheSheet) {
+            return inBatch ? onSheet(inBatch) : onTheSheet;
+        };
+        Sim::Relatives relatives;
+        relatives.spouse = named(record->spouse(), merged.spouse);
+        relatives.parent1 = parentUnlessLoop(named(record->parent1(), merged.parent1), sim);
+        relatives.parent2 = parentUnlessLoop(named(record->parent2(), merged.parent2), sim);
+        for (int i = 0; i < record->childCount(); ++i)
+            relatives.children.append(onSheet(record->child(i)));
+        sim->takeRelatives(relatives);
     }
     m_mergedInto.clear();
     m_mergedNids.clear();
     m_merged.clear();
-    m_touched.clear();
+    m_appended.clear();
 }

@@ -58,9 +58,10 @@ void holdAllHouseholdsBut(const SimList &sims, const QString &household, int hol
 // same import was merged by, so that no sheet sim takes two records of one
 // export. The sheet owns every record either way. Once the batch is in,
 // finish() points every link that still leads to a merged record at the
-// sheet sim it was merged into, so that no link on the sheet leads off it,
-// and a former spouse or parent of a merged sim that the record does not
-// name any more lets go of it, so that no spouse link is one-sided.
+// sheet sim it was merged into, so that no link on the sheet leads off it.
+// A merged sim's spouse or parent changes only where its record names one
+// that is found, in the batch or, for one not imported with it, on the
+// sheet; the one it replaces lets go, so that no link is one-sided.
 class ImportMerge
 {
 public:
@@ -68,10 +69,12 @@ public:
     void finish();
 
 private:
-    // A sheet sim that took a merge, with the links it had before.
+    // A sheet sim that took a merge, its record, and the sheet's sims of the
+    // ids the record names (null where it names none or none has the id).
     struct Merged
     {
         QPointer<Sim> sim;
+        QPointer<Sim> record;
         QPointer<Sim> spouse;
         QPointer<Sim> parent1;
         QPointer<Sim> parent2;
@@ -80,7 +83,6 @@ private:
     QHash<const Sim *, QPointer<Sim>> m_mergedInto;
     QSet<int> m_mergedNids;
     QList<Merged> m_merged;
-    // Every sim of the batch that is on the sheet now: appended ones and the
-    // sheet sims that took a merge.
-    SimList m_touched;
+    // The sims of the batch appended to the sheet.
+    SimList m_appended;
 };

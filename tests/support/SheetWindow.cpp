@@ -1,6 +1,7 @@
 #include "support/SheetWindow.h"
 
 #include "dialogs/AddSimDialog.h"
+#include "dialogs/ImportDialog.h"
 #include "dialogs/ListManagementDialog.h"
 #include "events/UpdatePage.h"
 #include "pages/AchievementsPage.h"
@@ -11,6 +12,8 @@
 #include "support/WidgetLookup.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -162,6 +165,39 @@ void SheetWindow::setPremadeList(int index) const
     ListManagementDialog *dialog = listDialog();
     dialog->findChild<QComboBox *>(QStringLiteral("debugCombo"))->setCurrentIndex(index);
     QTest::mouseClick(WidgetLookup::button(dialog, QStringLiteral("Set to")), Qt::LeftButton);
+}
+
+void SheetWindow::importExport(const QByteArray &exportBytes, const QStringList &ticks) const
+{
+    QDir().mkpath(QStringLiteral("Veldo"));
+    QFile exported(QStringLiteral("Veldo/ExportedSims.txt"));
+    if (!exported.open(QIODevice::WriteOnly) || exported.write(exportBytes) != exportBytes.size()) {
+        QFAIL("the export could not be written");
+    }
+    exported.close();
+    QDir().mkpath(QStringLiteral("SimPE"));
+    QFile(QStringLiteral("SimPE/SimPE.exe")).open(QIODevice::WriteOnly);
+    ListManagementDialog *dialog = listDialog();
+    dialog->setSimPELocation(QDir::currentPath() + QStringLiteral("/SimPE/"));
+    // Reuse the earlier output rather than run the step.
+    dialog->findChild<QCheckBox *>()->setChecked(true);
+    QTest::mouseClick(WidgetLookup::button(dialog, QStringLiteral("Import Sims")), Qt::LeftButton);
+    auto *import = openWindow<ImportDialog>();
+    QVERIFY(import);
+    for (const QString &tick : ticks) {
+        if (tick.startsWith(QLatin1String("Select All"))) {
+            QTest::mouseClick(WidgetLookup::button(import, tick), Qt::LeftButton);
+            continue;
+        }
+        QCheckBox *box = nullptr;
+        for (QCheckBox *candidate : import->findChildren<QCheckBox *>(QStringLiteral("selectBox"))) {
+            if (candidate->isVisible() && candidate->text().startsWith(tick + QLatin1String(" (")))
+                box = candidate;
+        }
+        QVERIFY2(box, qPrintable(tick));
+        box->setChecked(true);
+    }
+    QTest::mouseClick(WidgetLookup::button(import, QStringLiteral("Import")), Qt::LeftButton);
 }
 
 bool SheetWindow::selectSim(const QString &name) const

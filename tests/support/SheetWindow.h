@@ -58,6 +58,11 @@ public:
     void saveList(const QString &name) const;
     void clearList() const;
     void setPremadeList(int index) const;
+    // Imports an export as a player does: the export left in "Veldo" of the
+    // working folder by an earlier run, taken through the list dialog and
+    // the import dialog, where each of `ticks` is either a button ("Select
+    // All Playables") or the name of a sim whose box is ticked.
+    void importExport(const QByteArray &exportBytes, const QStringList &ticks) const;
 
     // Selects the row of the List of Sims that shows the sim.
     bool selectSim(const QString &name) const;

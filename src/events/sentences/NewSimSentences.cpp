@@ -1,6 +1,8 @@
 // Sentences that bring new sims: arrivals, births, adoptions, servos and Bigfoot.
 #include "events/sentences/SentenceTable.h"
 
+#include "records/FamilyLoop.h"
+
 namespace SentenceParser {
 namespace Table {
 

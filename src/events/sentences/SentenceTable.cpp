@@ -1,7 +1,6 @@
 #include "events/sentences/SentenceTable.h"
 
 #include "records/Console.h"
-#include "records/FamilyLoop.h"
 #include "records/ListFileText.h"
 
 namespace SentenceParser {
@@ -57,15 +56,6 @@ QString who(const Sim *sim)
 }
 
 } // namespace
-
-Sim *parentUnlessLoop(Sim *parent, const Sim *child)
-{
-    if (!makesFamilyLoop(parent, child))
-        return parent;
-    say(QLatin1String("Skipped making ") + who(parent) + QLatin1String(" a parent of ") + who(child)
-        + QLatin1String(". ") + familyLoopRefusal());
-    return nullptr;
-}
 
 bool TextGuard::fits(Field field, const QString &text, const QString &skipped)
 {

@@ -112,10 +112,6 @@ int lookup(const WordTable &table, const QString &word, int otherwise, bool *fou
 
 void joinHouseholdOf(const Context &ctx, Sim *sim, const Sim *host);
 
-// `parent`, or null when making it a parent of `child` would make a sim its
-// own ancestor; that link is then skipped with a line on standard output.
-Sim *parentUnlessLoop(Sim *parent, const Sim *child);
-
 // The families, in the order of the table: tests 1-15, 16-28, 29-34, 35-51.
 void addNewSimTests(QList<Test> &tests);
 void addHoldGrowthCollegeAndHouseholdTests(QList<Test> &tests);
