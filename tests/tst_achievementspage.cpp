@@ -255,11 +255,12 @@ private slots:
             page.loadEntry(twoSims, line);
         const QString printed = out.text();
 
-        QCOMPARE(printed.count("Skipping malformed achievements line: "), 3);
+        QCOMPARE(printed.count("Skipping malformed achievements line: "), 4);
         QVERIFY(printed.contains("Skipping malformed achievements line: no quotes at all\n"));
-        // Positions past the list or unreadable give no sim.
+        QVERIFY(printed.contains("Skipping malformed achievements line: \"Bo moved.\",x,-5\n"));
+        // Positions past the list or negative give no sim.
         QCOMPARE(page.saveEntries(twoSims),
-                 QString("\"Ann moved.\",0,-1\r\n\"Bo moved.\",-1,-1\r\n\"Cy moved on.\",-1,1\r\n"));
+                 QString("\"Ann moved.\",0,-1\r\n\"Cy moved on.\",-1,1\r\n"));
     }
 
     void simOutsideTheListSavesAsNone()

@@ -44,15 +44,18 @@ private slots:
         QCOMPARE(line, QString("\"Ana Bo and Cy Di Ed moved.\",1,2"));
     }
 
-    void badPositionsReadAsNone()
+    // A position that is no whole number is damage, not "no sim": the line
+    // cannot be read. A negative one is a whole number and means none.
+    void positionsMustBeWholeNumbers()
     {
         EntryLine::Fields fields;
-        QVERIFY(EntryLine::parse("\"Ana moved.\",x,", &fields));
-        QCOMPARE(fields.text, QString("Ana moved."));
-        QCOMPARE(fields.pos1, -1);
-        QCOMPARE(fields.pos2, -1);
-        QVERIFY(EntryLine::parse("\"A\",99999999999,2", &fields));
-        QCOMPARE(fields.pos1, -1);
+        QVERIFY(!EntryLine::parse("\"Ana moved.\",x,", &fields));
+        QVERIFY(!EntryLine::parse("\"Ana moved.\",0,l", &fields));
+        QVERIFY(!EntryLine::parse("\"Ana moved.\",,-1", &fields));
+        QVERIFY(!EntryLine::parse("\"A\",99999999999,2", &fields));
+        QVERIFY(EntryLine::parse("\"A\",-5,2", &fields));
+        QCOMPARE(fields.text, QString("A"));
+        QCOMPARE(fields.pos1, -5);
         QCOMPARE(fields.pos2, 2);
     }
 

@@ -7,6 +7,7 @@
 #include "sheet/ModelRows.h"
 #include "sheet/SheetSims.h"
 #include "support/Fixture.h"
+#include "support/ListFixtures.h"
 #include "support/CapturedStdout.h"
 #include "support/SimNames.h"
 #include "support/FailingDevice.h"
@@ -23,6 +24,8 @@
 namespace {
 
 using Fixture::cutAfter;
+using Fixture::withLine;
+using Fixture::withLines;
 
 // What the settings dialog writes with the default settings and no pack.
 const QString kSettingsLine = QStringLiteral("1,1,2,0,5,1,1,1,C:/Program Files/SimPE/,0,0,0,0,0,0,0,0,");
@@ -126,14 +129,6 @@ QStringList linesOf(const SimList &sims)
     return lines;
 }
 
-
-// The file with its line `index` (counted from 0) replaced.
-QByteArray withLine(const QByteArray &bytes, int index, const QByteArray &line)
-{
-    QList<QByteArray> lines = bytes.split('\n');
-    lines[index] = line + '\r';
-    return lines.join('\n');
-}
 
 QString sectionText(const ListFile::Damage &damage)
 {
@@ -282,7 +277,9 @@ private slots:
 
     // What a read could not take from a file. v05.sls holds 7 sims (lines
     // 0-6), updates at 8-9, achievements at 11-12, the settings line at 14,
-    // households at 15-19 and the family links at 21-27.
+    // households at 15-19 and the family links at 21-27; v04.sls 4 sims, the
+    // settings line at 8 and the links at 12-15; v02.sls the settings line at
+    // 10 and households at 11-13; v01.sls the settings line at 10.
     void damageIsReported_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -304,14 +301,18 @@ private slots:
         QTest::newRow("CR CR LF") << QByteArray(v05).replace("\r\n", "\r\r\n") << 4 << "" << 7
                                   << none;
         QTest::newRow("last line without its end") << v05.chopped(2) << 4 << "" << 7 << none;
-        for (int format = 0; format < 4; ++format) {
-            QTest::addRow("0.5 read as format %d", format)
-                << v05 << format << "" << (format == 3 ? 7 : 0) << none;
+        for (const ListFixtures::WellFormed &list : ListFixtures::wellFormed()) {
+            QTest::addRow("%s", qPrintable(list.name))
+                << list.bytes << list.format << "" << (list.format > 2 ? list.sims : 0) << none;
         }
         // The last section a format reads may end with the file.
-        QTest::newRow("0.2 without the households' empty line") << cutAfter(v05, 20) << 1 << ""
-                                                                << 0 << none;
-        QTest::newRow("0.1 without a settings line") << cutAfter(v05, 14) << 0 << "" << 0 << none;
+        QTest::newRow("0.2 without the households' empty line")
+            << cutAfter(fixture("v02.sls"), 14) << 1 << "" << 0 << none;
+        QTest::newRow("0.1 without a settings line") << cutAfter(fixture("v01.sls"), 10) << 0 << ""
+                                                     << 0 << none;
+        // 0.1 reads nothing after its settings line, so a cut there loses nothing.
+        QTest::newRow("0.1 cut inside its settings line")
+            << cutAfter(fixture("v01.sls"), 10, 5) << 0 << "" << 0 << none;
 
         QTest::newRow("no bytes") << QByteArray() << 4 << "sims" << 0 << none;
         QTest::newRow("cut inside a sim") << cutAfter(v05, 2, 10) << 4 << "sims" << 0
@@ -322,16 +323,67 @@ private slots:
                                                  << none;
         QTest::newRow("cut before the settings line") << cutAfter(v05, 14) << 4 << "settings line"
                                                       << 0 << none;
+        QTest::newRow("cut inside the settings line")
+            << cutAfter(v05, 14, 10) << 4 << "settings line" << 0 << none;
+        QTest::newRow("0.2 cut inside its settings line")
+            << cutAfter(fixture("v02.sls"), 10, 5) << 1 << "settings line" << 0 << none;
+        QTest::newRow("0.3 cut inside its settings line")
+            << cutAfter(fixture("v03.sls"), 8, 7) << 2 << "settings line" << 0 << none;
+        QTest::newRow("0.4 cut inside its settings line")
+            << cutAfter(fixture("v04.sls"), 8, 7) << 3 << "settings line" << 0 << none;
+        QTest::newRow("no sims, cut inside the settings line")
+            << cutAfter(fixture("empty.sls"), 3, 9) << 4 << "settings line" << 0 << none;
+        QTest::newRow("no sims, cut before the settings line")
+            << cutAfter(fixture("empty.sls"), 3) << 4 << "settings line" << 0 << none;
         QTest::newRow("cut in the households") << cutAfter(v05, 17) << 4 << "households" << 0
                                                << none;
-        QTest::newRow("0.2 cut in the households") << cutAfter(v05, 17) << 1 << "" << 0 << none;
+        QTest::newRow("0.2 cut in the households") << cutAfter(fixture("v02.sls"), 12) << 1 << ""
+                                                   << 0 << none;
         QTest::newRow("no family links") << cutAfter(v05, 21) << 4 << "family links" << 0 << none;
-        QTest::newRow("fewer family links") << cutAfter(v05, 24) << 3 << "family links" << 3
-                                            << none;
+        QTest::newRow("fewer family links") << cutAfter(fixture("v04.sls"), 14) << 3
+                                            << "family links" << 2 << none;
         QTest::newRow("an empty line among the links")
             << withLine(v05, 24, "") << 4 << "family links" << 3 << none;
         QTest::newRow("last link line cut short") << cutAfter(v05, 27, 1) << 4 << "" << 7
                                                   << QList<int>{0, 0, 0, 0, 0, 1};
+        // A lost or repeated line leaves more link lines than sims: read by
+        // position, they would join the wrong sims.
+        QTest::newRow("lost first sim line") << withLines(v05, 0, {}) << 4 << "" << 7 << none;
+        QTest::newRow("lost first sim line, 0.4") << withLines(fixture("v04.sls"), 0, {}) << 3 << ""
+                                                  << 4 << none;
+        QTest::newRow("repeated link line")
+            << withLines(v05, 22, {"0,2", "0,2"}) << 4 << "" << 8 << none;
+        QTest::newRow("one link line more, at the end") << v05 + "-1\r\n" << 4 << "" << 8 << none;
+        const QByteArray rex = v05.split('\n').at(6).chopped(1);
+        QTest::newRow("repeated sim line") << withLines(v05, 6, {rex, rex}) << 4
+                                           << "family links" << 7 << none;
+        QTest::newRow("no sims, one link line")
+            << fixture("empty.sls") + "-1\r\n" << 4 << "" << 1 << none;
+
+        // A number field that holds anything but a whole number makes its
+        // line unreadable, in every section and version.
+        const QList<int> oneSim{1, 0, 0, 0, 0, 0};
+        for (const ListFixtures::Garbled &field : ListFixtures::garbledSimLines()) {
+            QTest::addRow("%s", qPrintable(field.name))
+                << field.bytes << field.format << "" << (field.format > 2 ? field.sims : 0)
+                << oneSim;
+        }
+        QTest::newRow("update position l")
+            << withLine(v05, 8, "\"Ada Brook had a baby girl named Dee Brook on day 1.\",0,l") << 4
+            << "" << 7 << QList<int>{0, 1, 0, 0, 0, 0};
+        QTest::newRow("first update position empty")
+            << withLine(v05, 9, "\"Ada Brook had a baby girl named Dee Brook on day 1.\",,-1") << 4
+            << "" << 7 << QList<int>{0, 1, 0, 0, 0, 0};
+        QTest::newRow("achievement position too large")
+            << withLine(v05, 11, "\"Ben Brook became a vampire.\",99999999999,-1") << 4 << ""
+            << 7 << QList<int>{0, 0, 1, 0, 0, 0};
+        QTest::newRow("0.1 achievement position O")
+            << withLine(fixture("v01.sls"), 7,
+                        "\"Cy Brook grew up well after six PM (eleven AM for pets). "
+                        "(Aspiration: Same)\",2,-O")
+            << 0 << "" << 0 << QList<int>{0, 0, 1, 0, 0, 0};
+        QTest::newRow("link position O") << withLine(v05, 21, "1,O") << 4 << "" << 7
+                                         << QList<int>{0, 0, 0, 0, 0, 1};
 
         QByteArray lines = withLine(v05, 2, "\"Cy Brook\",103,8");
         lines = withLine(lines, 8, "garbage");
@@ -351,9 +403,11 @@ private slots:
         const ListFile::Damage &damage = contents.damage;
         QCOMPARE(sectionText(damage), endedIn);
         QCOMPARE(QList<int>(std::begin(damage.unreadable), std::end(damage.unreadable)), unreadable);
-        QCOMPARE(damage.isEmpty(), endedIn.isEmpty() && !unreadable.contains(1));
+        QFETCH(int, linkLines);
+        const bool moreLinks = format > 2 && linkLines > contents.sims.size();
+        QCOMPARE(damage.isEmpty(), endedIn.isEmpty() && !unreadable.contains(1) && !moreLinks);
         if (format > 2)
-            QTEST(damage.linkLines, "linkLines");
+            QCOMPARE(damage.linkLines, linkLines);
     }
 
     // Random bytes never pass for a list.
@@ -369,39 +423,91 @@ private slots:
         }
     }
 
+    // A 0.5 list opened as an older version reads its aspiration periods
+    // where numbers belong: the sheet would be garbled, so it is not taken
+    // for whole, and its backup is kept.
+    void newerListReadAsAnOlderVersionIsDamaged()
+    {
+        CapturedStdout quiet;
+        for (int format = 0; format < 4; ++format) {
+            const ListFile::Damage damage = ListFile::read(fixture("v05.sls"), format).damage;
+            QVERIFY2(damage.unreadable[int(ListFile::Section::Sims)] > 0,
+                     qPrintable(QString::number(format)));
+        }
+    }
+
     void damageText_data()
     {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("format");
         QTest::addColumn<QString>("text");
         const QByteArray v05 = fixture("v05.sls");
         const QString head = "The list file Town.sls is damaged or incomplete.\n";
         const QString tail =
             "\n\nOpen what could be read? No backup is written, so Town.bak.sls stays as it is.";
         QTest::newRow("cut in the achievements")
-            << cutAfter(v05, 12)
+            << cutAfter(v05, 12) << 4
             << head + "It ends early, inside the achievements log: the rest of the achievements "
                       "log, the households' played marks and the family links are missing." + tail;
         QTest::newRow("cut before the settings line")
-            << cutAfter(v05, 14)
+            << cutAfter(v05, 14) << 4
             << head + "It ends early, before the households' played marks and the family links, "
                       "which are missing." + tail;
         QTest::newRow("fewer family links")
-            << cutAfter(v05, 24)
+            << cutAfter(v05, 24) << 4
             << head + "Only 3 of its 7 sims have their family links: the links of the other sims "
                       "are missing." + tail;
         QByteArray lines = withLine(v05, 8, "garbage");
         lines = withLine(lines, 9, "garbage");
         lines = withLine(lines, 22, "0,x");
         QTest::newRow("unreadable lines")
-            << lines
+            << lines << 4
             << head + "2 update lines could not be read and will be left out.\n"
                       "1 family-link line could not be read whole." + tail;
+        QTest::newRow("lost first sim line")
+            << withLines(v05, 0, {}) << 4
+            << head + "It has 7 family-link lines for its 6 sims: a line was lost or repeated, so "
+                      "the links may join the wrong sims." + tail;
+        QTest::newRow("repeated link line")
+            << withLines(v05, 22, {"0,2", "0,2"}) << 4
+            << head + "It has 8 family-link lines for its 7 sims: a line was lost or repeated, so "
+                      "the links may join the wrong sims." + tail;
+        QTest::newRow("one sim, two link lines")
+            << cutAfter(v05, 1) + "\r\n\r\n\r\nS\r\n\r\n-1\r\n-1\r\n" << 4
+            << head + "It has 2 family-link lines for its 1 sim: a line was lost or repeated, so "
+                      "the links may join the wrong sims." + tail;
+        QTest::newRow("age 4O")
+            << withLine(v05, 0, v05.split('\n').at(0).chopped(1).replace(",40,", ",4O,")) << 4
+            << head + "1 sim line could not be read whole." + tail;
+        QTest::newRow("update and achievement positions not numbers")
+            << withLine(withLine(v05, 8, "\"Ada Brook had a baby girl named Dee Brook on day 1.\",0,l"),
+                        12, "\"----------------------------------------\",-1,") << 4
+            << head + "1 update line could not be read and will be left out.\n"
+                      "1 achievement line could not be read and will be left out." + tail;
+        QTest::newRow("0.2 cut inside its settings line")
+            << cutAfter(fixture("v02.sls"), 10, 5) << 1
+            << head + "It ends early, before the households' played marks, which are missing."
+                + tail;
+        QTest::newRow("0.3 cut inside its settings line")
+            << cutAfter(fixture("v03.sls"), 8, 7) << 2
+            << head + "It ends early, before the households' played marks, which are missing."
+                + tail;
+        QTest::newRow("0.5 cut inside its settings line")
+            << cutAfter(v05, 14, 10) << 4
+            << head + "It ends early, before the households' played marks and the family links, "
+                      "which are missing." + tail;
+        // A list without sims has no family links to miss.
+        QTest::newRow("no sims, cut inside the settings line")
+            << cutAfter(fixture("empty.sls"), 3, 9) << 4
+            << head + "It ends early, before the households' played marks, which are missing."
+                + tail;
     }
     void damageText()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(int, format);
         CapturedStdout quiet;
-        QTEST(ListFile::damageText("Town", 4, ListFile::read(bytes, 4).damage), "text");
+        QTEST(ListFile::damageText("Town", format, ListFile::read(bytes, format).damage), "text");
     }
 
     // Without a household row one empty line follows the settings line,

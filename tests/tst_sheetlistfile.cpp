@@ -5,6 +5,7 @@
 #include "sheet/Tolvane.h"
 #include "support/CapturedStdout.h"
 #include "support/Fixture.h"
+#include "support/ListFixtures.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
 #include "support/WidgetLookup.h"
@@ -28,6 +29,8 @@
 namespace {
 
 using Fixture::cutAfter;
+using Fixture::withLine;
+using Fixture::withLines;
 
 QByteArray fixture(const QString &name)
 {
@@ -92,37 +95,40 @@ private slots:
     // Each version opened in the window writes the 0.5 backup, with the
     // settings line of the sheet's own settings; saving it again gives
     // the same bytes.
+    //
+    // Every well-formed list, with every line end and also without the end
+    // of its last line, opens without a word.
     void openWritesTheBackup_data()
     {
-        QTest::addColumn<QString>("input");
+        QTest::addColumn<QByteArray>("input");
         QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QByteArray>("expected");
         QTest::addColumn<int>("sims");
-        QTest::newRow("empty sheet") << "empty.sls" << 4 << "empty.sls" << 0;
-        QTest::newRow("0.1") << "v01.sls" << 0 << "v01.saved.sls" << 4;
-        QTest::newRow("0.2") << "v02.sls" << 1 << "v02.saved.sls" << 5;
-        QTest::newRow("0.3") << "v03.sls" << 2 << "v03.saved.sls" << 4;
-        QTest::newRow("0.4") << "v04.sls" << 3 << "v04.saved.sls" << 4;
-        QTest::newRow("0.5") << "v05.sls" << 4 << "v05.sls" << 7;
-        QTest::newRow("0.5 in the Windows code page") << "v05-cp1252.sls" << 4 << "v05.sls" << 7;
+        QTest::newRow("0.5 in the Windows code page") << fixture("v05-cp1252.sls") << 4
+                                                      << fixture("v05.sls") << 7;
+        for (const ListFixtures::WellFormed &list : ListFixtures::wellFormed()) {
+            QTest::addRow("%s", qPrintable(list.name))
+                << list.bytes << list.format << list.saved << list.sims;
+        }
     }
     void openWritesTheBackup()
     {
-        QFETCH(QString, input);
+        QFETCH(QByteArray, input);
         QFETCH(int, format);
-        QFETCH(QString, expected);
+        QFETCH(QByteArray, expected);
         QFETCH(int, sims);
-        folder->write("Town.sls", fixture(input));
+        folder->write("Town.sls", input);
         SheetWindow w;
         w.openList("Town", format);
+        QCOMPARE(boxes->texts, QStringList());
         QCOMPARE(w.simModel()->rowCount(), sims);
-        QCOMPARE(SheetWindow::fileBytes("Town.bak.sls"), fixture(expected));
+        QCOMPARE(SheetWindow::fileBytes("Town.bak.sls"), expected);
         w.saveList("Again");
-        QCOMPARE(SheetWindow::fileBytes("Again.sls"), fixture(expected));
+        QCOMPARE(SheetWindow::fileBytes("Again.sls"), expected);
         QCOMPARE(boxes->texts, QStringList({"List has been saved as Again.sls"}));
         // The backup opens as a list of its own, with a backup of its own.
         w.openList("Town.bak");
-        QCOMPARE(SheetWindow::fileBytes("Town.bak.bak.sls"), fixture(expected));
+        QCOMPARE(SheetWindow::fileBytes("Town.bak.bak.sls"), expected);
     }
 
     // Letters of a file saved in the Windows code page show as they were,
@@ -317,6 +323,7 @@ private slots:
     void damagedListAsksFirst_data()
     {
         QTest::addColumn<QByteArray>("damaged");
+        QTest::addColumn<int>("format");
         QTest::addColumn<QString>("what");
         QTest::addColumn<int>("simsRead");
         const QByteArray v05 = fixture("v05.sls");
@@ -325,27 +332,60 @@ private slots:
         for (char &byte : random)
             byte = char(generator.bounded(256));
         QTest::newRow("cut to 300 bytes")
-            << v05.left(300) << "It ends early, inside the sims: the rest of the sims, the "
-                                "pending updates, the achievements log, the households' played "
-                                "marks and the family links are missing.\n"
-                                "1 sim line could not be read whole." << 4;
+            << v05.left(300) << 4
+            << "It ends early, inside the sims: the rest of the sims, the pending updates, the "
+               "achievements log, the households' played marks and the family links are missing.\n"
+               "1 sim line could not be read whole." << 4;
         QTest::newRow("cut in the achievements")
-            << cutAfter(v05, 12) << "It ends early, inside the achievements log: the rest of the "
-                                    "achievements log, the households' played marks and the "
-                                    "family links are missing." << 7;
+            << cutAfter(v05, 12) << 4
+            << "It ends early, inside the achievements log: the rest of the achievements log, the "
+               "households' played marks and the family links are missing." << 7;
         QTest::newRow("fewer family links")
-            << cutAfter(v05, 24) << "Only 3 of its 7 sims have their family links: the links of "
-                                    "the other sims are missing." << 7;
-        QTest::newRow("empty file") << QByteArray() << "It ends early, inside the sims: the rest "
-                                                       "of the sims, the pending updates, the "
-                                                       "achievements log, the households' played "
-                                                       "marks and the family links are missing."
-                                    << 0;
-        QTest::newRow("random bytes") << random << QString() << -1;
+            << cutAfter(v05, 24) << 4
+            << "Only 3 of its 7 sims have their family links: the links of the other sims are "
+               "missing." << 7;
+        QTest::newRow("empty file") << QByteArray() << 4
+                                    << "It ends early, inside the sims: the rest of the sims, the "
+                                       "pending updates, the achievements log, the households' "
+                                       "played marks and the family links are missing." << 0;
+        QTest::newRow("random bytes") << random << 4 << QString() << -1;
+
+        // Lost, repeated and garbled lines.
+        const QString moreLinks = "It has %1 family-link lines for its %2 sims: a line was lost "
+                                  "or repeated, so the links may join the wrong sims.";
+        QTest::newRow("lost first sim line")
+            << withLines(v05, 0, {}) << 4 << moreLinks.arg(7).arg(6) << 6;
+        QTest::newRow("repeated link line")
+            << withLines(v05, 22, {"0,2", "0,2"}) << 4 << moreLinks.arg(8).arg(7) << 7;
+        const QString simLine = "1 sim line could not be read whole.";
+        for (const ListFixtures::Garbled &field : ListFixtures::garbledSimLines())
+            QTest::addRow("%s", qPrintable(field.name)) << field.bytes << field.format << simLine
+                                                        << field.sims;
+        QTest::newRow("update position l")
+            << withLine(v05, 8, "\"Ada Brook had a baby girl named Dee Brook on day 1.\",0,l") << 4
+            << "1 update line could not be read and will be left out." << 7;
+        QTest::newRow("achievement position O")
+            << withLine(v05, 11, "\"Ben Brook became a vampire.\",1,-O") << 4
+            << "1 achievement line could not be read and will be left out." << 7;
+        QTest::newRow("family-link position O")
+            << withLine(v05, 21, "1,O") << 4 << "1 family-link line could not be read whole." << 7;
+        const QString noHouseholds =
+            "It ends early, before the households' played marks, which are missing.";
+        QTest::newRow("0.2 cut inside its settings line")
+            << cutAfter(fixture("v02.sls"), 10, 5) << 1 << noHouseholds << 5;
+        QTest::newRow("0.3 cut inside its settings line")
+            << cutAfter(fixture("v03.sls"), 8, 7) << 2 << noHouseholds << 4;
+        QTest::newRow("0.5 cut inside its settings line")
+            << cutAfter(v05, 14, 10) << 4
+            << "It ends early, before the households' played marks and the family links, which "
+               "are missing." << 7;
+        QTest::newRow("no sims, cut inside the settings line")
+            << cutAfter(fixture("empty.sls"), 3, 9) << 4 << noHouseholds << 0;
     }
     void damagedListAsksFirst()
     {
         QFETCH(QByteArray, damaged);
+        QFETCH(int, format);
         QFETCH(QString, what);
         QFETCH(int, simsRead);
         folder->write("Brook.sls", fixture("v04.sls"));
@@ -363,7 +403,7 @@ private slots:
 
         boxes->texts.clear();
         boxes->answer = QMessageBox::Cancel;
-        w.openList("Town");
+        w.openList("Town", format);
         QCOMPARE(boxes->texts.size(), 1);
         QVERIFY(boxes->texts.first().startsWith(start));
         QVERIFY(boxes->texts.first().endsWith(end));
@@ -376,7 +416,7 @@ private slots:
         boxes->texts.clear();
         boxes->answer = QMessageBox::Open;
         CapturedStdout output;
-        w.openList("Town");
+        w.openList("Town", format);
         QCOMPARE(boxes->texts.size(), 1);
         QVERIFY(!output.text().contains("Saving backup..."));
         if (simsRead >= 0)

@@ -12,13 +12,6 @@ QString format(const QString &text, int pos1, int pos2)
         + QLatin1Char(',') + QString::number(pos2);
 }
 
-static int readPosition(const QString &part)
-{
-    bool ok = false;
-    const int value = part.toInt(&ok);
-    return ok ? value : -1;
-}
-
 bool parse(const QString &line, Fields *out)
 {
     const int lastComma = line.lastIndexOf(QLatin1Char(','));
@@ -30,9 +23,18 @@ bool parse(const QString &line, Fields *out)
     // The quoted sentence ends right before the middle comma.
     if (line.at(0) != QLatin1Char('"') || line.at(middleComma - 1) != QLatin1Char('"'))
         return false;
+    // A garbled position must not pass for no sim: the entry would name
+    // nobody, or another sim, without a word.
+    const QStringView text(line);
+    bool ok1 = false;
+    bool ok2 = false;
+    const int pos1 = text.mid(middleComma + 1, lastComma - middleComma - 1).toInt(&ok1);
+    const int pos2 = text.mid(lastComma + 1).toInt(&ok2);
+    if (!ok1 || !ok2)
+        return false;
     out->text = line.mid(1, middleComma - 2);
-    out->pos1 = readPosition(line.mid(middleComma + 1, lastComma - middleComma - 1));
-    out->pos2 = readPosition(line.mid(lastComma + 1));
+    out->pos1 = pos1;
+    out->pos2 = pos2;
     return true;
 }
 

@@ -23,8 +23,8 @@ QString format(const QString &text, int pos1, int pos2);
 
 // Reads a line. The positions are the last two comma-separated fields and the
 // sentence is what stands between the outer quotes, so any sentence the
-// writer wrote reads back unchanged. A position that is not a decimal number
-// reads as -1. Returns false for a line of another shape.
+// writer wrote reads back unchanged. Returns false for a line of another
+// shape, and for one whose positions are not both whole numbers.
 bool parse(const QString &line, Fields *out);
 
 // The sim at a position of the list; null for a negative position, one at or

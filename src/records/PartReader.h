@@ -2,10 +2,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Walks the comma-separated parts of a list-file line. Every read checks
 // that a part is left, so a short or damaged line can never make the reader
 // run past its end; the caller stops at the first field that is missing.
+// It also keeps whether every number field it read held a whole number, so
+// that a garbled digit ("4O") marks the line as damaged.
 class PartReader
 {
 public:
@@ -31,9 +34,21 @@ public:
         QString part;
         if (!takePart(&part))
             return false;
-        *out = part.toInt();
+        *out = number(part);
         return true;
     }
+
+    // The whole number a text holds, the part or a piece of it; 0 for any
+    // other text, which leaves wholeNumbers() false.
+    int number(QStringView text)
+    {
+        bool ok = false;
+        const int value = text.toInt(&ok);
+        m_wholeNumbers = m_wholeNumbers && ok;
+        return ok ? value : 0;
+    }
+
+    bool wholeNumbers() const { return m_wholeNumbers; }
 
     bool takeBool(bool *out)
     {
@@ -75,4 +90,5 @@ public:
 private:
     QStringList m_parts;
     int m_pos = 0;
+    bool m_wholeNumbers = true;
 };

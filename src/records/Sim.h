@@ -168,7 +168,8 @@ public:
     // The sim line of the list file: written in format 0.5, read in any
     // format index (0..3 for 0.1..0.4, anything else as 0.5). Reading
     // returns false when the line ends before its image path, the last field
-    // every line of a format holds: the record then keeps what was read.
+    // every line of a format holds, or when a number field holds anything
+    // but a whole number (read as 0): the record then keeps what was read.
     QString toString() const;
     bool fromString(const QString &line, int format);
     bool readVersion01(const QString &line);

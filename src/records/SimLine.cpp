@@ -84,15 +84,15 @@ bool readPeriods(PartReader &reader, Periods *periods)
     while (!reader.atEnd() && reader.peek().startsWith(QLatin1Char('('))) {
         QString part;
         reader.takePart(&part);
-        periods->open(part.mid(1).toInt());
+        periods->open(reader.number(QStringView(part).mid(1)));
         if (!reader.takePart(&part))
             return false;
         if (part.endsWith(QLatin1Char(')'))) {
             part.chop(1);
-            periods->secondary.last() = part.toInt();
+            periods->secondary.last() = reader.number(part);
             continue;
         }
-        periods->secondary.last() = part.toInt();
+        periods->secondary.last() = reader.number(part);
         for (;;) {
             // The want text is quoted after its opening parenthesis.
             QString text;
@@ -107,7 +107,7 @@ bool readPeriods(PartReader &reader, Periods *periods)
                 return false;
             const bool periodEnds = part.endsWith(QLatin1String("))"));
             part.chop(periodEnds ? 2 : 1);
-            periods->done.last().last() = part.toInt();
+            periods->done.last().last() = reader.number(part);
             if (periodEnds)
                 break;
         }
@@ -178,7 +178,7 @@ bool Sim::fromString(const QString &line, int format)
     if (!reader.takeInt(&m_witchAlignment) || !reader.takePart(&m_imageFile))
         return false;
     m_notes += notesFromLine(reader.takeRest());
-    return true;
+    return reader.wholeNumbers();
 }
 
 bool Sim::readVersion01(const QString &line)
@@ -238,7 +238,7 @@ bool Sim::readOlderFormat(const QString &line, int version)
     if (!reader.takePart(&m_imageFile))
         return false;
     m_notes += notesFromLine(reader.takeRest());
-    return true;
+    return reader.wholeNumbers();
 }
 
 // ---------------------------------------------------------------------------

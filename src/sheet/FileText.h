@@ -24,6 +24,9 @@ public:
 
     QString next();
     bool atEnd() const { return m_pos >= m_text.size(); }
+    // False when the last line handed out ran to the end of the text
+    // without a line end.
+    bool lineEnded() const { return m_pos <= m_text.size(); }
 
 private:
     QString m_text;

@@ -122,7 +122,7 @@ int &unreadable(Damage &damage, Section section)
 
 bool Damage::isEmpty() const
 {
-    if (endedEarly)
+    if (endedEarly || linkLines > sims)
         return false;
     for (int count : unreadable) {
         if (count != 0)
@@ -167,6 +167,11 @@ QString counted(int count, const char *what)
         + (count == 1 ? QLatin1String(" line") : QLatin1String(" lines"));
 }
 
+QString simsCounted(int count)
+{
+    return QString::number(count) + (count == 1 ? QLatin1String(" sim") : QLatin1String(" sims"));
+}
+
 } // namespace
 
 QString damageText(const QString &listName, int format, const Damage &damage)
@@ -182,9 +187,12 @@ QString damageText(const QString &listName, int format, const Damage &damage)
     } else if (damage.endedEarly) {
         QStringList missing;
         const QList<Section> sections = sectionsRead(format);
-        // The settings line is never read back, so its loss loses nothing.
+        // The settings line is never read back, so its loss loses nothing;
+        // a list that holds no sims has no family links to lose.
+        const bool noLinks = damage.endedIn != Section::Sims && damage.sims == 0;
         for (qsizetype i = sections.indexOf(damage.endedIn) + 1; i < sections.size(); ++i) {
-            if (sections.at(i) != Section::SettingsLine)
+            if (sections.at(i) != Section::SettingsLine
+                && !(sections.at(i) == Section::FamilyLinks && noLinks))
                 missing << sectionName(sections.at(i));
         }
         if (damage.endedIn == Section::SettingsLine) {
@@ -195,6 +203,12 @@ QString damageText(const QString &listName, int format, const Damage &damage)
             lines << QStringLiteral("It ends early, inside ") + sectionName(damage.endedIn)
                     + QStringLiteral(": ") + joined(missing) + QStringLiteral(" are missing.");
         }
+    }
+    if (damage.linkLines > damage.sims) {
+        lines << QStringLiteral("It has ") + counted(damage.linkLines, "family-link")
+                + QStringLiteral(" for its ") + simsCounted(damage.sims)
+                + QStringLiteral(": a line was lost or repeated, so the links may join the "
+                                 "wrong sims.");
     }
     // A sim or family-link line keeps what could be read of it; the other
     // sections' lines are skipped whole.
@@ -228,8 +242,9 @@ Contents read(const QByteArray &bytes, int format)
     const QList<Section> sections = sectionsRead(format);
     // Every section but the last that the format reads ends with an empty
     // line of its own; the last may end with the file.
+    Section last = sections.last();
     auto endedIn = [&](Section section) {
-        if (!damage.endedEarly && section != sections.last()) {
+        if (!damage.endedEarly && section != last) {
             damage.endedEarly = true;
             damage.endedIn = section;
         }
@@ -242,6 +257,10 @@ Contents read(const QByteArray &bytes, int format)
             contents.sims.append(sim);
         }))
         endedIn(Section::Sims);
+    // Without sims the family links hold no line, and the households are
+    // the last section the file has.
+    if (last == Section::FamilyLinks && contents.sims.isEmpty())
+        last = Section::Households;
     // The lines of a later section are kept as they are; the tab that takes
     // them skips those that cannot be read.
     auto readLines = [&](Section section, QStringList *out, auto readable) {
@@ -263,6 +282,10 @@ Contents read(const QByteArray &bytes, int format)
     if (lines.atEnd())
         endedIn(Section::SettingsLine);
     contents.settingsLine = lines.next();
+    // Without its line end the settings line was cut short, and so was the
+    // file: what the format reads after it is lost.
+    if (!lines.lineEnded())
+        endedIn(Section::SettingsLine);
     if (format > 0) {
         readLines(Section::Households, &contents.householdLines, [](const QString &line) {
             HouseholdLine::Fields fields;
@@ -270,7 +293,8 @@ Contents read(const QByteArray &bytes, int format)
         });
     }
     if (format > 2) {
-        // Line i belongs to the i-th sim; surplus lines are not read.
+        // Line i belongs to the i-th sim; surplus lines are not applied, only
+        // counted.
         int i = 0;
         for (; i < contents.sims.size() && !lines.atEnd(); ++i) {
             const QString line = lines.next();
@@ -282,6 +306,8 @@ Contents read(const QByteArray &bytes, int format)
         Sim::dropOneSidedLinks(contents.sims);
         damage.linkLines = i;
         damage.sims = int(contents.sims.size());
+        while (i == contents.sims.size() && !lines.atEnd() && !lines.next().isEmpty())
+            ++damage.linkLines;
         // Sims without a line of their own lose their links: the section is
         // the last, but a whole file has a line for every sim.
         if (i < contents.sims.size() && !damage.endedEarly) {

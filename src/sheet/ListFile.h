@@ -47,8 +47,10 @@ struct Damage
     // format reads was complete; none when the file is whole.
     bool endedEarly = false;
     Section endedIn = Section::Sims;
-    // For versions 0.4 and 0.5: how many of the sims got their family-link
-    // line.
+    // For versions 0.4 and 0.5: how many family-link lines the file holds
+    // for how many sims. Fewer lines leave sims without links; more mean a
+    // sim line or a link line was lost or repeated, and the links, read by
+    // position, may join the wrong sims.
     int linkLines = 0;
     int sims = 0;
     // Lines of each section that could not be read: skipped, except for a

@@ -20,4 +20,26 @@ QByteArray cutAfter(const QByteArray &bytes, int lines, int extra)
     return bytes.left(end + extra);
 }
 
+QByteArray withLines(const QByteArray &bytes, int index, const QList<QByteArray> &lines)
+{
+    QList<QByteArray> all = bytes.split('\n');
+    all.remove(index);
+    for (qsizetype i = lines.size() - 1; i >= 0; --i)
+        all.insert(index, lines.at(i) + '\r');
+    return all.join('\n');
+}
+
+QByteArray withLine(const QByteArray &bytes, int index, const QByteArray &line)
+{
+    return withLines(bytes, index, {line});
+}
+
+QByteArray withLineEnds(const QByteArray &bytes, const QByteArray &lineEnd, bool finalLineEnd)
+{
+    QByteArray out = bytes;
+    if (!finalLineEnd && out.endsWith("\r\n"))
+        out.chop(2);
+    return out.replace("\r\n", lineEnd);
+}
+
 } // namespace Fixture

@@ -1,0 +1,144 @@
+#include "support/ListFixtures.h"
+
+#include "support/Fixture.h"
+
+namespace ListFixtures {
+
+namespace {
+
+QByteArray list(const QString &name)
+{
+    return Fixture::bytes(QStringLiteral("lists/") + name);
+}
+
+// Line `index` of a file with CR LF line ends, without its line end.
+QByteArray lineOf(const QByteArray &bytes, int index)
+{
+    return bytes.split('\n').value(index).chopped(1);
+}
+
+// The comma-separated part `index` of a line replaced.
+QByteArray withPart(const QByteArray &line, int index, const QByteArray &part)
+{
+    QList<QByteArray> parts = line.split(',');
+    parts[index] = part;
+    return parts.join(',');
+}
+
+// A letter after the first digit: "40" gives "4O0", "(1" gives "(1O".
+QByteArray garbled(QByteArray part)
+{
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        if (part.at(i) >= '0' && part.at(i) <= '9')
+            return part.insert(i + 1, 'O');
+    }
+    return part + 'O';
+}
+
+struct Fields
+{
+    const char *version;
+    const char *fixture;
+    int format;
+    int sims;
+    // The number parts of the first sim line, by index.
+    QList<QPair<int, const char *>> numbers;
+};
+
+} // namespace
+
+QList<WellFormed> wellFormed()
+{
+    const QByteArray empty = list(QStringLiteral("empty.sls"));
+    // The settings line of the empty sheet is the one a fresh window writes.
+    const QByteArray oneUpdate = "\r\n\"Put X on hold for 3 days.\",-1,-1\r\n"
+        + Fixture::cutAfter(empty, 4).mid(2) + "\r\n";
+    const WellFormed lists[] = {
+        {QStringLiteral("0.1"), list(QStringLiteral("v01.sls")), 0, 4,
+         list(QStringLiteral("v01.saved.sls"))},
+        {QStringLiteral("0.2"), list(QStringLiteral("v02.sls")), 1, 5,
+         list(QStringLiteral("v02.saved.sls"))},
+        {QStringLiteral("0.3"), list(QStringLiteral("v03.sls")), 2, 4,
+         list(QStringLiteral("v03.saved.sls"))},
+        {QStringLiteral("0.4"), list(QStringLiteral("v04.sls")), 3, 4,
+         list(QStringLiteral("v04.saved.sls"))},
+        {QStringLiteral("0.5"), list(QStringLiteral("v05.sls")), 4, 7,
+         list(QStringLiteral("v05.sls"))},
+        {QStringLiteral("empty sheet"), empty, 4, 0, empty},
+        {QStringLiteral("no sims, one update"), oneUpdate, 4, 0, oneUpdate},
+    };
+    const QPair<const char *, QByteArray> lineEnds[] = {
+        {"CR LF", "\r\n"}, {"LF", "\n"}, {"CR CR LF", "\r\r\n"}};
+    QList<WellFormed> out;
+    for (const WellFormed &whole : lists) {
+        for (const auto &[name, lineEnd] : lineEnds) {
+            for (const bool finalLineEnd : {true, false}) {
+                WellFormed variant = whole;
+                variant.name = QStringLiteral("%1, %2%3").arg(
+                    whole.name, QLatin1String(name),
+                    finalLineEnd ? QString() : QStringLiteral(", no final line end"));
+                variant.bytes = Fixture::withLineEnds(whole.bytes, lineEnd, finalLineEnd);
+                out.append(variant);
+            }
+        }
+    }
+    return out;
+}
+
+QList<Garbled> garbledSimLines()
+{
+    static const Fields kFormats[] = {
+        {"0.1", "v01.sls", 0, 4,
+         {{1, "age"}, {2, "gender"}, {3, "aspiration"}, {4, "in college"}, {6, "semester"},
+          {7, "alive"}, {8, "hold"}, {9, "flags"}}},
+        {"0.2", "v02.sls", 1, 5,
+         {{1, "age"}, {2, "gender"}, {3, "aspiration"}, {5, "in college"}, {7, "semester"},
+          {8, "alive"}, {9, "ghost colour"}, {10, "hold"}, {11, "flags"}}},
+        {"0.3", "v03.sls", 2, 4,
+         {{1, "age"}, {2, "gender"}, {3, "aspiration"}, {4, "secondary aspiration"},
+          {6, "in college"}, {8, "semester"}, {9, "alive"}, {10, "ghost colour"}, {11, "hold"},
+          {12, "flags"}}},
+        {"0.4", "v04.sls", 3, 4,
+         {{1, "age"}, {2, "gender"}, {3, "aspiration"}, {4, "secondary aspiration"},
+          {6, "in college"}, {8, "semester"}, {9, "alive"}, {10, "ghost colour"}, {11, "hold"},
+          {12, "flags"}}},
+        {"0.5", "v05.sls", 4, 7,
+         {{1, "NID"}, {2, "age"}, {3, "gender"}, {4, "aspiration"},
+          {5, "secondary aspiration"}, {6, "aspiration of a period with wants"},
+          {7, "secondary aspiration before wants"}, {9, "want steps"}, {10, "want steps done"},
+          {12, "in college"}, {14, "semester"}, {15, "alive"}, {16, "ghost colour"},
+          {17, "hold"}, {18, "flags"}, {19, "witch alignment"}}},
+    };
+    QList<Garbled> out;
+    for (const Fields &format : kFormats) {
+        const QByteArray bytes = list(QLatin1String(format.fixture));
+        const QByteArray first = lineOf(bytes, 0);
+        for (const auto &[index, field] : format.numbers) {
+            const QByteArray part = first.split(',').at(index);
+            out.append({QStringLiteral("%1 %2 %3").arg(QLatin1String(format.version),
+                                                       QLatin1String(field),
+                                                       QLatin1String(garbled(part))),
+                        Fixture::withLine(bytes, 0, withPart(first, index, garbled(part))),
+                        format.format, format.sims});
+        }
+        // No version leaves a number field empty.
+        int hold = 0;
+        for (const auto &[index, field] : format.numbers) {
+            if (qstrcmp(field, "hold") == 0)
+                hold = index;
+        }
+        out.append({QStringLiteral("%1 hold empty").arg(QLatin1String(format.version)),
+                    Fixture::withLine(bytes, 0, withPart(first, hold, QByteArray())),
+                    format.format, format.sims});
+    }
+    // As seen in players' lists: an age "4O" and flags "1O24" (the sim
+    // would lose her witch state), both with the letter O.
+    const QByteArray v05 = list(QStringLiteral("v05.sls"));
+    out.append({QStringLiteral("0.5 age 4O"),
+                Fixture::withLine(v05, 0, withPart(lineOf(v05, 0), 2, "4O")), 4, 7});
+    out.append({QStringLiteral("0.5 flags 1O24"),
+                Fixture::withLine(v05, 3, withPart(lineOf(v05, 3), 13, "1O24")), 4, 7});
+    return out;
+}
+
+} // namespace ListFixtures
