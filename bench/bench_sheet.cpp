@@ -24,10 +24,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QProcess>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -119,7 +121,12 @@ void measure(const QString &list, Times &times)
     auto *updates = sheet->findChild<UpdatePage *>();
 
     keepBest(times.open, msOf([&] { call(sheet, "open", Q_ARG(QString, list), Q_ARG(int, 4)); }));
-    keepBest(times.save, msOf([&] { call(sheet, "save", Q_ARG(QString, list + "-saved")); }));
+    // Every run saves into a new file, as the first one does: the output of
+    // an earlier run would make the save ask whether to replace that list,
+    // and no one is there to answer.
+    const QString saved = list + QStringLiteral("-saved");
+    QFile::remove(saved + QStringLiteral(".sls"));
+    keepBest(times.save, msOf([&] { call(sheet, "save", Q_ARG(QString, saved)); }));
     keepBest(times.filter, msOf([&] { call(sheet, "setDeadFilter", Q_ARG(bool, false)); }));
     call(sheet, "setDeadFilter", Q_ARG(bool, true));
 
@@ -140,7 +147,7 @@ void measure(const QString &list, Times &times)
     keepBest(times.floor, floorOf(list + QStringLiteral(".sls")));
 
     // The sheet now differs from what was saved; it is thrown away unasked.
-    call(sheet, "save", Q_ARG(QString, list + "-saved"));
+    call(sheet, "save", Q_ARG(QString, saved));
     window.close();
 }
 
@@ -172,6 +179,15 @@ int main(int argc, char **argv)
         if (code != 0)
             qFatal("gen_sheet.py failed (%d): %s", code, qPrintable(generator));
     }
+
+    // A box that waits for an answer would hang the run with no word:
+    // nothing here should ask, so a box stops the run with its text.
+    QTimer boxWatch;
+    QObject::connect(&boxWatch, &QTimer::timeout, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            qFatal("a message box stopped the run: %s", qPrintable(box->text()));
+    });
+    boxWatch.start(100);
 
     Times times[2];
     // The progress lines of an open go to standard output; only the table

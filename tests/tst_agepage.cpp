@@ -1,9 +1,8 @@
 #include "pages/AgePage.h"
+#include "support/FileChooserAnswer.h"
 #include "support/WidgetLookup.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTreeView>
 #include <QtTest>
 
@@ -38,36 +36,6 @@ QStandardItemModel *simModel(QObject *owner)
     }
     return model;
 }
-
-// Answers the next file dialog: chooses the file, or cancels for an empty path.
-class FileDialogAnswer : public QObject
-{
-public:
-    explicit FileDialogAnswer(const QString &file)
-        : file(file)
-    {
-        connect(&timer, &QTimer::timeout, this, [this] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            nameFilters = dialog->nameFilters();
-            if (this->file.isEmpty()) {
-                dialog->reject();
-            } else {
-                dialog->selectFile(this->file);
-                // accept() checks the choice as a click on "Open" would.
-                QMetaObject::invokeMethod(dialog, "accept");
-            }
-        });
-        timer.start(5);
-    }
-
-    QStringList nameFilters;
-
-private:
-    QString file;
-    QTimer timer;
-};
 
 } // namespace
 
@@ -307,7 +275,7 @@ private slots:
         connect(page, &AgePage::assignImageFile, this, [&order] { order.append("assign"); });
         connect(page, &AgePage::update, this, [&order] { order.append("update"); });
         {
-            FileDialogAnswer answer(chosen);
+            FileChooserAnswer answer(chosen);
             QTest::mouseClick(button(page, "Add Image"), Qt::LeftButton);
             QCOMPARE(answer.nameFilters, QStringList{"Images (*.jpg *.gif)"});
         }
@@ -319,7 +287,7 @@ private slots:
         QCOMPARE(order, QStringList({"assign", "update"}));
 
         {
-            FileDialogAnswer cancel{QString()};
+            FileChooserAnswer cancel{QString()};
             QTest::mouseClick(button(page, "Add Image"), Qt::LeftButton);
         }
         QCOMPARE(assigned.size(), 1);

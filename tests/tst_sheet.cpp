@@ -13,6 +13,7 @@
 #include "support/LinkCheck.h"
 #include "support/Fixture.h"
 #include "support/CapturedStdout.h"
+#include "support/FileChooserAnswer.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
 #include "support/SimNames.h"
@@ -22,6 +23,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStandardItemModel>
@@ -121,6 +123,13 @@ private:
         QCOMPARE(w->simModel()->rowCount(), 7);
     }
     QString notesPane() const { return w->agePage()->findChildren<QLabel *>().at(1)->text(); }
+    QLabel *imagePane() const { return w->agePage()->findChildren<QLabel *>().at(0); }
+    // Chooses a picture for the selected sim through "Add Image".
+    void chooseImage(const QString &file) const
+    {
+        FileChooserAnswer answer(file);
+        QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Image"), Qt::LeftButton);
+    }
 
 private slots:
     void init()
@@ -286,6 +295,64 @@ private slots:
         notes->findChild<QTextEdit *>()->setPlainText("Wants a dog.");
         QTest::mouseClick(WidgetLookup::button(notes, "Save Notes"), Qt::LeftButton);
         QCOMPARE(notesPane(), QString("Notes for Cy Brook:\n\nWants a dog."));
+    }
+
+    // A picture whose path the sim's line cannot hold is not set: the
+    // player is told why and the sim keeps its picture, so the notes after
+    // the path come back whole. Other paths are set and kept.
+    void picturesTheListCannotKeep_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("holds");
+        QTest::newRow("comma in the name") << "Ada, at the beach.jpg" << "a comma";
+        QTest::newRow("comma in a folder") << "Ada,Ben/beach.jpg" << "a comma";
+        QTest::newRow("line break in the name") << "Ada\nbeach.jpg" << "a line break";
+    }
+    void picturesTheListCannotKeep()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, holds);
+        openBrook();
+        const QString kept = "C:/pics/ada.jpg";
+        const QString notes = "Notes for Ada Brook:\n\nLikes tea.\r\nHates rain.";
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        folder->write(name, QByteArray());
+        const QString refused = folder->path() + "/" + name;
+        QVERIFY(picture.save(refused, "JPG"));
+        QVERIFY(w->selectSim("Ada Brook"));
+        chooseImage(refused);
+        QCOMPARE(boxes->texts, QStringList("The picture was not set: its path holds " + holds
+                                           + ", which the list file cannot keep. Rename or "
+                                             "move the picture and choose it again."));
+        QCOMPARE(boxes->titles, QStringList(QString()));
+        boxes->texts.clear();
+        QCOMPARE(simNamed(*w, "Ada Brook")->imageFile(), kept);
+        QCOMPARE(imagePane()->text(), kept);
+        QCOMPARE(notesPane(), notes);
+        w->saveList("Same");
+        QCOMPARE(SheetWindow::fileBytes("Same.sls"), fixture("v05.sls"));
+        w->openList("Same");
+        w->listDialog()->hide();
+        QVERIFY(w->selectSim("Ada Brook"));
+        QCOMPARE(simNamed(*w, "Ada Brook")->imageFile(), kept);
+        QCOMPARE(notesPane(), notes);
+
+        // The same picture under a path the line holds is set, shown and kept.
+        const QString taken = folder->path() + "/Ada at the beach.jpg";
+        QVERIFY(picture.save(taken, "JPG"));
+        const int saveBoxes = int(boxes->texts.size());
+        chooseImage(taken);
+        QCOMPARE(boxes->texts.size(), saveBoxes);
+        QCOMPARE(simNamed(*w, "Ada Brook")->imageFile(), taken);
+        QCOMPARE(imagePane()->pixmap().size(), QSize(150, 75));
+        w->saveList("Beach");
+        w->openList("Beach");
+        w->listDialog()->hide();
+        QVERIFY(w->selectSim("Ada Brook"));
+        QCOMPARE(simNamed(*w, "Ada Brook")->imageFile(), taken);
+        QCOMPARE(notesPane(), notes);
+        QVERIFY(!boxes->texts.join(' ').contains("picture"));
     }
 
     // Notes saved for a sim the filters hide show nothing, rather than the

@@ -1,4 +1,5 @@
 #include "records/Sim.h"
+#include "records/ListFileText.h"
 
 #include <QFile>
 #include <QLocale>
@@ -306,6 +307,44 @@ private slots:
         QCOMPARE(back.lifetimeWantSteps(0, 0), 2);
         QCOMPARE(back.imageFile(), QString("C:/pics ana.jpg"));
         QCOMPARE(back.notes(), QString("one\r\ntwo"));
+    }
+
+    // The picture path is stored unquoted before the notes. The rule lets
+    // through exactly the paths that come back from the line as they were,
+    // with the notes after them untouched.
+    void imagePathsTheLineHolds_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("holds"); // empty when the line holds the path
+        QTest::newRow("plain") << "C:/pics/ann.jpg" << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("blanks") << " C:/my pics/ann lee.jpg " << "";
+        QTest::newRow("quotes and parentheses") << "C:/\"Ann\" (beach).jpg" << "";
+        QTest::newRow("double semicolon") << "C:/pics;;/ann.jpg" << "";
+        QTest::newRow("not ASCII") << "C:/Bilder/Zoë Ünal.gif" << "";
+        QTest::newRow("comma in the name") << "C:/pics/Ann, at the beach.jpg" << "a comma";
+        QTest::newRow("comma in a folder") << "C:/Ann,Bo/ann.jpg" << "a comma";
+        QTest::newRow("comma at the end") << "C:/pics/ann.jpg," << "a comma";
+        QTest::newRow("only a comma") << "," << "a comma";
+        QTest::newRow("line feed") << "C:/pics\nann.jpg" << "a line break";
+        QTest::newRow("carriage return") << "C:/pics/ann.jpg\r" << "a line break";
+        QTest::newRow("comma and line break") << "C:/a,b\r\nann.jpg" << "a comma";
+    }
+    void imagePathsTheLineHolds()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, holds);
+        const QString problem = ListFileText::imagePathProblem(path);
+        if (holds.isEmpty())
+            QCOMPARE(problem, QString());
+        else
+            QCOMPARE(problem, "The picture was not set: its path holds " + holds
+                                  + ", which the list file cannot keep. Rename or move the "
+                                    "picture and choose it again.");
+        Sim sim("Ann", 40, 2, 1, 0, true, 0, "Likes tea", path);
+        Sim back(nullptr);
+        back.fromString(sim.toString(), 4);
+        QCOMPARE(back.imageFile() == path && back.notes() == "Likes tea", holds.isEmpty());
     }
 
     void notesLineBreaks()

@@ -44,4 +44,18 @@ QString fieldProblem(const QString &field, const QString &text)
     return QString();
 }
 
+QString imagePathProblem(const QString &path)
+{
+    QString what;
+    if (path.contains(QLatin1Char(',')))
+        what = QStringLiteral("a comma");
+    else if (hasLineBreak(path))
+        what = QStringLiteral("a line break");
+    else
+        return QString();
+    return QLatin1String("The picture was not set: its path holds ") + what
+        + QLatin1String(", which the list file cannot keep. Rename or move the picture and "
+                        "choose it again.");
+}
+
 } // namespace ListFileText

@@ -30,4 +30,10 @@ QString quotedField(QString text);
 // begins with `field`, which names the field, e.g. "A household name".
 QString fieldProblem(const QString &field, const QString &text);
 
+// Why a sim's line cannot hold this picture path; empty when it can. The
+// path is stored unquoted before the notes: a comma would end it there and
+// push the rest of the path into the notes, and a line break would be
+// written as a blank.
+QString imagePathProblem(const QString &path);
+
 } // namespace ListFileText

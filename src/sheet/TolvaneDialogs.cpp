@@ -8,7 +8,10 @@
 #include "pages/FamilyPage.h"
 #include "pages/HouseholdPage.h"
 #include "records/Bounds.h"
+#include "records/ListFileText.h"
 #include "sheet/Households.h"
+
+#include <QMessageBox>
 
 Sim *Tolvane::simAtRow(int row) const
 {
@@ -126,8 +129,17 @@ void Tolvane::saveNotes(QString notes, int index)
 
 void Tolvane::assignImageFile(int row, QString file)
 {
-    if (Sim *sim = simAtRow(row))
-        sim->setImageFile(file);
+    Sim *sim = simAtRow(row);
+    if (!sim)
+        return;
+    // A path the sim's line cannot hold would spill into the notes on the
+    // next save and reopen; the sim keeps the picture it has.
+    const QString problem = ListFileText::imagePathProblem(file);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, QString(), problem);
+        return;
+    }
+    sim->setImageFile(file);
 }
 
 void Tolvane::doUpdate(int row)
