@@ -2,6 +2,8 @@
 // record it hands on has all its fields. Every record imported gives a sim
 // whose texts its list line holds, so the line is one line that reads back
 // to itself, and whose household keeps its households line one line.
+// Imported into a sheet, once whole and then again in part, the sims keep
+// every link held by both sides, and no sim becomes its own ancestor.
 #include "FuzzCheck.h"
 
 #include "dialogs/ExportReader.h"
@@ -9,6 +11,42 @@
 #include "records/HouseholdLine.h"
 #include "records/ListFileText.h"
 #include "records/Sim.h"
+#include "sheet/ModelRows.h"
+#include "sheet/SheetSims.h"
+#include "sheet/SimCreation.h"
+#include "support/LinkCheck.h"
+
+namespace {
+
+// Every `step`-th record of the export made into sims and linked, as the
+// import dialog does with the records ticked.
+QList<Sim *> importBatch(ExportRead &read, int step)
+{
+    ImportBatch batch;
+    int at = 0;
+    for (int category = 0; category < ImportCategory::Count; ++category) {
+        for (ImportRecord &record : read.lists[category]) {
+            if (at++ % step == 0)
+                batch.add(record, category);
+        }
+    }
+    for (int i = 0; i < batch.size(); ++i)
+        batch.link(i);
+    return batch.take();
+}
+
+// The sims handed to the sheet and the rebuild that ends an import.
+void importInto(SheetSims &sheet, const QList<Sim *> &sims)
+{
+    ImportMerge merge;
+    for (Sim *sim : sims)
+        merge.add(sheet, sim);
+    merge.finish();
+    const ModelRows::SimRows rows = ModelRows::simRows(sheet.sims(), FilterMasks(), 1, 0);
+    sheet.setRows(rows.rowToSim, ModelRows::nidSorted(sheet.sims()));
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -33,5 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(read.error.isEmpty() || read.recordCount() == 0,
                "an export that cannot be used still gave records");
     ExportReader::rowsOf(Fuzz::bytes(data, size));
+
+    SheetSims sheet;
+    for (int step : {1, 1, 2, 3}) {
+        importInto(sheet, importBatch(read, step));
+        FUZZ_CHECK(familyLinkFaults(sheet.sims()).isEmpty(),
+                   "an import left a family link the list file cannot keep");
+    }
     return 0;
 }
