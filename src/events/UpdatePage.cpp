@@ -323,5 +323,5 @@ void UpdatePage::createUpdateDialog()
         m_updateDialog.replace(nullptr);
         return;
     }
-    dialog->show();
+    m_updateDialog.showInFront();
 }

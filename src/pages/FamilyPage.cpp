@@ -94,7 +94,7 @@ void FamilyPage::createFamilyBrowser()
         connect(m_browser.get(), &FamilyBrowser::closeAndUpdate, this, &FamilyPage::showFamily);
     }
     m_browser->setSim(m_focusSim);
-    m_browser->show();
+    m_browser.showInFront();
 }
 
 void FamilyPage::showFamily()

@@ -30,7 +30,7 @@ void Tolvane::createListManagementDialog()
     m_listManagementDialog->setSimPELocation(m_settings.SimPELocation);
     m_listManagementDialog->setEPFlags(m_settings.EPFlags);
     m_listManagementDialog->setListName(m_listName);
-    m_listManagementDialog->show();
+    m_listManagementDialog.showInFront();
 }
 
 void Tolvane::createFilterDialog()
@@ -44,7 +44,7 @@ void Tolvane::createFilterDialog()
                     QByteArray("1" + signature).constData());
         }
     }
-    m_filterDialog->show();
+    m_filterDialog.showInFront();
 }
 
 SettingsDialog *Tolvane::settingsDialog()
@@ -71,7 +71,7 @@ SettingsDialog *Tolvane::settingsDialog()
 
 void Tolvane::createSettingsDialog()
 {
-    settingsDialog()->show();
+    showInFront(settingsDialog());
 }
 
 void Tolvane::createAddSimDialog()
@@ -81,7 +81,7 @@ void Tolvane::createAddSimDialog()
     connect(dialog, &AddSimDialog::newSim, this,
             qOverload<QString, int, int, int, int, bool, int, QString, int, int, int, QString>(
                 &Tolvane::newSim));
-    dialog->show();
+    m_addSimDialog.showInFront();
 }
 
 void Tolvane::createEditSimDialog(int row)
@@ -92,7 +92,7 @@ void Tolvane::createEditSimDialog(int row)
     EditSimDialog *dialog = m_editSimDialog.replace(
         new EditSimDialog(m_settings.EPFlags, Households::names(m_sims.sims()), sim));
     connect(dialog, &EditSimDialog::simEdited, this, &Tolvane::updateModels);
-    dialog->show();
+    m_editSimDialog.showInFront();
 }
 
 void Tolvane::createAddNotesDialog(int row)
@@ -104,7 +104,7 @@ void Tolvane::createAddNotesDialog(int row)
     AddNotesDialog *dialog =
         m_addNotesDialog.replace(new AddNotesDialog(m_notesSim->notes(), index));
     connect(dialog, &AddNotesDialog::saveNotes, this, &Tolvane::saveNotes);
-    dialog->show();
+    m_addNotesDialog.showInFront();
 }
 
 void Tolvane::saveNotes(QString notes, int index)
