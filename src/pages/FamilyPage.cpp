@@ -82,6 +82,16 @@ void FamilyPage::setSimList(SimList sims)
         m_browser->setSimList(m_allSims);
 }
 
+void FamilyPage::reset()
+{
+    m_focusSim = nullptr;
+    if (m_browser) {
+        m_browser->setSim(nullptr);
+        m_browser->close();
+    }
+    showFamily();
+}
+
 void FamilyPage::createFamilyBrowser()
 {
     if (!m_focusSim) {

@@ -109,9 +109,9 @@ void Tolvane::createAddNotesDialog(int row)
 
 void Tolvane::saveNotes(QString notes, int index)
 {
-    // The dialog names its sim by a list position, which an open, a clear
-    // or a premade list may have given to another sim since: the notes go
-    // to the sim the dialog was opened for.
+    // The dialog names its sim by a list position; the notes go to the sim
+    // the dialog was opened for, which stays on the sheet as long as the
+    // dialog is open (replacing the list closes it).
     Sim *sim = m_notesSim.data();
     if (!sim && inRange(index, m_sims.sims().size()))
         sim = m_sims.sims().at(index);
