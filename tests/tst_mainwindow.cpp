@@ -8,7 +8,10 @@
 #include "pages/AchievementEntry.h"
 #include "pages/AchievementsPage.h"
 #include "pages/AgePage.h"
+#include "pages/EditHouseholdDialog.h"
+#include "pages/FamilyBrowser.h"
 #include "pages/FamilyPage.h"
+#include "pages/HouseholdPage.h"
 #include "sheet/ListFile.h"
 #include "sheet/SettingsFile.h"
 #include "sheet/Tolvane.h"
@@ -26,6 +29,7 @@
 #include <QLineEdit>
 #include <QStandardItemModel>
 #include <QTabBar>
+#include <QTreeView>
 #include <QtTest>
 
 #include <memory>
@@ -61,6 +65,44 @@ QStringList pendingTexts(UpdatePage *page)
     for (UpdateEntry *entry : entries)
         texts.append(entry->text());
     return texts;
+}
+
+// Asks for one of the dialogs the program keeps the way a player does, with
+// its button on the List of Sims, Households or Family Ties tab, and
+// returns the dialog shown. The households and the family need the list
+// "Brook" on the sheet.
+QWidget *askFor(SheetWindow &w, const QString &dialog)
+{
+    if (dialog == "list dialog") {
+        w.press("&Manage Sim Lists...");
+        return SheetWindow::openWindow<ListManagementDialog>();
+    }
+    if (dialog == "filter dialog") {
+        w.press("Filter List...");
+        return SheetWindow::openWindow<FilterDialog>();
+    }
+    if (dialog == "settings dialog") {
+        w.press("&Settings...");
+        return SheetWindow::openWindow<SettingsDialog>();
+    }
+    if (dialog == "household rename") {
+        w.sheet()->setCurrentWidget(w.householdPage());
+        if (!WidgetLookup::clickRow(w.householdView(), "Brook"))
+            return nullptr;
+        QTest::mouseClick(WidgetLookup::button(w.householdPage(), "Edit Selected Household"),
+                          Qt::LeftButton);
+        return SheetWindow::openWindow<EditHouseholdDialog>();
+    }
+    if (dialog == "family browser") {
+        w.sheet()->setCurrentWidget(w.agePage());
+        if (!w.selectSim("Ada Brook"))
+            return nullptr;
+        w.sheet()->setCurrentWidget(w.familyPage());
+        QTest::mouseClick(WidgetLookup::button(w.familyPage(), "Add or Edit Family"),
+                          Qt::LeftButton);
+        return SheetWindow::openWindow<FamilyBrowser>();
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -253,6 +295,106 @@ private slots:
         MessageBoxCatcher catcher;
         QVERIFY(w.window().close());
         QCOMPARE(catcher.texts, QStringList());
+    }
+
+    // A dialog the program keeps is shown again, not made anew: once the
+    // player has clicked the main window it lies behind it (or the player
+    // minimized it), and asking for it again must bring it to the front
+    // with the focus, also after a box the list dialog raised.
+    void keptDialogsComeBackToTheFront_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("minimized");
+        QTest::addColumn<QString>("box");
+        for (const char *dialog : {"list dialog", "filter dialog", "settings dialog",
+                                   "household rename", "family browser"}) {
+            QTest::addRow("%s behind the window", dialog) << dialog << false << QString();
+            QTest::addRow("%s minimized", dialog) << dialog << true << QString();
+        }
+        QTest::newRow("list dialog after the damaged-list box")
+            << "list dialog" << false << "damaged list";
+        QTest::newRow("list dialog after the replace question")
+            << "list dialog" << false << "replace question";
+    }
+    void keptDialogsComeBackToTheFront()
+    {
+        QFETCH(QString, dialog);
+        QFETCH(bool, minimized);
+        QFETCH(QString, box);
+        folder->write("Brook.sls", fixture("lists/v05.sls"));
+        folder->write("Other.sls", fixture("lists/v05.sls"));
+        folder->write("Torn.sls", Fixture::cutAfter(fixture("lists/v05.sls"), 3, 10));
+        SheetWindow w;
+        w.openList("Brook");
+        QCOMPARE(w.simModel()->rowCount(), 7);
+        w.listDialog()->hide();
+
+        QWidget *shown = askFor(w, dialog);
+        QVERIFY(shown);
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        if (box == "damaged list") {
+            MessageBoxCatcher catcher(QMessageBox::Cancel);
+            w.openList("Torn");
+            QCOMPARE(catcher.texts.size(), 1);
+            QVERIFY(catcher.texts.first().contains("Torn.sls"));
+        } else if (box == "replace question") {
+            MessageBoxCatcher catcher(QMessageBox::No);
+            w.saveList("Other");
+            QCOMPARE(catcher.texts.size(), 1);
+            QVERIFY(catcher.texts.first().contains("already holds another list"));
+        }
+        QCOMPARE(w.simModel()->rowCount(), 7);
+        if (minimized)
+            shown->showMinimized();
+        // The player clicks the main window: the dialog drops behind it.
+        w.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window()));
+        QCOMPARE(QApplication::activeWindow(), &w.window());
+
+        QCOMPARE(askFor(w, dialog), shown);
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QCOMPARE(QApplication::activeWindow(), shown);
+        QVERIFY(!shown->isMinimized());
+    }
+
+    // "Save" when closing the window on a new list with changes asks for a
+    // name in the list dialog: the dialog comes to the front, so that the
+    // player sees the question, wherever it was.
+    void savingANewListAtCloseBringsTheListDialogForward_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("not open yet") << "not open yet";
+        QTest::newRow("behind the window") << "behind the window";
+        QTest::newRow("minimized") << "minimized";
+        QTest::newRow("closed") << "closed";
+    }
+    void savingANewListAtCloseBringsTheListDialogForward()
+    {
+        QFETCH(QString, before);
+        SheetWindow w;
+        if (before != "not open yet") {
+            QWidget *lists = askFor(w, "list dialog");
+            QVERIFY(lists);
+            QVERIFY(QTest::qWaitForWindowActive(lists));
+            if (before == "minimized")
+                lists->showMinimized();
+            else if (before == "closed")
+                lists->close();
+        }
+        w.addSim("Nora New");
+        w.window().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window()));
+
+        MessageBoxCatcher catcher(QMessageBox::Save);
+        QVERIFY(!w.window().close());
+        QCOMPARE(catcher.texts.size(), 1);
+        QVERIFY(catcher.texts.first().contains("not been saved"));
+        auto *lists = SheetWindow::openWindow<ListManagementDialog>();
+        QVERIFY(lists);
+        QVERIFY(QTest::qWaitForWindowActive(lists));
+        QCOMPARE(QApplication::activeWindow(), lists);
+        QVERIFY(!lists->isMinimized());
+        QVERIFY(w.window().isVisible());
     }
 
     // One round of play through the window's own controls: open a list,

@@ -5,8 +5,12 @@
 #include "dialogs/ImportDialog.h"
 #include "dialogs/ListManagementDialog.h"
 #include "dialogs/SettingsDialog.h"
+#include "events/UpdateDialog.h"
 #include "events/UpdatePage.h"
+#include "pages/FamilyBrowser.h"
+#include "pages/FamilyPage.h"
 #include "pages/AgePage.h"
+#include "pages/AspirationPage.h"
 #include "pages/HouseholdPage.h"
 #include "sheet/SettingsFile.h"
 #include "sheet/Tolvane.h"
@@ -14,6 +18,7 @@
 #include "support/Fixture.h"
 #include "support/CapturedStdout.h"
 #include "support/FileChooserAnswer.h"
+#include "support/FormDriver.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
 #include "support/SimNames.h"
@@ -129,6 +134,15 @@ private:
     {
         FileChooserAnswer answer(file);
         QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Image"), Qt::LeftButton);
+    }
+    // Presses "Add or Edit Family" on the Family Ties tab, as a player
+    // does, and goes back to the List of Sims.
+    void askForFamilyBrowser()
+    {
+        w->sheet()->setCurrentWidget(w->familyPage());
+        QTest::mouseClick(WidgetLookup::button(w->familyPage(), "Add or Edit Family"),
+                          Qt::LeftButton);
+        w->sheet()->setCurrentWidget(w->agePage());
     }
 
 private slots:
@@ -264,25 +278,119 @@ private slots:
         QCOMPARE(SheetWindow::fileBytes("Same.sls"), fixture("v05.sls"));
     }
 
-    // The notes dialog keeps its sim: an open in between gives the sim's
-    // position to another sim, which keeps its own notes.
-    void notesGoToTheSimTheyWereOpenedFor()
+    // The notes dialog goes with the list of its sim: an open in between
+    // gives the sim's position to another sim, which keeps its own notes,
+    // and the sim that left the sheet is not written to either.
+    void notesDialogGoesWithTheListOfItsSim()
     {
         openBrook();
         folder->write("Lark.sls", fixture("v02.sls"));
         Sim *sue = simNamed(*w, "Sue Study");
         QVERIFY(w->selectSim("Sue Study"));
         QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Notes"), Qt::LeftButton);
-        auto *notes = SheetWindow::openWindow<AddNotesDialog>();
+        QPointer<AddNotesDialog> notes = SheetWindow::openWindow<AddNotesDialog>();
         QVERIFY(notes);
+        notes->findChild<QTextEdit *>()->setPlainText("Graduates next year.");
         w->openList("Lark", 1);
         // Sue's position now holds Gus Ghost of the new list.
         QCOMPARE(w->simNames().at(4), QString("Gus Ghost"));
-        notes->findChild<QTextEdit *>()->setPlainText("Graduates next year.");
-        QTest::mouseClick(WidgetLookup::button(notes, "Save Notes"), Qt::LeftButton);
-        QCOMPARE(sue->notes(), QString("Graduates next year."));
+        QVERIFY(!notes);
+        QVERIFY(!SheetWindow::openWindow<AddNotesDialog>());
+        QCOMPARE(sue->notes(), QString("Top of the class."));
         QCOMPARE(simNamed(*w, "Gus Ghost")->notes(), QString());
         QCOMPARE(notesPane(), QString("Notes for "));
+    }
+
+    // Replacing the sheet's list (an open, "Clear current list", a premade
+    // list) closes every window that edits sims of the former list, and the
+    // Family Ties and Aspirations tabs let its sims go: no edit can reach a
+    // sim that is no longer on the sheet. Windows that hold no sim stay.
+    void replacingTheListClosesTheDialogsOfItsSims_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("open") << "open";
+        QTest::newRow("clear") << "clear";
+        QTest::newRow("premade list") << "premade list";
+    }
+    void replacingTheListClosesTheDialogsOfItsSims()
+    {
+        QFETCH(QString, how);
+        openBrook();
+        folder->write("Lark.sls", fixture("v02.sls"));
+        QVERIFY(w->selectSim("Ada Brook"));
+        askForFamilyBrowser();
+        QPointer<FamilyBrowser> browser = SheetWindow::openWindow<FamilyBrowser>();
+        QTest::mouseClick(WidgetLookup::button(w->agePage(), "Edit Selected Sim"), Qt::LeftButton);
+        QPointer<EditSimDialog> edit = SheetWindow::openWindow<EditSimDialog>();
+        QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Notes"), Qt::LeftButton);
+        QPointer<AddNotesDialog> notes = SheetWindow::openWindow<AddNotesDialog>();
+        FormDriver form(w->updatePage());
+        QVERIFY2(form.open("New Sims and Pets", "Ordinary Babies"), qPrintable(form.error()));
+        QPointer<UpdateDialog> update = form.dialog();
+        w->press("Add &New Sim");
+        w->press("Filter List...");
+        w->press("&Settings...");
+        for (QWidget *dialog : std::initializer_list<QWidget *>{browser, edit, notes, update})
+            QVERIFY(dialog && dialog->isVisible());
+
+        boxes->texts.clear();
+        if (how == "open")
+            w->openList("Lark", 1);
+        else if (how == "clear")
+            w->clearList();
+        else
+            w->setPremadeList(1);
+        QCOMPARE(boxes->texts, QStringList());
+
+        QVERIFY(!browser || !browser->isVisible());
+        QVERIFY(!edit);
+        QVERIFY(!notes);
+        QVERIFY(!update);
+        for (QWidget *kept : std::initializer_list<QWidget *>{
+                 SheetWindow::openWindow<ListManagementDialog>(),
+                 SheetWindow::openWindow<AddSimDialog>(), SheetWindow::openWindow<FilterDialog>(),
+                 SheetWindow::openWindow<SettingsDialog>()})
+            QVERIFY(kept);
+        QVERIFY(WidgetLookup::label(w->familyPage(), "The Family of "));
+        QVERIFY(WidgetLookup::label(w->aspirationPage(),
+                                    "Please select a name from the List of Sims tab."));
+
+        // The browser now waits for a sim of the new list.
+        askForFamilyBrowser();
+        QCOMPARE(boxes->texts, QStringList({"Please select a sim from the list first."}));
+        QVERIFY(!SheetWindow::openWindow<FamilyBrowser>());
+    }
+
+    // The family browser left open across an open: "Add Child" there must
+    // not link a sim of the new list to one that left the sheet. Once a sim
+    // of the new list is picked, the browser edits that list.
+    void familyBrowserAcrossAnOpen()
+    {
+        openBrook();
+        folder->write("Lark.sls", fixture("v02.sls"));
+        QVERIFY(w->selectSim("Ada Brook"));
+        askForFamilyBrowser();
+        auto *browser = SheetWindow::openWindow<FamilyBrowser>();
+        QVERIFY(browser);
+
+        w->openList("Lark", 1);
+        QCOMPARE(w->simNames(),
+                 QStringList({"Ada Brook", "Ben Brook", "Cy Brook", "Rex", "Gus Ghost"}));
+        auto *children = browser->findChild<QComboBox *>("addChildCombo");
+        children->setCurrentIndex(children->findText("Rex"));
+        WidgetLookup::button(browser, "Add Child:")->click();
+        QCOMPARE(linksOffTheList(w->updatePage()->allSims()), QStringList());
+        QVERIFY(!browser->isVisible());
+
+        QVERIFY(w->selectSim("Gus Ghost"));
+        askForFamilyBrowser();
+        QCOMPARE(SheetWindow::openWindow<FamilyBrowser>(), browser);
+        QVERIFY(WidgetLookup::label(browser, "Immediate Family of Gus Ghost:"));
+        children->setCurrentIndex(children->findText("Rex"));
+        WidgetLookup::button(browser, "Add Child:")->click();
+        Sim *rex = simNamed(*w, "Rex");
+        QCOMPARE(rex->parent1().data(), simNamed(*w, "Gus Ghost"));
+        QCOMPARE(linksOffTheList(w->updatePage()->allSims()), QStringList());
     }
 
     void savedNotesShowForTheirRow()

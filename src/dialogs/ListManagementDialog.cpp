@@ -276,5 +276,5 @@ void ListManagementDialog::importSims()
     ImportDialog *dialog = m_importDialog.replace(new ImportDialog(workingFolder, m_epFlags));
     connect(dialog, &ImportDialog::addSim, this, &ListManagementDialog::addSim);
     connect(dialog, &ImportDialog::updateModels, this, &ListManagementDialog::updateModels);
-    dialog->show();
+    m_importDialog.showInFront();
 }

@@ -197,6 +197,11 @@ void UpdatePage::clearEvents()
     resizeList();
 }
 
+void UpdatePage::closeForm()
+{
+    m_updateDialog.replace(nullptr);
+}
+
 bool UpdatePage::eventFilter(QObject *watched, QEvent *event)
 {
     // The second press of a double click is no press of its own: one double
@@ -323,5 +328,5 @@ void UpdatePage::createUpdateDialog()
         m_updateDialog.replace(nullptr);
         return;
     }
-    dialog->show();
+    m_updateDialog.showInFront();
 }

@@ -40,6 +40,9 @@ public:
     void loadEvents(const QStringList &lines);
     void addEvents(const QList<UpdateEntry *> &entries);
     void clearEvents();
+    // Closes the form being filled, whose sim boxes list the sims it was
+    // opened with.
+    void closeForm();
 
     SimList allSims() const { return m_allSims; }
     SimList livingSims() const { return m_livingSims; }

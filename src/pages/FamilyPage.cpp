@@ -82,6 +82,16 @@ void FamilyPage::setSimList(SimList sims)
         m_browser->setSimList(m_allSims);
 }
 
+void FamilyPage::reset()
+{
+    m_focusSim = nullptr;
+    if (m_browser) {
+        m_browser->setSim(nullptr);
+        m_browser->close();
+    }
+    showFamily();
+}
+
 void FamilyPage::createFamilyBrowser()
 {
     if (!m_focusSim) {
@@ -94,7 +104,7 @@ void FamilyPage::createFamilyBrowser()
         connect(m_browser.get(), &FamilyBrowser::closeAndUpdate, this, &FamilyPage::showFamily);
     }
     m_browser->setSim(m_focusSim);
-    m_browser->show();
+    m_browser.showInFront();
 }
 
 void FamilyPage::showFamily()

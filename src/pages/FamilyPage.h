@@ -33,6 +33,9 @@ public:
     void setModel(QStandardItemModel *model);
     void setSim(QPointer<Sim> sim);
     void setSimList(SimList sims);
+    // The sheet's list is being replaced: lets go of the sim shown and
+    // closes the browser, which edits nothing until the next sim is picked.
+    void reset();
 
 private slots:
     void createFamilyBrowser();

@@ -126,7 +126,7 @@ void HouseholdPage::createEditHouseholdDialog()
     } else {
         m_editDialog->setName(name);
     }
-    m_editDialog->show();
+    m_editDialog.showInFront();
 }
 
 void HouseholdPage::showMembers(QStringList names)

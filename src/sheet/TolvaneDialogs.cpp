@@ -33,7 +33,7 @@ void Tolvane::createListManagementDialog()
     m_listManagementDialog->setSimPELocation(m_settings.SimPELocation);
     m_listManagementDialog->setEPFlags(m_settings.EPFlags);
     m_listManagementDialog->setListName(m_listName);
-    m_listManagementDialog->show();
+    m_listManagementDialog.showInFront();
 }
 
 void Tolvane::createFilterDialog()
@@ -47,7 +47,7 @@ void Tolvane::createFilterDialog()
                     QByteArray("1" + signature).constData());
         }
     }
-    m_filterDialog->show();
+    m_filterDialog.showInFront();
 }
 
 SettingsDialog *Tolvane::settingsDialog()
@@ -74,7 +74,7 @@ SettingsDialog *Tolvane::settingsDialog()
 
 void Tolvane::createSettingsDialog()
 {
-    settingsDialog()->show();
+    showInFront(settingsDialog());
 }
 
 void Tolvane::createAddSimDialog()
@@ -84,7 +84,7 @@ void Tolvane::createAddSimDialog()
     connect(dialog, &AddSimDialog::newSim, this,
             qOverload<QString, int, int, int, int, bool, int, QString, int, int, int, QString>(
                 &Tolvane::newSim));
-    dialog->show();
+    m_addSimDialog.showInFront();
 }
 
 void Tolvane::createEditSimDialog(int row)
@@ -95,7 +95,7 @@ void Tolvane::createEditSimDialog(int row)
     EditSimDialog *dialog = m_editSimDialog.replace(
         new EditSimDialog(m_settings.EPFlags, Households::names(m_sims.sims()), sim));
     connect(dialog, &EditSimDialog::simEdited, this, &Tolvane::updateModels);
-    dialog->show();
+    m_editSimDialog.showInFront();
 }
 
 void Tolvane::createAddNotesDialog(int row)
@@ -107,14 +107,14 @@ void Tolvane::createAddNotesDialog(int row)
     AddNotesDialog *dialog =
         m_addNotesDialog.replace(new AddNotesDialog(m_notesSim->notes(), index));
     connect(dialog, &AddNotesDialog::saveNotes, this, &Tolvane::saveNotes);
-    dialog->show();
+    m_addNotesDialog.showInFront();
 }
 
 void Tolvane::saveNotes(QString notes, int index)
 {
-    // The dialog names its sim by a list position, which an open, a clear
-    // or a premade list may have given to another sim since: the notes go
-    // to the sim the dialog was opened for.
+    // The dialog names its sim by a list position; the notes go to the sim
+    // the dialog was opened for, which stays on the sheet as long as the
+    // dialog is open (replacing the list closes it).
     Sim *sim = m_notesSim.data();
     if (!sim && inRange(index, m_sims.sims().size()))
         sim = m_sims.sims().at(index);

@@ -6,6 +6,8 @@
 #include "events/UpdatePage.h"
 #include "pages/AchievementsPage.h"
 #include "pages/AgePage.h"
+#include "pages/AspirationPage.h"
+#include "pages/FamilyPage.h"
 #include "pages/HouseholdPage.h"
 #include "records/Console.h"
 #include "sheet/SafeFile.h"
@@ -173,6 +175,18 @@ bool Tolvane::settleUnsavedChanges()
 
 void Tolvane::clearSheet()
 {
+    // Every way of replacing the sheet's list comes here. Its sims leave the
+    // sheet, so no window may go on editing them: a link or an edit made to
+    // one of them would reach a sim that the next save no longer holds. The
+    // forms opened for them close, the family browser closes, and the tabs
+    // that show one of them let it go.
+    m_editSimDialog.replace(nullptr);
+    m_addNotesDialog.replace(nullptr);
+    m_notesSim = nullptr;
+    m_updatePage->closeForm();
+    m_familyPage->reset();
+    m_aspirationPage->setSim(nullptr);
+
     m_agePage->reset();
     m_householdPage->reset();
     m_sims.clear();
@@ -196,6 +210,7 @@ void Tolvane::clearSheet()
     Console::line(QStringLiteral("Clearing updatePage..."));
     m_updatePage->clearEvents();
     m_updatePage->setSimList(m_sims.sims());
+    m_familyPage->setSimList(m_sims.sims());
     Console::line(QStringLiteral("Clearing achievementPage..."));
     m_achievementsPage->clearEntries();
 }

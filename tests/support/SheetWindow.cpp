@@ -7,6 +7,7 @@
 #include "pages/AchievementsPage.h"
 #include "pages/AgePage.h"
 #include "pages/AspirationPage.h"
+#include "pages/FamilyPage.h"
 #include "pages/HouseholdPage.h"
 #include "sheet/Tolvane.h"
 #include "support/WidgetLookup.h"
@@ -49,6 +50,11 @@ HouseholdPage *SheetWindow::householdPage() const
 AspirationPage *SheetWindow::aspirationPage() const
 {
     return sheet()->findChild<AspirationPage *>();
+}
+
+FamilyPage *SheetWindow::familyPage() const
+{
+    return sheet()->findChild<FamilyPage *>();
 }
 
 AchievementsPage *SheetWindow::achievementsPage() const

@@ -10,6 +10,7 @@
 class AchievementsPage;
 class AgePage;
 class AspirationPage;
+class FamilyPage;
 class HouseholdPage;
 class ListManagementDialog;
 class QStandardItemModel;
@@ -32,6 +33,7 @@ public:
     AgePage *agePage() const;
     HouseholdPage *householdPage() const;
     AspirationPage *aspirationPage() const;
+    FamilyPage *familyPage() const;
     AchievementsPage *achievementsPage() const;
     UpdatePage *updatePage() const;
     QStandardItemModel *simModel() const;
