@@ -1,5 +1,5 @@
 #include "pages/AgePage.h"
-#include "support/FileChooserAnswer.h"
+#include "support/ChooserAnswer.h"
 #include "support/WidgetLookup.h"
 
 #include <QFile>
@@ -275,7 +275,7 @@ private slots:
         connect(page, &AgePage::assignImageFile, this, [&order] { order.append("assign"); });
         connect(page, &AgePage::update, this, [&order] { order.append("update"); });
         {
-            FileChooserAnswer answer(chosen);
+            ChooserAnswer answer(chosen);
             QTest::mouseClick(button(page, "Add Image"), Qt::LeftButton);
             QCOMPARE(answer.nameFilters, QStringList{"Images (*.jpg *.gif)"});
         }
@@ -287,7 +287,7 @@ private slots:
         QCOMPARE(order, QStringList({"assign", "update"}));
 
         {
-            FileChooserAnswer cancel{QString()};
+            ChooserAnswer cancel{QString()};
             QTest::mouseClick(button(page, "Add Image"), Qt::LeftButton);
         }
         QCOMPARE(assigned.size(), 1);

@@ -1,6 +1,6 @@
 #include "dialogs/ListManagementDialog.h"
 #include "dialogs/ListNames.h"
-#include "support/FolderChooserAnswer.h"
+#include "support/ChooserAnswer.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/WidgetLookup.h"
 #include "support/WorkingFolder.h"
@@ -234,13 +234,13 @@ private slots:
         auto *location = dialog->findChild<QLineEdit *>("simPELocationEdit");
         dialog->setSimPELocation("/games/SimPE/");
         {
-            FolderChooserAnswer cancel{QString()};
+            ChooserAnswer cancel{QString()};
             click("Browse to SimPE");
             QCOMPARE(cancel.opened, 1);
         }
         QCOMPARE(location->text(), QString("/games/SimPE/"));
         {
-            FolderChooserAnswer choose{folder->path()};
+            ChooserAnswer choose{folder->path()};
             click("Browse to SimPE");
         }
         QCOMPARE(location->text(), folder->path() + "/");

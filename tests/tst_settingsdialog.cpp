@@ -3,7 +3,7 @@
 #include "records/Codes.h"
 #include "sheet/Settings.h"
 #include "support/CapturedStdout.h"
-#include "support/FolderChooserAnswer.h"
+#include "support/ChooserAnswer.h"
 #include "support/WidgetLookup.h"
 
 #include <QCheckBox>
@@ -356,7 +356,7 @@ private slots:
         dialog->show();
         auto *location = child<QLineEdit>(dialog.get(), "simPELocationEdit");
         {
-            FolderChooserAnswer cancel{QString()};
+            ChooserAnswer cancel{QString()};
             QTest::mouseClick(WidgetLookup::button(dialog.get(), "Browse..."), Qt::LeftButton);
             QCOMPARE(cancel.opened, 1);
             QCOMPARE(cancel.caption, QString("Browse to the location of SimPE.exe"));
@@ -364,7 +364,7 @@ private slots:
         QCOMPARE(location->text(), QString("C:/Program Files/SimPE/"));
         QVERIFY(log.lines.isEmpty());
         {
-            FolderChooserAnswer choose{folder.path()};
+            ChooserAnswer choose{folder.path()};
             QTest::mouseClick(WidgetLookup::button(dialog.get(), "Browse..."), Qt::LeftButton);
             QCOMPARE(choose.opened, 1);
         }

@@ -17,7 +17,7 @@
 #include "support/LinkCheck.h"
 #include "support/Fixture.h"
 #include "support/CapturedStdout.h"
-#include "support/FileChooserAnswer.h"
+#include "support/ChooserAnswer.h"
 #include "support/FormDriver.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
@@ -132,7 +132,7 @@ private:
     // Chooses a picture for the selected sim through "Add Image".
     void chooseImage(const QString &file) const
     {
-        FileChooserAnswer answer(file);
+        ChooserAnswer answer(file);
         QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Image"), Qt::LeftButton);
     }
     // Presses "Add or Edit Family" on the Family Ties tab, as a player
