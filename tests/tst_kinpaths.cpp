@@ -40,14 +40,6 @@ QStringList kin(const SimList &sims)
     return out;
 }
 
-Sim *simNamed(const SimList &sims, const QString &name)
-{
-    for (const auto &sim : sims) {
-        if (sim->name() == name)
-            return sim;
-    }
-    return nullptr;
-}
 
 } // namespace
 
@@ -134,7 +126,7 @@ private slots:
         auto *parents = browser->findChild<QComboBox *>("parent1Combo");
         parents->setCurrentIndex(parents->findText("Gran Oak"));
         QTest::mouseClick(WidgetLookup::button(browser, "Set First Parent:"), Qt::LeftButton);
-        QCOMPARE(simNamed(sims(), "Pa Oak")->parent1()->name(), QString("Gran Oak"));
+        QCOMPARE(w->simNamed("Pa Oak")->parent1()->name(), QString("Gran Oak"));
         const QStringList family = kin(sims());
 
         w->importExport(exported, everyone);
@@ -198,7 +190,7 @@ private slots:
         }
 
         w->updatePage()->addEvent(
-            new UpdateEntry(sentence, simNamed(sims(), sim1), simNamed(sims(), sim2)));
+            new UpdateEntry(sentence, w->simNamed(sim1), w->simNamed(sim2)));
         QTest::mouseClick(WidgetLookup::button(w->updatePage(), "Apply Updates"), Qt::LeftButton);
         checkSoundAfterReopen(expected);
     }

@@ -44,15 +44,6 @@ QByteArray fixture(const QString &name)
     return Fixture::bytes(QStringLiteral("lists/") + name);
 }
 
-// The sim of the sheet with that name; null when none.
-Sim *simNamed(SheetWindow &w, const QString &name)
-{
-    for (const QPointer<Sim> &sim : w.updatePage()->allSims()) {
-        if (sim && sim->name() == name)
-            return sim;
-    }
-    return nullptr;
-}
 
 // An export from the sim editor: Ada Brook (NID 101, already on the
 // sheet) married to Max (NID 200), their son Kit (NID 201). New records,
@@ -285,7 +276,7 @@ private slots:
     {
         openBrook();
         folder->write("Lark.sls", fixture("v02.sls"));
-        Sim *sue = simNamed(*w, "Sue Study");
+        Sim *sue = w->simNamed("Sue Study");
         QVERIFY(w->selectSim("Sue Study"));
         QTest::mouseClick(WidgetLookup::button(w->agePage(), "Add Notes"), Qt::LeftButton);
         QPointer<AddNotesDialog> notes = SheetWindow::openWindow<AddNotesDialog>();
@@ -297,7 +288,7 @@ private slots:
         QVERIFY(!notes);
         QVERIFY(!SheetWindow::openWindow<AddNotesDialog>());
         QCOMPARE(sue->notes(), QString("Top of the class."));
-        QCOMPARE(simNamed(*w, "Gus Ghost")->notes(), QString());
+        QCOMPARE(w->simNamed("Gus Ghost")->notes(), QString());
         QCOMPARE(notesPane(), QString("Notes for "));
     }
 
@@ -388,8 +379,8 @@ private slots:
         QVERIFY(WidgetLookup::label(browser, "Immediate Family of Gus Ghost:"));
         children->setCurrentIndex(children->findText("Rex"));
         WidgetLookup::button(browser, "Add Child:")->click();
-        Sim *rex = simNamed(*w, "Rex");
-        QCOMPARE(rex->parent1().data(), simNamed(*w, "Gus Ghost"));
+        Sim *rex = w->simNamed("Rex");
+        QCOMPARE(rex->parent1().data(), w->simNamed("Gus Ghost"));
         QCOMPARE(linksOffTheList(w->updatePage()->allSims()), QStringList());
     }
 
@@ -435,7 +426,7 @@ private slots:
                                              "move the picture and choose it again."));
         QCOMPARE(boxes->titles, QStringList(QString()));
         boxes->texts.clear();
-        QCOMPARE(simNamed(*w, "Ada Brook")->imageFile(), kept);
+        QCOMPARE(w->simNamed("Ada Brook")->imageFile(), kept);
         QCOMPARE(imagePane()->text(), kept);
         QCOMPARE(notesPane(), notes);
         w->saveList("Same");
@@ -443,7 +434,7 @@ private slots:
         w->openList("Same");
         w->listDialog()->hide();
         QVERIFY(w->selectSim("Ada Brook"));
-        QCOMPARE(simNamed(*w, "Ada Brook")->imageFile(), kept);
+        QCOMPARE(w->simNamed("Ada Brook")->imageFile(), kept);
         QCOMPARE(notesPane(), notes);
 
         // The same picture under a path the line holds is set, shown and kept.
@@ -452,13 +443,13 @@ private slots:
         const int saveBoxes = int(boxes->texts.size());
         chooseImage(taken);
         QCOMPARE(boxes->texts.size(), saveBoxes);
-        QCOMPARE(simNamed(*w, "Ada Brook")->imageFile(), taken);
+        QCOMPARE(w->simNamed("Ada Brook")->imageFile(), taken);
         QCOMPARE(imagePane()->pixmap().size(), QSize(150, 75));
         w->saveList("Beach");
         w->openList("Beach");
         w->listDialog()->hide();
         QVERIFY(w->selectSim("Ada Brook"));
-        QCOMPARE(simNamed(*w, "Ada Brook")->imageFile(), taken);
+        QCOMPARE(w->simNamed("Ada Brook")->imageFile(), taken);
         QCOMPARE(notesPane(), notes);
         QVERIFY(!boxes->texts.join(' ').contains("picture"));
     }
@@ -476,7 +467,7 @@ private slots:
         SheetWindow::openWindow<FilterDialog>()->findChild<QCheckBox *>("setDeadFilter")->click();
         notes->findChild<QTextEdit *>()->setPlainText("Haunts the kitchen.");
         QTest::mouseClick(WidgetLookup::button(notes, "Save Notes"), Qt::LeftButton);
-        QCOMPARE(simNamed(*w, "Gus Ghost")->notes(), QString("Haunts the kitchen."));
+        QCOMPARE(w->simNamed("Gus Ghost")->notes(), QString("Haunts the kitchen."));
         QCOMPARE(notesPane(), QString("Notes for "));
     }
 
@@ -539,7 +530,7 @@ private slots:
         emit w->householdPage()->replaceHouseholdName("Brook", "Brookes");
         QVERIFY(w->households().contains("Brookes,No"));
         QVERIFY(!w->households().contains("Brook,Yes"));
-        QCOMPARE(simNamed(*w, "Cy Brook")->household(), QString("Brookes"));
+        QCOMPARE(w->simNamed("Cy Brook")->household(), QString("Brookes"));
         QCOMPARE(SheetWindow::column(w->simModel(), 1).first(), QString("Brookes"));
     }
 
@@ -573,7 +564,7 @@ private slots:
         QCOMPARE(w->simNames().size(), 7 + births);
         QCOMPARE(w->simNames().last(), QString("Baby %1").arg(births - 1));
         QCOMPARE(SheetWindow::column(w->simModel(), 1).last(), QString("Brook"));
-        Sim *ada = simNamed(*w, "Ada Brook");
+        Sim *ada = w->simNamed("Ada Brook");
         QCOMPARE(ada->childCount(), 1 + births);
         QCOMPARE(w->households(),
                  QStringList({"Brook,No", "Ünal,No", "Dorm,No", "At Large,No", "Runaways,"}));
@@ -585,14 +576,14 @@ private slots:
     void importsMergeByNid()
     {
         openBrook();
-        Sim *ada = simNamed(*w, "Ada Brook");
+        Sim *ada = w->simNamed("Ada Brook");
         import(*w, adaExport());
         const SimList sims = w->updatePage()->allSims();
         QCOMPARE(namesOf(sims).mid(7), QStringList({"Max Brook", "Kit Brook"}));
         QCOMPARE(linksOffTheList(sims), QStringList());
-        Sim *kit = simNamed(*w, "Kit Brook");
+        Sim *kit = w->simNamed("Kit Brook");
         QCOMPARE(kit->parent2().data(), ada);
-        QCOMPARE(ada->spouse().data(), simNamed(*w, "Max Brook"));
+        QCOMPARE(ada->spouse().data(), w->simNamed("Max Brook"));
         QCOMPARE(w->simModel()->rowCount(), 9);
 
         import(*w, adaExport());
@@ -617,7 +608,7 @@ private slots:
                                   "Eve \"Evie\" , Jr Oak = -",
                                   "Hal Jr Oak = -"};
         QCOMPARE(spouses(w->updatePage()->allSims()), married);
-        Sim *eve = simNamed(*w, "Eve \"Evie\" , Jr Oak");
+        Sim *eve = w->simNamed("Eve \"Evie\" , Jr Oak");
         QVERIFY(eve);
         QCOMPARE(eve->major(), QString("Art\" ,Craft"));
         QCOMPARE(eve->household(), QString("Oak Tree"));
@@ -626,7 +617,7 @@ private slots:
         w->saveList("Once");
         w->openList("Once");
         QCOMPARE(spouses(w->updatePage()->allSims()), married);
-        QCOMPARE(simNamed(*w, "Eve \"Evie\" , Jr Oak")->major(), QString("Art\" ,Craft"));
+        QCOMPARE(w->simNamed("Eve \"Evie\" , Jr Oak")->major(), QString("Art\" ,Craft"));
         w->saveList("Twice");
         QCOMPARE(SheetWindow::fileBytes("Twice.sls"), SheetWindow::fileBytes("Once.sls"));
     }
@@ -636,7 +627,7 @@ private slots:
     void importAfterClearingAddsTheSims()
     {
         openBrook();
-        Sim *ada = simNamed(*w, "Ada Brook");
+        Sim *ada = w->simNamed("Ada Brook");
         w->clearList();
         auto *again = new Sim("Ada Again", 41, 2, 1, 0, true, 0, "", "");
         again->setNid(101);
@@ -651,8 +642,8 @@ private slots:
         openBrook();
         emit w->updatePage()->newTowniePair("Tom Old", 59, "Ben Small", 1, 2, 0, nullptr);
         QCOMPARE(w->simNames().mid(7), QStringList({"Tom Old", "Ben Small"}));
-        Sim *baby = simNamed(*w, "Ben Small");
-        QCOMPARE(baby->parent1().data(), simNamed(*w, "Tom Old"));
+        Sim *baby = w->simNamed("Ben Small");
+        QCOMPARE(baby->parent1().data(), w->simNamed("Tom Old"));
         QCOMPARE(baby->parent2().data(), nullptr);
         QCOMPARE(baby->household(), QString("At Large"));
         QCOMPARE(baby->hold(), 2);
@@ -663,10 +654,10 @@ private slots:
         w = std::make_unique<SheetWindow>();
         w->setPremadeList(1);
         QCOMPARE(w->simModel()->rowCount(), 65);
-        const QPointer<Sim> first = simNamed(*w, "Male Baby");
+        const QPointer<Sim> first = w->simNamed("Male Baby");
         w->setPremadeList(1);
         QCOMPARE(w->simModel()->rowCount(), 65);
-        QVERIFY(simNamed(*w, "Male Baby") != first.data());
+        QVERIFY(w->simNamed("Male Baby") != first.data());
         QVERIFY(first);
         QCOMPARE(w->households(), QStringList({"At Large,No"}));
         w->setPremadeList(0);
@@ -680,10 +671,10 @@ private slots:
     {
         openBrook();
         w->updatePage()->clearEvents();
-        Sim *cy = simNamed(*w, "Cy Brook");
+        Sim *cy = w->simNamed("Cy Brook");
         cy->setAge(13);
         cy->setHold(0);
-        Sim *ada = simNamed(*w, "Ada Brook");
+        Sim *ada = w->simNamed("Ada Brook");
         ada->setHold(2);
         QAbstractButton *apply = WidgetLookup::button(w->updatePage(), "Apply Updates");
         QTest::mouseClick(apply, Qt::LeftButton);

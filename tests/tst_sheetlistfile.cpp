@@ -51,15 +51,6 @@ void applyUpdates(SheetWindow &w)
     QTest::mouseClick(WidgetLookup::button(w.updatePage(), "Apply Updates"), Qt::LeftButton);
 }
 
-// The sim of the sheet with this name; null when none.
-Sim *simNamed(SheetWindow &w, const QString &name)
-{
-    for (const QPointer<Sim> &sim : w.updatePage()->allSims()) {
-        if (sim && sim->name() == name)
-            return sim;
-    }
-    return nullptr;
-}
 
 QStringList filesHere()
 {
@@ -517,15 +508,15 @@ private slots:
         w.openList("Brook");
         applyUpdates(w);
         QCOMPARE(w.simNames(), QStringList({"Ada Brook", "Ben Brook"}));
-        QVERIFY(simNamed(w, "Ben Brook")->hasFlag(SimTypeFlags::Vampire));
+        QVERIFY(w.simNamed("Ben Brook")->hasFlag(SimTypeFlags::Vampire));
         w.saveList("Applied");
         QCOMPARE(SheetWindow::fileBytes("Applied.sls"),
                  fixture("unstorable-name-update.saved.sls"));
 
         w.openList("Applied");
         QCOMPARE(w.simNames(), QStringList({"Ada Brook", "Ben Brook"}));
-        QCOMPARE(simNamed(w, "Ada Brook")->nid(), 101);
-        QCOMPARE(simNamed(w, "Ada Brook")->household(), QString("Brook"));
+        QCOMPARE(w.simNamed("Ada Brook")->nid(), 101);
+        QCOMPARE(w.simNamed("Ada Brook")->household(), QString("Brook"));
         w.saveList("Again");
         QCOMPARE(SheetWindow::fileBytes("Again.sls"), SheetWindow::fileBytes("Applied.sls"));
     }
@@ -543,8 +534,8 @@ private slots:
         QCOMPARE(SheetWindow::fileBytes("Applied.sls"), fixture("readopted-parent.saved.sls"));
 
         w.openList("Applied");
-        Sim *pa = simNamed(w, "Pa Again");
-        Sim *kid = simNamed(w, "Kid Oak");
+        Sim *pa = w.simNamed("Pa Again");
+        Sim *kid = w.simNamed("Kid Oak");
         QVERIFY(pa && kid);
         QVERIFY(!pa->parent1());
         QVERIFY(!pa->parent2());

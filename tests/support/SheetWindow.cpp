@@ -10,6 +10,7 @@
 #include "pages/FamilyPage.h"
 #include "pages/HouseholdPage.h"
 #include "sheet/Tolvane.h"
+#include "support/SimNames.h"
 #include "support/WidgetLookup.h"
 
 #include <QAbstractButton>
@@ -204,6 +205,11 @@ void SheetWindow::importExport(const QByteArray &exportBytes, const QStringList 
         box->setChecked(true);
     }
     QTest::mouseClick(WidgetLookup::button(import, QStringLiteral("Import")), Qt::LeftButton);
+}
+
+Sim *SheetWindow::simNamed(const QString &name) const
+{
+    return ::simNamed(updatePage()->allSims(), name);
 }
 
 bool SheetWindow::selectSim(const QString &name) const

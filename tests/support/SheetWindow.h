@@ -15,6 +15,7 @@ class HouseholdPage;
 class ListManagementDialog;
 class QStandardItemModel;
 class QTreeView;
+class Sim;
 class Tolvane;
 class UpdatePage;
 
@@ -65,6 +66,9 @@ public:
     // the import dialog, where each of `ticks` is either a button ("Select
     // All Playables") or the name of a sim whose box is ticked.
     void importExport(const QByteArray &exportBytes, const QStringList &ticks) const;
+
+    // The sim of the sheet with this name; null when none.
+    Sim *simNamed(const QString &name) const;
 
     // Selects the row of the List of Sims that shows the sim.
     bool selectSim(const QString &name) const;

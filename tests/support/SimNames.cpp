@@ -7,3 +7,12 @@ QStringList namesOf(const SimList &sims)
         names << (sim ? sim->name() : QStringLiteral("-"));
     return names;
 }
+
+Sim *simNamed(const SimList &sims, const QString &name)
+{
+    for (const QPointer<Sim> &sim : sims) {
+        if (sim && sim->name() == name)
+            return sim;
+    }
+    return nullptr;
+}
