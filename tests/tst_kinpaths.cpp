@@ -148,6 +148,25 @@ private slots:
                                "Cy Ring: spouse -; parents -, -; children Bo Ring"});
     }
 
+    // An export whose parent ids close a circle only through a link the
+    // sheet holds: Ann is Bea's parent on the sheet, and the export names
+    // Cal as Ann's parent and Bea as Cal's. Cal, a new sim, is refused as
+    // Ann's parent on both sides, so reopening cannot bring the loop back.
+    void circleThroughTheSheetIsRefusedOnBothSides()
+    {
+        w->importExport(Fixture::bytes("exports/sheet-parent.csv"), {"Select All Playables"});
+        const QStringList before{"Ann Oak: spouse -; parents -, -; children Bea Oak",
+                                 "Bea Oak: spouse -; parents -, Ann Oak; children "};
+        QCOMPARE(kin(sims()), before);
+        CapturedStdout out;
+        w->importExport(Fixture::bytes("exports/loop-through-sheet.csv"), {"Select All Playables"});
+        QVERIFY(out.text().contains("Skipped making Cal Oak a parent of Ann Oak. That would make a "
+                                    "sim its own ancestor."));
+        checkSoundAfterReopen({"Ann Oak: spouse -; parents -, -; children Bea Oak",
+                               "Bea Oak: spouse -; parents -, Ann Oak; children Cal Oak",
+                               "Cal Oak: spouse -; parents -, Bea Oak; children "});
+    }
+
     // A marriage lets the former spouse go, and an adoption the former
     // parents: on the next open neither comes back.
     void sentencesLetFormerRelativesGo_data()

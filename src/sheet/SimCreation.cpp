@@ -178,13 +178,21 @@ void ImportMerge::finish()
         auto named = [&](const QPointer<Sim> &inBatch, const QPointer<Sim> &onTheSheet) {
             return inBatch ? onSheet(inBatch) : onTheSheet;
         };
+        const QPointer<Sim> parent1 = named(record->parent1(), merged.parent1);
+        const QPointer<Sim> parent2 = named(record->parent2(), merged.parent2);
         Sim::Relatives relatives;
         relatives.spouse = named(record->spouse(), merged.spouse);
-        relatives.parent1 = parentUnlessLoop(named(record->parent1(), merged.parent1), sim);
-        relatives.parent2 = parentUnlessLoop(named(record->parent2(), merged.parent2), sim);
+        relatives.parent1 = parentUnlessLoop(parent1, sim);
+        relatives.parent2 = parentUnlessLoop(parent2, sim);
         for (int i = 0; i < record->childCount(); ++i)
             relatives.children.append(onSheet(record->child(i)));
         sim->takeRelatives(relatives);
+        // A parent refused here may list the sim already: a sim appended
+        // from the batch took it as a child there. It lets go too, or the
+        // list file, which rebuilds parents from children, would make it the
+        // sim's parent, and a sim its own ancestor, on the next open.
+        sim->detachFrom(parent1);
+        sim->detachFrom(parent2);
     }
     m_mergedInto.clear();
     m_mergedNids.clear();
