@@ -245,6 +245,7 @@ private slots:
         QTest::addColumn<QString>("firstLinks");
 
         const QByteArray sim = "\"Ann\",-1,40,2,(1,0),\"A\",0,\"\",0,1,7,0,0,0,,\r\n";
+        const QByteArray settings = "1,1,2,0,5,1,1,1,\r\n";
         const QByteArray two = sim + "\"Bo\",-1,40,1,(1,0),\"A\",0,\"\",0,1,7,0,0,0,,\r\n";
         QTest::newRow("no bytes") << QByteArray() << 0 << QStringList() << QStringList() << "-1";
         QTest::newRow("sims only, no line end") << sim.left(sim.size() - 2) << 1 << QStringList()
@@ -252,16 +253,16 @@ private slots:
         QTest::newRow("cut after the updates")
             << two + "\r\n\"Up\",0,-1\r\n" << 2 << QStringList{"\"Up\",0,-1"} << QStringList() << "-1";
         QTest::newRow("households then links")
-            << two + "\r\n\r\n\r\nS,\r\nA,No\r\n\r\n1\r\n0\r\n" << 2 << QStringList()
+            << two + "\r\n\r\n\r\n" + settings + "A,No\r\n\r\n1\r\n0\r\n" << 2 << QStringList()
             << QStringList{"A,No"} << "1";
         QTest::newRow("two empty lines after the settings line: no links")
-            << two + "\r\n\r\n\r\nS,\r\n\r\n\r\n1\r\n0\r\n" << 2 << QStringList() << QStringList()
+            << two + "\r\n\r\n\r\n" + settings + "\r\n\r\n1\r\n0\r\n" << 2 << QStringList() << QStringList()
             << "-1";
         QTest::newRow("surplus link lines are not read")
-            << two + "\r\n\r\n\r\nS,\r\n\r\n1\r\n0\r\n0,1\r\n" << 2 << QStringList() << QStringList()
+            << two + "\r\n\r\n\r\n" + settings + "\r\n1\r\n0\r\n0,1\r\n" << 2 << QStringList() << QStringList()
             << "1";
         QTest::newRow("fewer link lines")
-            << two + "\r\n\r\n\r\nS,\r\n\r\n-1,1\r\n" << 2 << QStringList() << QStringList() << "-1,1";
+            << two + "\r\n\r\n\r\n" + settings + "\r\n-1,1\r\n" << 2 << QStringList() << QStringList() << "-1,1";
     }
     void sectionsEndAtEmptyLinesAndAtTheEnd()
     {
@@ -300,7 +301,6 @@ private slots:
         QTest::newRow("LF") << QByteArray(v05).replace("\r\n", "\n") << 4 << "" << 7 << none;
         QTest::newRow("CR CR LF") << QByteArray(v05).replace("\r\n", "\r\r\n") << 4 << "" << 7
                                   << none;
-        QTest::newRow("last line without its end") << v05.chopped(2) << 4 << "" << 7 << none;
         for (const ListFixtures::WellFormed &list : ListFixtures::wellFormed()) {
             QTest::addRow("%s", qPrintable(list.name))
                 << list.bytes << list.format << "" << (list.format > 2 ? list.sims : 0) << none;
@@ -344,8 +344,6 @@ private slots:
                                             << "family links" << 2 << none;
         QTest::newRow("an empty line among the links")
             << withLine(v05, 24, "") << 4 << "family links" << 3 << none;
-        QTest::newRow("last link line cut short") << cutAfter(v05, 27, 1) << 4 << "" << 7
-                                                  << QList<int>{0, 0, 0, 0, 0, 1};
         // A lost or repeated line leaves more link lines than sims: read by
         // position, they would join the wrong sims.
         QTest::newRow("lost first sim line") << withLines(v05, 0, {}) << 4 << "" << 7 << none;
@@ -406,8 +404,97 @@ private slots:
         QFETCH(int, linkLines);
         const bool moreLinks = format > 2 && linkLines > contents.sims.size();
         QCOMPARE(damage.isEmpty(), endedIn.isEmpty() && !unreadable.contains(1) && !moreLinks);
+        // None of these lost or repeated the lines around the settings line,
+        // ends inside a family-link line or links a sim to its own ancestor.
+        QVERIFY(!damage.settingsLineMisplaced);
+        QCOMPARE(damage.cutLinkLineOf, QString());
+        QCOMPARE(damage.loopLinks.size(), 0);
         if (format > 2)
             QCOMPARE(damage.linkLines, linkLines);
+    }
+
+    // Lists that lost or repeated a line around the settings line, that end
+    // inside a family-link line, or whose links make a sim its own ancestor
+    // are damaged; what is read of them takes no link it cannot trust.
+    // "links" is every sim's family-link line as the sheet read would write
+    // it, "loops" the parent links not taken, as parent>child.
+    void linesLostOrMisplacedAreDamage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<bool>("misplaced");
+        QTest::addColumn<QString>("cutOf");
+        QTest::addColumn<QStringList>("loops");
+        QTest::addColumn<QString>("links");
+        const QByteArray v05 = fixture("v05.sls");
+        const QByteArray married = fixture("moss-married.sls");
+        const QByteArray parent = fixture("moss-parent.sls");
+        const QString brooks = "1,2|0,2|-1|-1|-1|-1|-1|";
+        const QString none = "-1|-1|-1|-1|-1|-1|-1";
+
+        QTest::newRow("couple's last line cut, 10 to 1")
+            << married.chopped(3) << 4 << false << "Ida Moss" << QStringList()
+            << brooks + "8,9|7,9|-1|-1|-1";
+        QTest::newRow("last line cut, -1,10 to -1,1")
+            << parent.chopped(3) << 4 << false << "Ida Moss" << QStringList()
+            << brooks + "8,9|7,9|-1|-1|-1";
+        QTest::newRow("last line cut after a whole position")
+            << cutAfter(parent, 38) + "-1,10," << 4 << false << "Ida Moss" << QStringList()
+            << brooks + "8,9|7,9|-1|-1|-1,10";
+        QTest::newRow("0.4 without its last line end")
+            << fixture("v04.sls").chopped(2) << 3 << false << "Sue Study" << QStringList()
+            << "1,2|0,2|-1|-1";
+
+        const QByteArray noAchievements = withLines(withLines(v05, 12, {}), 11, {});
+        QTest::newRow("0.5 empty line after the sims repeated, no achievements")
+            << withLines(noAchievements, 7, {"", ""}) << 4 << true << "" << QStringList() << none;
+        QTest::newRow("0.5 empty line after the sims repeated")
+            << withLines(v05, 7, {"", ""}) << 4 << true << "" << QStringList() << none;
+        QTest::newRow("0.5 settings line lost") << withLines(v05, 14, {}) << 4 << true << ""
+                                                << QStringList() << none;
+        QTest::newRow("0.4 settings line lost") << withLines(fixture("v04.sls"), 8, {}) << 3 << true
+                                                << "" << QStringList() << "-1|-1|-1|-1";
+        QTest::newRow("0.3 empty line after the sims repeated")
+            << withLines(fixture("v03.sls"), 4, {"", ""}) << 2 << true << "" << QStringList() << "";
+        QTest::newRow("0.2 settings line lost") << withLines(fixture("v02.sls"), 10, {}) << 1 << true
+                                                << "" << QStringList() << "";
+        QTest::newRow("0.1 empty line after the sims repeated")
+            << withLines(fixture("v01.sls"), 4, {"", ""}) << 0 << true << "" << QStringList() << "";
+
+        QTest::newRow("two sims, each the other's child")
+            << fixture("loop-two.sls") << 4 << false << "" << QStringList{"Bea Oak>Ann Oak"}
+            << "-1,1|-1";
+        QTest::newRow("a child that lists its mother")
+            << withLine(v05, 23, "-1,0") << 4 << false << "" << QStringList{"Cy Brook>Ada Brook"}
+            << brooks.chopped(1);
+        QTest::newRow("three generations in a circle")
+            << withLine(withLine(married, 36, "-1,10"), 37, "11,7") << 4 << false << ""
+            << QStringList{"Hal Moss>Kai Moss"} << brooks + "8,9|7,9|-1,10|11|10";
+    }
+    void linesLostOrMisplacedAreDamage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, format);
+        CapturedStdout quiet;
+        const ListFile::Contents contents = ListFile::read(bytes, format);
+        const ListFile::Damage &damage = contents.damage;
+        QVERIFY(!damage.isEmpty());
+        QTEST(damage.settingsLineMisplaced, "misplaced");
+        QTEST(damage.cutLinkLineOf, "cutOf");
+        QStringList loops;
+        for (const auto &[parentName, childName] : damage.loopLinks)
+            loops << parentName + ">" + childName;
+        QTEST(loops, "loops");
+        QStringList links;
+        if (format > 2) {
+            for (const QPointer<Sim> &sim : contents.sims)
+                links << sim->familyLinksToString(contents.sims);
+        }
+        QTEST(links.join('|'), "links");
+        // What follows a misplaced settings line is not read: its lines
+        // would land in the wrong sections.
+        if (damage.settingsLineMisplaced)
+            QCOMPARE(contents.householdLines, QStringList());
     }
 
     // Random bytes never pass for a list.
@@ -456,7 +543,8 @@ private slots:
         QTest::newRow("fewer family links")
             << cutAfter(v05, 24) << 4
             << head + "Only 3 of its 7 sims have their family links: the links of the other sims "
-                      "are missing." + tail;
+                      "are missing, and if a line was lost from the middle, the links after it "
+                      "join the wrong sims." + tail;
         QByteArray lines = withLine(v05, 8, "garbage");
         lines = withLine(lines, 9, "garbage");
         lines = withLine(lines, 22, "0,x");
@@ -473,12 +561,12 @@ private slots:
             << head + "It has 8 family-link lines for its 7 sims: a line was lost or repeated, so "
                       "the links may join the wrong sims." + tail;
         QTest::newRow("one sim, two link lines")
-            << cutAfter(v05, 1) + "\r\n\r\n\r\nS\r\n\r\n-1\r\n-1\r\n" << 4
+            << cutAfter(v05, 1) + "\r\n\r\n\r\n1,1,2,0,5,1,1,1,\r\n\r\n-1\r\n-1\r\n" << 4
             << head + "It has 2 family-link lines for its 1 sim: a line was lost or repeated, so "
                       "the links may join the wrong sims." + tail;
         QTest::newRow("age 4O")
             << withLine(v05, 0, v05.split('\n').at(0).chopped(1).replace(",40,", ",4O,")) << 4
-            << head + "1 sim line could not be read whole." + tail;
+            << head + "The line of Ada Brook could not be read whole." + tail;
         QTest::newRow("update and achievement positions not numbers")
             << withLine(withLine(v05, 8, "\"Ada Brook had a baby girl named Dee Brook on day 1.\",0,l"),
                         12, "\"----------------------------------------\",-1,") << 4
@@ -496,6 +584,36 @@ private slots:
             << cutAfter(v05, 14, 10) << 4
             << head + "It ends early, before the households' played marks and the family links, "
                       "which are missing." + tail;
+        // The box names the sims whose lines could not be read, five at the
+        // most, and a sim without a name by its line.
+        QByteArray everyAge = v05;
+        for (int i = 0; i < 7; ++i) {
+            QList<QByteArray> parts = everyAge.split('\n').at(i).chopped(1).split(',');
+            parts[2] += 'O';
+            everyAge = withLine(everyAge, i, parts.join(','));
+        }
+        QTest::newRow("every sim line garbled")
+            << everyAge << 4
+            << head + "The lines of Ada Brook, Ben Brook, Cy Brook, Zo\u00eb \u00dcnal, Sue Study and 2 "
+                      "other sims could not be read whole." + tail;
+        QTest::newRow("a sim without a name")
+            << withLine(v05, 6, "\"\",-1,2O,1,(0,0),\"Runaways\",0,\"\",0,1,7,0,256,0,,") << 4
+            << head + "The line of the unnamed sim on line 7 could not be read whole." + tail;
+        QByteArray pairs = fixture("moss-married.sls");
+        for (int i = 0; i < 12; ++i)
+            pairs = withLine(pairs, 27 + i, "-1," + QByteArray::number(i ^ 1));
+        QTest::newRow("six pairs of sims each the other's parent")
+            << pairs << 4
+            << head + "Ben Brook is not made a parent of Ada Brook: that would make a sim its own "
+                      "ancestor.\n"
+                      "Zo\u00eb \u00dcnal is not made a parent of Cy Brook: that would make a sim its "
+                      "own ancestor.\n"
+                      "Gus Ghost is not made a parent of Sue Study: that would make a sim its own "
+                      "ancestor.\n"
+                      "Kai Moss is not made a parent of Rex: that would make a sim its own ancestor.\n"
+                      "Max Moss is not made a parent of Lia Moss: that would make a sim its own "
+                      "ancestor.\n"
+                      "1 more parent link is not taken for the same reason." + tail;
         // A list without sims has no family links to miss.
         QTest::newRow("no sims, cut inside the settings line")
             << cutAfter(fixture("empty.sls"), 3, 9) << 4

@@ -5,6 +5,7 @@
 #include "sheet/Tolvane.h"
 #include "support/CapturedStdout.h"
 #include "support/Fixture.h"
+#include "support/LinkCheck.h"
 #include "support/ListFixtures.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/SheetWindow.h"
@@ -326,7 +327,7 @@ private slots:
             << v05.left(300) << 4
             << "It ends early, inside the sims: the rest of the sims, the pending updates, the "
                "achievements log, the households' played marks and the family links are missing.\n"
-               "1 sim line could not be read whole." << 4;
+               "The line of Zo\u00eb \u00dcnal could not be read whole." << 4;
         QTest::newRow("cut in the achievements")
             << cutAfter(v05, 12) << 4
             << "It ends early, inside the achievements log: the rest of the achievements log, the "
@@ -334,7 +335,8 @@ private slots:
         QTest::newRow("fewer family links")
             << cutAfter(v05, 24) << 4
             << "Only 3 of its 7 sims have their family links: the links of the other sims are "
-               "missing." << 7;
+               "missing, and if a line was lost from the middle, the links after it join the wrong "
+               "sims." << 7;
         QTest::newRow("empty file") << QByteArray() << 4
                                     << "It ends early, inside the sims: the rest of the sims, the "
                                        "pending updates, the achievements log, the households' "
@@ -348,10 +350,11 @@ private slots:
             << withLines(v05, 0, {}) << 4 << moreLinks.arg(7).arg(6) << 6;
         QTest::newRow("repeated link line")
             << withLines(v05, 22, {"0,2", "0,2"}) << 4 << moreLinks.arg(8).arg(7) << 7;
-        const QString simLine = "1 sim line could not be read whole.";
-        for (const ListFixtures::Garbled &field : ListFixtures::garbledSimLines())
-            QTest::addRow("%s", qPrintable(field.name)) << field.bytes << field.format << simLine
-                                                        << field.sims;
+        for (const ListFixtures::Garbled &field : ListFixtures::garbledSimLines()) {
+            QTest::addRow("%s", qPrintable(field.name))
+                << field.bytes << field.format
+                << "The line of " + field.simName + " could not be read whole." << field.sims;
+        }
         QTest::newRow("update position l")
             << withLine(v05, 8, "\"Ada Brook had a baby girl named Dee Brook on day 1.\",0,l") << 4
             << "1 update line could not be read and will be left out." << 7;
@@ -372,6 +375,49 @@ private slots:
                "are missing." << 7;
         QTest::newRow("no sims, cut inside the settings line")
             << cutAfter(fixture("empty.sls"), 3, 9) << 4 << noHouseholds << 0;
+
+        // A list whose last family-link line has no line end may end inside
+        // it: "10" cut to "1" would marry another sim, "-1,10" cut to "-1,1"
+        // make another sim the child.
+        const QString cut = "It may end inside the last sim's family links, so the last link on "
+                            "the line of %1 is left out.";
+        QTest::newRow("couple's last line cut, 10 to 1")
+            << fixture("moss-married.sls").chopped(3) << 4 << cut.arg("Ida Moss") << 12;
+        QTest::newRow("last line cut, -1,10 to -1,1")
+            << fixture("moss-parent.sls").chopped(3) << 4 << cut.arg("Ida Moss") << 12;
+        QTest::newRow("0.4 without its last line end")
+            << fixture("v04.sls").chopped(2) << 3 << cut.arg("Sue Study") << 4;
+        QTest::newRow("0.5 without its last line end") << v05.chopped(2) << 4 << cut.arg("Rex") << 7;
+        // A line lost or repeated before the settings line puts another line
+        // in its place.
+        const QString misplaced = "Its settings line is missing or out of place, as a lost or "
+                                  "repeated line leaves it: the pending updates and the "
+                                  "achievements log may be mixed up%1";
+        const QString allLeftOut = misplaced.arg(", and the households' played marks and the "
+                                                 "family links after it are left out.");
+        const QByteArray noAchievements = withLines(withLines(v05, 12, {}), 11, {});
+        QTest::newRow("empty line after the sims repeated, no achievements")
+            << withLines(noAchievements, 7, {"", ""}) << 4 << allLeftOut << 7;
+        QTest::newRow("settings line lost") << withLines(v05, 14, {}) << 4 << allLeftOut << 7;
+        QTest::newRow("0.4 settings line lost")
+            << withLines(fixture("v04.sls"), 8, {}) << 3 << allLeftOut << 4;
+        QTest::newRow("0.3 empty line after the sims repeated")
+            << withLines(fixture("v03.sls"), 4, {"", ""}) << 2
+            << misplaced.arg(", and the households' played marks after it are left out.") << 4;
+        QTest::newRow("0.2 settings line lost")
+            << withLines(fixture("v02.sls"), 10, {}) << 1
+            << misplaced.arg(", and the households' played marks after it are left out.") << 5;
+        QTest::newRow("0.1 empty line after the sims repeated")
+            << withLines(fixture("v01.sls"), 4, {"", ""}) << 0 << misplaced.arg(".") << 4;
+        // Links that make a sim its own ancestor, as a hand edit leaves them.
+        QTest::newRow("two sims, each the other's child")
+            << fixture("loop-two.sls") << 4
+            << "Bea Oak is not made a parent of Ann Oak: that would make a sim its own ancestor."
+            << 2;
+        QTest::newRow("a child that lists his mother")
+            << withLine(v05, 23, "-1,0") << 4
+            << "Cy Brook is not made a parent of Ada Brook: that would make a sim its own ancestor."
+            << 7;
     }
     void damagedListAsksFirst()
     {
@@ -419,6 +465,30 @@ private slots:
         boxes->texts.clear();
         w.openList("Brook", 3);
         QCOMPARE(boxes->texts, QStringList());
+    }
+
+    // Opened anyway, a list whose links ran in a circle comes without the
+    // link that closed it, and saves to a list that opens without a word
+    // to the same links.
+    void circularLinksOpenWithoutTheLoop()
+    {
+        folder->write("Oak.sls", fixture("loop-two.sls"));
+        SheetWindow w;
+        boxes->answer = QMessageBox::Open;
+        w.openList("Oak");
+        QCOMPARE(boxes->texts.size(), 1);
+        const SimList sims = w.updatePage()->allSims();
+        QCOMPARE(familyLinkFaults(sims), QStringList());
+        QCOMPARE(w.simNamed("Bea Oak")->parent1().data(), w.simNamed("Ann Oak"));
+        QVERIFY(!w.simNamed("Ann Oak")->parent1() && !w.simNamed("Ann Oak")->parent2());
+
+        boxes->texts.clear();
+        w.saveList("Mended");
+        w.openList("Mended");
+        QCOMPARE(boxes->texts, QStringList({"List has been saved as Mended.sls"}));
+        QCOMPARE(w.simNamed("Bea Oak")->parent1().data(), w.simNamed("Ann Oak"));
+        QCOMPARE(familyLinkFaults(w.updatePage()->allSims()), QStringList());
+        QCOMPARE(SheetWindow::fileBytes("Mended.bak.sls"), SheetWindow::fileBytes("Mended.sls"));
     }
 
     // Saving over the file of another list asks first; No writes nothing.

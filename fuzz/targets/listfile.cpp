@@ -5,6 +5,7 @@
 // for every sim and no more), to a sheet that is written to the same bytes.
 #include "FuzzCheck.h"
 
+#include "dialogs/SettingsLine.h"
 #include "records/EntryLine.h"
 #include "records/HouseholdLine.h"
 #include "sheet/ListFile.h"
@@ -47,7 +48,8 @@ ListFile::Sections sectionsOf(const ListFile::Contents &contents)
     ListFile::Sections sections;
     sections.updates = entries(contents.updateLines, sims);
     sections.achievements = entries(contents.achievementLines, sims);
-    sections.settingsLine = contents.settingsLine;
+    // The sheet writes its own settings, never the line it read.
+    sections.settingsLine = SettingsLine::format(Settings());
     sections.households = households(contents.householdLines);
     return sections;
 }

@@ -53,6 +53,17 @@ QList<int> positionsOf(int formatIndex)
     return positions;
 }
 
+bool hasShape(const QString &line)
+{
+    PartReader parts(line);
+    for (int position = RotationTime; position <= AgeDisplay; ++position) {
+        int number = 0;
+        if (!parts.takeInt(&number))
+            return false;
+    }
+    return parts.wholeNumbers();
+}
+
 Read read(const QString &line, int formatIndex)
 {
     Read result;

@@ -50,6 +50,11 @@ struct Read
 };
 Read read(const QString &line, int formatIndex);
 
+// Whether a line has the shape every form of the settings line has: its
+// first eight values whole numbers. A list that lost or repeated a line
+// before it has an empty line there, or a line of another section.
+bool hasShape(const QString &line);
+
 // The pack bit of positions FirstPack to LastPack.
 int packBit(int position);
 

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
+#include "records/Sim.h"
 
-class Sim;
+#include <QList>
+#include <QString>
 
 // True when making `parent` a parent of `child` would make a sim its own
 // ancestor: when the two are the same sim, when `child` already stands above
@@ -19,3 +20,18 @@ QString familyLoopRefusal();
 // own ancestor; a refused link is said on standard output ("Skipped making
 // ... a parent of ...") and the caller leaves that parent as it was.
 Sim *parentUnlessLoop(Sim *parent, const Sim *child);
+
+// A parent link: `parent` lists `child`, and `child` names `parent`.
+struct ParentLink
+{
+    QPointer<Sim> parent;
+    QPointer<Sim> child;
+};
+
+// Once a list's family-link lines are read: the links one side holds alone
+// are let go (Sim::dropOneSidedLinks), and then, on both sides, every parent
+// link that would make a sim its own ancestor, the links taken in the order
+// of the lines, so that of a loop the link its last line gives goes. Such a
+// loop is what a hand edit or a lost line leaves; the program never writes
+// one. Returns the links let go for a loop, in that order.
+QList<ParentLink> settleReadLinks(const SimList &list);

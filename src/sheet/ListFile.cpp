@@ -1,7 +1,9 @@
 #include "sheet/ListFile.h"
 
+#include "dialogs/SettingsLine.h"
 #include "records/Console.h"
 #include "records/EntryLine.h"
+#include "records/FamilyLoop.h"
 #include "records/HouseholdLine.h"
 #include "sheet/FileText.h"
 #include "sheet/SafeFile.h"
@@ -118,11 +120,21 @@ int &unreadable(Damage &damage, Section section)
     return damage.unreadable[int(section)];
 }
 
+// A sim as the damaged-list box names it: by its name, or by the line of the
+// sims section that holds it (`position` counts from 0) when it has none.
+QString simCalled(const Sim &sim, int position)
+{
+    if (!sim.name().trimmed().isEmpty())
+        return sim.name();
+    return QStringLiteral("the unnamed sim on line %1").arg(position + 1);
+}
+
 } // namespace
 
 bool Damage::isEmpty() const
 {
-    if (endedEarly || linkLines > sims)
+    if (endedEarly || linkLines > sims || settingsLineMisplaced || !cutLinkLineOf.isEmpty()
+        || !loopLinks.isEmpty())
         return false;
     for (int count : unreadable) {
         if (count != 0)
@@ -167,6 +179,20 @@ QString counted(int count, const char *what)
         + (count == 1 ? QLatin1String(" line") : QLatin1String(" lines"));
 }
 
+// How many sims the box names in one line; the rest are counted, so that a
+// badly damaged list still gives a box that fits on the screen.
+constexpr qsizetype kNamedAtMost = 5;
+
+// "a", "a and b", ..., "a, b, c, d, e and 2 other sims".
+QString namedFew(const QStringList &names)
+{
+    if (names.size() <= kNamedAtMost)
+        return joined(names);
+    return QStringList(names.mid(0, kNamedAtMost)).join(QLatin1String(", "))
+        + QLatin1String(" and ") + QString::number(names.size() - kNamedAtMost)
+        + QLatin1String(" other sims");
+}
+
 QString simsCounted(int count)
 {
     return QString::number(count) + (count == 1 ? QLatin1String(" sim") : QLatin1String(" sims"));
@@ -179,22 +205,28 @@ QString damageText(const QString &listName, int format, const Damage &damage)
     QStringList lines;
     lines << QStringLiteral("The list file ") + fileName(listName)
             + QStringLiteral(" is damaged or incomplete.");
-    if (damage.endedEarly && damage.endedIn == Section::FamilyLinks) {
-        lines << QStringLiteral("Only %1 of its %2 sims have their family links: the links of "
-                                "the other sims are missing.")
-                     .arg(damage.linkLines)
-                     .arg(damage.sims);
-    } else if (damage.endedEarly) {
+    // The sections a format reads after `section`, but the settings line,
+    // which is never read back, so its loss loses nothing, and the family
+    // links of a list that holds no sims.
+    const auto missingAfter = [&](Section section) {
         QStringList missing;
         const QList<Section> sections = sectionsRead(format);
-        // The settings line is never read back, so its loss loses nothing;
-        // a list that holds no sims has no family links to lose.
-        const bool noLinks = damage.endedIn != Section::Sims && damage.sims == 0;
-        for (qsizetype i = sections.indexOf(damage.endedIn) + 1; i < sections.size(); ++i) {
+        const bool noLinks = section != Section::Sims && damage.sims == 0;
+        for (qsizetype i = sections.indexOf(section) + 1; i < sections.size(); ++i) {
             if (sections.at(i) != Section::SettingsLine
                 && !(sections.at(i) == Section::FamilyLinks && noLinks))
                 missing << sectionName(sections.at(i));
         }
+        return missing;
+    };
+    if (damage.endedEarly && damage.endedIn == Section::FamilyLinks) {
+        lines << QStringLiteral("Only %1 of its %2 sims have their family links: the links of "
+                                "the other sims are missing, and if a line was lost from the "
+                                "middle, the links after it join the wrong sims.")
+                     .arg(damage.linkLines)
+                     .arg(damage.sims);
+    } else if (damage.endedEarly) {
+        QStringList missing = missingAfter(damage.endedIn);
         if (damage.endedIn == Section::SettingsLine) {
             lines << QStringLiteral("It ends early, before ") + joined(missing)
                     + QStringLiteral(", which are missing.");
@@ -204,6 +236,20 @@ QString damageText(const QString &listName, int format, const Damage &damage)
                     + QStringLiteral(": ") + joined(missing) + QStringLiteral(" are missing.");
         }
     }
+    if (damage.settingsLineMisplaced) {
+        const QStringList missing = missingAfter(Section::SettingsLine);
+        lines << QStringLiteral("Its settings line is missing or out of place, as a lost or "
+                                "repeated line leaves it: the pending updates and the achievements "
+                                "log may be mixed up")
+                + (missing.isEmpty() ? QStringLiteral(".")
+                                     : QStringLiteral(", and ") + joined(missing)
+                                           + QStringLiteral(" after it are left out."));
+    }
+    if (!damage.cutLinkLineOf.isEmpty()) {
+        lines << QStringLiteral("It may end inside the last sim's family links, so the last link "
+                                "on the line of ")
+                + damage.cutLinkLineOf + QStringLiteral(" is left out.");
+    }
     if (damage.linkLines > damage.sims) {
         lines << QStringLiteral("It has ") + counted(damage.linkLines, "family-link")
                 + QStringLiteral(" for its ") + simsCounted(damage.sims)
@@ -212,13 +258,18 @@ QString damageText(const QString &listName, int format, const Damage &damage)
     }
     // A sim or family-link line keeps what could be read of it; the other
     // sections' lines are skipped whole.
+    if (!damage.unreadableSims.isEmpty()) {
+        const QStringList &names = damage.unreadableSims;
+        lines << (names.size() == 1 ? QStringLiteral("The line of ")
+                                    : QStringLiteral("The lines of "))
+                + namedFew(names) + QStringLiteral(" could not be read whole.");
+    }
     static const struct
     {
         Section section;
         const char *line;
         const char *fate;
     } kUnreadable[] = {
-        {Section::Sims, "sim", " could not be read whole."},
         {Section::Updates, "update", " could not be read and will be left out."},
         {Section::Achievements, "achievement", " could not be read and will be left out."},
         {Section::Households, "household", " could not be read and will be left out."},
@@ -227,6 +278,18 @@ QString damageText(const QString &listName, int format, const Damage &damage)
     for (const auto &kind : kUnreadable) {
         if (const int count = damage.unreadable[int(kind.section)])
             lines << counted(count, kind.line) + QLatin1String(kind.fate);
+    }
+    for (qsizetype i = 0; i < damage.loopLinks.size() && i < kNamedAtMost; ++i) {
+        lines << damage.loopLinks.at(i).first + QStringLiteral(" is not made a parent of ")
+                + damage.loopLinks.at(i).second
+                + QStringLiteral(": that would make a sim its own ancestor.");
+    }
+    if (damage.loopLinks.size() > kNamedAtMost) {
+        const qsizetype more = damage.loopLinks.size() - kNamedAtMost;
+        lines << QString::number(more)
+                + (more == 1 ? QStringLiteral(" more parent link is")
+                             : QStringLiteral(" more parent links are"))
+                + QStringLiteral(" not taken for the same reason.");
     }
     lines << QString()
           << QStringLiteral("Open what could be read? No backup is written, so ")
@@ -252,8 +315,10 @@ Contents read(const QByteArray &bytes, int format)
 
     if (!readSection(lines, [&](const QString &line) {
             Sim *sim = contents.store.keep(new Sim());
-            if (!sim->fromString(line, format))
+            if (!sim->fromString(line, format)) {
                 ++unreadable(damage, Section::Sims);
+                damage.unreadableSims << simCalled(*sim, int(contents.sims.size()));
+            }
             contents.sims.append(sim);
         }))
         endedIn(Section::Sims);
@@ -279,13 +344,22 @@ Contents read(const QByteArray &bytes, int format)
     readLines(Section::Achievements, &contents.achievementLines, isEntryLine);
     // Nothing of the settings line is used: the settings come from
     // "tolvane.conf".
-    if (lines.atEnd())
+    const bool settingsLineThere = !lines.atEnd();
+    if (!settingsLineThere)
         endedIn(Section::SettingsLine);
     contents.settingsLine = lines.next();
     // Without its line end the settings line was cut short, and so was the
-    // file: what the format reads after it is lost.
+    // file: what the format reads after it is lost. A whole line that is no
+    // settings line means a line was lost or repeated before it; the lines
+    // after it would be read into the wrong sections, so they are not read.
     if (!lines.lineEnded())
         endedIn(Section::SettingsLine);
+    else if (settingsLineThere && !SettingsLine::hasShape(contents.settingsLine))
+        damage.settingsLineMisplaced = true;
+    if (damage.settingsLineMisplaced) {
+        damage.sims = int(contents.sims.size());
+        return contents;
+    }
     if (format > 0) {
         readLines(Section::Households, &contents.householdLines, [](const QString &line) {
             HouseholdLine::Fields fields;
@@ -297,13 +371,26 @@ Contents read(const QByteArray &bytes, int format)
         // counted.
         int i = 0;
         for (; i < contents.sims.size() && !lines.atEnd(); ++i) {
-            const QString line = lines.next();
+            QString line = lines.next();
             if (line.isEmpty())
                 break;
+            // Every family-link line is written with its line end: a file
+            // that ends inside one may have lost the end of its last
+            // position, which would then name another sim ("10" cut to "1").
+            if (!lines.lineEnded()) {
+                damage.cutLinkLineOf = simCalled(*contents.sims.at(i), i);
+                line.truncate(qMax(qsizetype(0), line.lastIndexOf(QLatin1Char(','))));
+                if (line.isEmpty())
+                    continue;
+            }
             if (!contents.sims.at(i)->familyLinksFromString(line, contents.sims))
                 ++unreadable(damage, Section::FamilyLinks);
         }
-        Sim::dropOneSidedLinks(contents.sims);
+        const auto called = [&](const QPointer<Sim> &sim) {
+            return simCalled(*sim, int(contents.sims.indexOf(sim)));
+        };
+        for (const ParentLink &link : settleReadLinks(contents.sims))
+            damage.loopLinks.append({called(link.parent), called(link.child)});
         damage.linkLines = i;
         damage.sims = int(contents.sims.size());
         while (i == contents.sims.size() && !lines.atEnd() && !lines.next().isEmpty())

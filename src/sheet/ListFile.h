@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -53,10 +54,25 @@ struct Damage
     // position, may join the wrong sims.
     int linkLines = 0;
     int sims = 0;
+    // The line in the settings line's place is not one: an empty line or a
+    // line of another section, as a line lost or repeated before it leaves
+    // it. What follows it is not read, as if the file ended there, since it
+    // would be read into the wrong sections.
+    bool settingsLineMisplaced = false;
     // Lines of each section that could not be read: skipped, except for a
     // sim line, which keeps its place (and what could be read of it) so that
     // the positions the other sections name still lead to the right sims.
     int unreadable[kSectionCount] = {};
+    // The names of the sims whose lines could not be read whole, in list
+    // order, so that the player knows whom to look at.
+    QStringList unreadableSims;
+    // The file ends inside a family-link line, without the line end every
+    // such line is written with: the last position on it may be cut short
+    // ("10" to "1"), so it is not taken. The sim the line belongs to.
+    QString cutLinkLineOf;
+    // Parent links of the family-link lines that would make a sim its own
+    // ancestor, not taken: the parent's name and the child's.
+    QList<QPair<QString, QString>> loopLinks;
 
     bool isEmpty() const;
 };

@@ -1,5 +1,7 @@
 #include "support/LinkCheck.h"
 
+#include "records/FamilyLoop.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -96,7 +98,7 @@ QList<int> positionsReadBackOtherwise(const SimList &sims)
     }
     for (int i = 0; i < sims.size(); ++i)
         fresh.at(i)->familyLinksFromString(sims.at(i)->familyLinksToString(sims), fresh);
-    Sim::dropOneSidedLinks(fresh);
+    settleReadLinks(fresh);
     QList<int> out;
     for (int i = 0; i < sims.size(); ++i) {
         if (linkSignature(fresh, fresh.at(i)) != linkSignature(sims, sims.at(i)))

@@ -53,6 +53,11 @@ QList<WellFormed> wellFormed()
     // The settings line of the empty sheet is the one a fresh window writes.
     const QByteArray oneUpdate = "\r\n\"Put X on hold for 3 days.\",-1,-1\r\n"
         + Fixture::cutAfter(empty, 4).mid(2) + "\r\n";
+    // A SimPE folder may hold a comma: the settings line then has more
+    // parts than its form, but still its shape.
+    const QByteArray v05 = list(QStringLiteral("v05.sls"));
+    const QByteArray commaFolder =
+        Fixture::withLine(v05, 14, "1,1,2,0,5,1,1,1,C:/Games, old/SimPE/,0,0,0,0,0,0,0,0,");
     const WellFormed lists[] = {
         {QStringLiteral("0.1"), list(QStringLiteral("v01.sls")), 0, 4,
          list(QStringLiteral("v01.saved.sls"))},
@@ -62,8 +67,8 @@ QList<WellFormed> wellFormed()
          list(QStringLiteral("v03.saved.sls"))},
         {QStringLiteral("0.4"), list(QStringLiteral("v04.sls")), 3, 4,
          list(QStringLiteral("v04.saved.sls"))},
-        {QStringLiteral("0.5"), list(QStringLiteral("v05.sls")), 4, 7,
-         list(QStringLiteral("v05.sls"))},
+        {QStringLiteral("0.5"), v05, 4, 7, v05},
+        {QStringLiteral("0.5, SimPE folder with a comma"), commaFolder, 4, 7, v05},
         {QStringLiteral("empty sheet"), empty, 4, 0, empty},
         {QStringLiteral("no sims, one update"), oneUpdate, 4, 0, oneUpdate},
     };
@@ -73,6 +78,10 @@ QList<WellFormed> wellFormed()
     for (const WellFormed &whole : lists) {
         for (const auto &[name, lineEnd] : lineEnds) {
             for (const bool finalLineEnd : {true, false}) {
+                // Every family-link line is written with its line end, so
+                // without it the last one may be cut short.
+                if (!finalLineEnd && whole.format > 2 && whole.sims > 0)
+                    continue;
                 WellFormed variant = whole;
                 variant.name = QStringLiteral("%1, %2%3").arg(
                     whole.name, QLatin1String(name),
@@ -119,7 +128,7 @@ QList<Garbled> garbledSimLines()
                                                        QLatin1String(field),
                                                        QLatin1String(garbled(part))),
                         Fixture::withLine(bytes, 0, withPart(first, index, garbled(part))),
-                        format.format, format.sims});
+                        format.format, format.sims, QStringLiteral("Ada Brook")});
         }
         // No version leaves a number field empty.
         int hold = 0;
@@ -129,15 +138,17 @@ QList<Garbled> garbledSimLines()
         }
         out.append({QStringLiteral("%1 hold empty").arg(QLatin1String(format.version)),
                     Fixture::withLine(bytes, 0, withPart(first, hold, QByteArray())),
-                    format.format, format.sims});
+                    format.format, format.sims, QStringLiteral("Ada Brook")});
     }
     // As seen in players' lists: an age "4O" and flags "1O24" (the sim
     // would lose her witch state), both with the letter O.
     const QByteArray v05 = list(QStringLiteral("v05.sls"));
     out.append({QStringLiteral("0.5 age 4O"),
-                Fixture::withLine(v05, 0, withPart(lineOf(v05, 0), 2, "4O")), 4, 7});
+                Fixture::withLine(v05, 0, withPart(lineOf(v05, 0), 2, "4O")), 4, 7,
+                QStringLiteral("Ada Brook")});
     out.append({QStringLiteral("0.5 flags 1O24"),
-                Fixture::withLine(v05, 3, withPart(lineOf(v05, 3), 13, "1O24")), 4, 7});
+                Fixture::withLine(v05, 3, withPart(lineOf(v05, 3), 13, "1O24")), 4, 7,
+                QString::fromUtf8("Zo\u00eb \u00dcnal")});
     return out;
 }
 

@@ -18,10 +18,12 @@ struct WellFormed
     QByteArray saved; // what opening and saving it writes
 };
 
-// Every version's fixture, the empty sheet, and a sheet without sims that
-// holds one pending update; each with CR LF line ends (as written), LF, and
-// CR CR LF (as written through a Windows text stream), and each also
-// without the end of its last line.
+// Every version's fixture, one whose SimPE folder holds a comma, the empty
+// sheet, and a sheet without sims that holds one pending update; each with
+// CR LF line ends (as written), LF, and CR CR LF (as written through a
+// Windows text stream), and each also without the end of its last line,
+// but for lists whose last line is a family-link line (0.4 and 0.5 with
+// sims), where that is a cut.
 QList<WellFormed> wellFormed();
 
 struct Garbled
@@ -30,6 +32,7 @@ struct Garbled
     QByteArray bytes;
     int format;
     int sims;
+    QString simName; // the sim whose line is garbled
 };
 
 // Each number field of the sim line of every version holding a letter (the
