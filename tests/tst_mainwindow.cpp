@@ -1,5 +1,7 @@
 #include "dialogs/FilterDialog.h"
+#include "dialogs/AddNotesDialog.h"
 #include "dialogs/AddSimDialog.h"
+#include "dialogs/EditSimDialog.h"
 #include "dialogs/ListManagementDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "events/UpdateDialog.h"
@@ -92,6 +94,17 @@ QWidget *askFor(SheetWindow &w, const QString &dialog)
         QTest::mouseClick(WidgetLookup::button(w.householdPage(), "Edit Selected Household"),
                           Qt::LeftButton);
         return SheetWindow::openWindow<EditHouseholdDialog>();
+    }
+    if (dialog == "notes form" || dialog == "edit form") {
+        w.sheet()->setCurrentWidget(w.agePage());
+        if (!w.selectSim("Ada Brook"))
+            return nullptr;
+        if (dialog == "notes form") {
+            w.press("Add Notes");
+            return SheetWindow::openWindow<AddNotesDialog>();
+        }
+        w.press("Edit Selected Sim");
+        return SheetWindow::openWindow<EditSimDialog>();
     }
     if (dialog == "family browser") {
         w.sheet()->setCurrentWidget(w.agePage());
@@ -307,7 +320,8 @@ private slots:
         QTest::addColumn<bool>("minimized");
         QTest::addColumn<QString>("box");
         for (const char *dialog : {"list dialog", "filter dialog", "settings dialog",
-                                   "household rename", "family browser"}) {
+                                   "household rename", "family browser", "notes form",
+                                   "edit form"}) {
             QTest::addRow("%s behind the window", dialog) << dialog << false << QString();
             QTest::addRow("%s minimized", dialog) << dialog << true << QString();
         }
@@ -329,7 +343,7 @@ private slots:
         QCOMPARE(w.simModel()->rowCount(), 7);
         w.listDialog()->hide();
 
-        QWidget *shown = askFor(w, dialog);
+        QPointer<QWidget> shown = askFor(w, dialog);
         QVERIFY(shown);
         QVERIFY(QTest::qWaitForWindowActive(shown));
         if (box == "damaged list") {
@@ -351,7 +365,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w.window()));
         QCOMPARE(QApplication::activeWindow(), &w.window());
 
-        QCOMPARE(askFor(w, dialog), shown);
+        QWidget *again = askFor(w, dialog);
+        QVERIFY2(shown, "the dialog was made anew");
+        QCOMPARE(again, shown.data());
         QVERIFY(QTest::qWaitForWindowActive(shown));
         QCOMPARE(QApplication::activeWindow(), shown);
         QVERIFY(!shown->isMinimized());

@@ -454,6 +454,98 @@ private slots:
         QVERIFY(!boxes->texts.join(' ').contains("picture"));
     }
 
+    // The picture pane shows what the sim selected in the list has: its
+    // picture, its path when none loads, nothing for no path; never the
+    // picture of the sim selected before.
+    void picturePaneFollowsTheSelection()
+    {
+        openBrook();
+        QImage picture(20, 10, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        const QString beach = folder->path() + "/beach.jpg";
+        QVERIFY(picture.save(beach, "JPG"));
+        QVERIFY(w->selectSim("Ada Brook"));
+        chooseImage(beach);
+        QCOMPARE(imagePane()->pixmap().size(), QSize(150, 75));
+        w->simNamed("Cy Brook")->setImageFile("C:/pics/gone.jpg");
+
+        const struct
+        {
+            const char *sim;
+            bool picture;
+            QString text;
+        } steps[] = {{"Ben Brook", false, ""},      {"Ada Brook", true, ""},
+                     {"Sue Study", false, ""},      {"Ada Brook", true, ""},
+                     {"Cy Brook", false, "C:/pics/gone.jpg"}, {"Rex", false, ""}};
+        for (const auto &step : steps) {
+            QVERIFY(w->selectSim(step.sim));
+            QCOMPARE(!imagePane()->pixmap().isNull(), step.picture);
+            QCOMPARE(imagePane()->text(), step.text);
+        }
+    }
+
+    // The notes and edit forms asked for again for the sim they are open
+    // for come to the front as they are, with what was typed; asked for
+    // another sim, or once closed, they are made anew with the stored values.
+    void simFormsAskedForAgainKeepWhatWasTyped_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("notes") << "Add Notes";
+        QTest::newRow("edit") << "Edit Selected Sim";
+    }
+    void simFormsAskedForAgainKeepWhatWasTyped()
+    {
+        QFETCH(QString, button);
+        openBrook();
+        // The typed text of either form, and the text it was filled with.
+        const auto ask = [&](const QString &sim) -> QWidget * {
+            if (!w->selectSim(sim))
+                return nullptr;
+            QTest::mouseClick(WidgetLookup::button(w->agePage(), button), Qt::LeftButton);
+            if (button == "Add Notes")
+                return SheetWindow::openWindow<AddNotesDialog>();
+            return SheetWindow::openWindow<EditSimDialog>();
+        };
+        const auto text = [&](QWidget *form) {
+            if (auto *notes = form->findChild<QTextEdit *>())
+                return notes->toPlainText();
+            return form->findChild<QLineEdit *>("nameEdit")->text();
+        };
+        const auto type = [&](QWidget *form, const QString &typed) {
+            if (auto *notes = form->findChild<QTextEdit *>())
+                notes->setPlainText(typed);
+            else
+                form->findChild<QLineEdit *>("nameEdit")->setText(typed);
+        };
+        const QString stored = button == "Add Notes" ? "Top of the class." : "Sue Study";
+
+        QPointer<QWidget> form = ask("Sue Study");
+        QVERIFY(form);
+        QCOMPARE(text(form), stored);
+        type(form, "Half typed");
+        w->window().activateWindow();
+        QWidget *asked = ask("Sue Study");
+        QVERIFY(form);
+        QCOMPARE(asked, form.data());
+        QCOMPARE(text(form), QString("Half typed"));
+        QVERIFY(form->isVisible());
+
+        // Closed with the window's button, the form is made anew.
+        form->close();
+        QPointer<QWidget> again = ask("Sue Study");
+        QVERIFY(again);
+        QVERIFY(!form);
+        QCOMPARE(text(again), stored);
+
+        // For another sim, a new form with that sim's values.
+        type(again, "Half typed");
+        QPointer<QWidget> other = ask("Cy Brook");
+        QVERIFY(other);
+        QVERIFY(!again);
+        QCOMPARE(text(other), button == "Add Notes" ? QString() : QString("Cy Brook"));
+        QCOMPARE(w->simNamed("Sue Study")->notes(), QString("Top of the class."));
+    }
+
     // Notes saved for a sim the filters hide show nothing, rather than the
     // sim in the first row.
     void notesOfAHiddenSimShowNothing()

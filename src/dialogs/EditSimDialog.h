@@ -14,6 +14,9 @@ class EditSimDialog : public AddEditSimDialog
 public:
     EditSimDialog(int epFlags, QStringList households, Sim *sim);
 
+    // The sim the form edits.
+    Sim *sim() const { return m_sim.data(); }
+
 signals:
     void simEdited();
 

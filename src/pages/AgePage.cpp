@@ -155,6 +155,10 @@ void AgePage::showNotes(QString notes)
 void AgePage::showImage(QString file)
 {
     m_addImageButton->setEnabled(true);
+    // A label ignores a text equal to the one it holds, and a picture leaves
+    // it the empty text: without clearing, the previous sim's picture would
+    // stay for a sim without one.
+    m_imageLabel->clear();
     const QPixmap picture(file);
     if (picture.isNull()) {
         m_imageLabel->setText(file);

@@ -13,6 +13,18 @@
 
 #include <QMessageBox>
 
+namespace {
+
+// Whether a sim form, asked for again for `sim`, is the one open for it:
+// that form comes to the front as it is, with what the player typed. A
+// closed one, or one open for another sim, is made anew.
+bool isOpenFor(const QWidget *form, const Sim *formSim, const Sim *sim)
+{
+    return form && form->isVisible() && formSim && formSim == sim;
+}
+
+} // namespace
+
 Sim *Tolvane::simAtRow(int row) const
 {
     return m_sims.simAtRow(row);
@@ -92,6 +104,10 @@ void Tolvane::createEditSimDialog(int row)
     Sim *sim = simAtRow(row);
     if (!sim)
         return;
+    if (m_editSimDialog && isOpenFor(m_editSimDialog.get(), m_editSimDialog->sim(), sim)) {
+        m_editSimDialog.showInFront();
+        return;
+    }
     EditSimDialog *dialog = m_editSimDialog.replace(
         new EditSimDialog(m_settings.EPFlags, Households::names(m_sims.sims()), sim));
     connect(dialog, &EditSimDialog::simEdited, this, &Tolvane::updateModels);
@@ -103,6 +119,10 @@ void Tolvane::createAddNotesDialog(int row)
     const int index = m_sims.positionAtRow(row);
     if (index < 0)
         return;
+    if (isOpenFor(m_addNotesDialog.get(), m_notesSim, m_sims.sims().at(index))) {
+        m_addNotesDialog.showInFront();
+        return;
+    }
     m_notesSim = m_sims.sims().at(index);
     AddNotesDialog *dialog =
         m_addNotesDialog.replace(new AddNotesDialog(m_notesSim->notes(), index));
