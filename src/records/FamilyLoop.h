@@ -30,8 +30,8 @@ struct ParentLink
 
 // Once a list's family-link lines are read: the links one side holds alone
 // are let go (Sim::dropOneSidedLinks), and then, on both sides, every parent
-// link that would make a sim its own ancestor, the links taken in the order
-// of the lines, so that of a loop the link its last line gives goes. Such a
-// loop is what a hand edit or a lost line leaves; the program never writes
-// one. Returns the links let go for a loop, in that order.
+// link that would make a sim its own ancestor. The links are taken in the
+// order of the lines, so of each loop the link read last, which closes it,
+// goes. Such a loop is what a hand edit or a lost line leaves; the program
+// never writes one. Returns the links let go for a loop, in that order.
 QList<ParentLink> settleReadLinks(const SimList &list);
