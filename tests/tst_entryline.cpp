@@ -59,6 +59,30 @@ private slots:
         QCOMPARE(fields.pos2, 2);
     }
 
+    // A position names no sim (-1) or one of the list's; any other names
+    // nobody, as a lost sim line leaves it.
+    void positionsNameSimsOfTheList_data()
+    {
+        QTest::addColumn<int>("pos1");
+        QTest::addColumn<int>("pos2");
+        QTest::addColumn<bool>("names");
+        QTest::newRow("no sims") << -1 << -1 << true;
+        QTest::newRow("first and last") << 0 << 4 << true;
+        QTest::newRow("past the last") << 5 << -1 << false;
+        QTest::newRow("second past the last") << 0 << 5 << false;
+        QTest::newRow("below -1") << -2 << -1 << false;
+        QTest::newRow("lowest number") << -2147483647 - 1 << 0 << false;
+    }
+    void positionsNameSimsOfTheList()
+    {
+        QFETCH(int, pos1);
+        QFETCH(int, pos2);
+        EntryLine::Fields fields;
+        QVERIFY(EntryLine::parse(EntryLine::format("Ana moved.", pos1, pos2), &fields));
+        QTEST(EntryLine::namesSimsOf(fields, 5), "names");
+        QVERIFY(!EntryLine::namesSimsOf(fields, 0) || (pos1 == -1 && pos2 == -1));
+    }
+
     void malformedLines_data()
     {
         QTest::addColumn<QString>("line");

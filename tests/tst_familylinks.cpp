@@ -424,18 +424,21 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("spouse");
         QTest::addColumn<QList<int>>("children");
-        QTest::newRow("spouse past the end") << 0 << "5" << -1 << QList<int>{};
-        QTest::newRow("children out of range") << 0 << "-1,9,1" << -1 << QList<int>{1};
-        QTest::newRow("empty part") << 0 << "-1,,4" << -1 << QList<int>{4};
-        QTest::newRow("words") << 0 << "x,y,3" << -1 << QList<int>{3};
-        QTest::newRow("empty line") << 2 << "" << -1 << QList<int>{};
-        QTest::newRow("own spouse") << 2 << "2,1" << -1 << QList<int>{1};
-        QTest::newRow("own child") << 2 << "3,2,4" << 3 << QList<int>{4};
-        QTest::newRow("huge number") << 0 << "99999999999,1" << -1 << QList<int>{1};
-        QTest::newRow("blanks") << 0 << " 2, 3" << 2 << QList<int>{3};
-        QTest::newRow("repeated child") << 0 << "-1,3,3" << -1 << QList<int>{3};
+        // Whether the line names the sim itself as spouse or child.
+        QTest::addColumn<bool>("ownSpouse");
+        QTest::addColumn<bool>("ownChild");
+        QTest::newRow("spouse past the end") << 0 << "5" << -1 << QList<int>{} << false << false;
+        QTest::newRow("children out of range") << 0 << "-1,9,1" << -1 << QList<int>{1} << false << false;
+        QTest::newRow("empty part") << 0 << "-1,,4" << -1 << QList<int>{4} << false << false;
+        QTest::newRow("words") << 0 << "x,y,3" << -1 << QList<int>{3} << false << false;
+        QTest::newRow("empty line") << 2 << "" << -1 << QList<int>{} << false << false;
+        QTest::newRow("own spouse") << 2 << "2,1" << -1 << QList<int>{1} << true << false;
+        QTest::newRow("own child") << 2 << "3,2,4" << 3 << QList<int>{4} << false << true;
+        QTest::newRow("huge number") << 0 << "99999999999,1" << -1 << QList<int>{1} << false << false;
+        QTest::newRow("blanks") << 0 << " 2, 3" << 2 << QList<int>{3} << false << false;
+        QTest::newRow("repeated child") << 0 << "-1,3,3" << -1 << QList<int>{3} << false << false;
         QTest::newRow("repeated children apart")
-            << 0 << "2,3,1,3,4,1,4" << 2 << QList<int>{3, 1, 4};
+            << 0 << "2,3,1,3,4,1,4" << 2 << QList<int>{3, 1, 4} << false << false;
     }
     void badParts()
     {
@@ -444,7 +447,10 @@ private slots:
         QFETCH(int, spouse);
         QFETCH(QList<int>, children);
         Family f(5);
-        f[self]->familyLinksFromString(line, f.list);
+        Sim::SelfLinks own;
+        f[self]->familyLinksFromString(line, f.list, &own);
+        QTEST(own.spouse, "ownSpouse");
+        QTEST(own.child, "ownChild");
         QCOMPARE(f[self]->spouse().data(), spouse < 0 ? nullptr : f[spouse]);
         QList<Sim *> want;
         for (int c : children)

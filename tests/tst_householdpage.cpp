@@ -1,5 +1,6 @@
 #include "pages/EditHouseholdDialog.h"
 #include "pages/HouseholdPage.h"
+#include "records/HouseholdLine.h"
 #include "support/MessageBoxCatcher.h"
 #include "support/WidgetLookup.h"
 
@@ -279,6 +280,36 @@ private slots:
         for (const QString &line : section.split("\r\n"))
             page->loadHousehold(line);
         QCOMPARE(page->saveHouseholds(), section);
+    }
+
+    // A line is read only with a mark the page writes: "Yes", "No", or
+    // nothing for a special household. The mark follows the last comma.
+    void markOfALine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("read");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("played") << "Smith,Yes" << true << "Smith" << "Yes";
+        QTest::newRow("not played") << "Smith,No" << true << "Smith" << "No";
+        QTest::newRow("special, no mark") << "Runaways," << true << "Runaways" << "";
+        QTest::newRow("special, marked") << "Hobby Mavens,No" << true << "Hobby Mavens" << "No";
+        QTest::newRow("name with a comma") << "Lee, Jr.,Yes" << true << "Lee, Jr." << "Yes";
+        QTest::newRow("cut to Ye") << "Smith,Ye" << false << "" << "";
+        QTest::newRow("cut to N") << "Smith,N" << false << "" << "";
+        QTest::newRow("playable, no mark") << "Smith," << false << "" << "";
+        QTest::newRow("At Large, no mark") << "At Large," << false << "" << "";
+        QTest::newRow("lower case") << "Smith,yes" << false << "" << "";
+        QTest::newRow("no comma") << "Runaways" << false << "" << "";
+        QTest::newRow("special name cut, no mark") << "Runaway," << false << "" << "";
+    }
+    void markOfALine()
+    {
+        QFETCH(QString, line);
+        HouseholdLine::Fields fields;
+        QTEST(HouseholdLine::parse(line, &fields), "read");
+        QTEST(fields.name, "name");
+        QTEST(fields.mark, "mark");
     }
 
     void emptySection()

@@ -130,6 +130,163 @@ QStringList linesOf(const SimList &sims)
 }
 
 
+// One change to a well-formed list, as a crash, a full disk, a hand edit or
+// the wrong version in the list dialog leaves it.
+struct Mutant
+{
+    QString name;
+    QString section; // where the change falls in the list as written
+    QString kind;
+    QByteArray bytes;
+    int format;
+};
+
+// The lines of a file with CR LF line ends, without them.
+QList<QByteArray> crlfLines(const QByteArray &bytes)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QByteArray &line : lines)
+        line.chop(1);
+    return lines;
+}
+
+QByteArray crlfJoined(const QList<QByteArray> &lines)
+{
+    QByteArray bytes;
+    for (const QByteArray &line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+// The section each line of a well-formed list belongs to, as its version
+// reads it; the empty line that ends a section is its "end".
+QStringList sectionsOfLines(const QList<QByteArray> &lines, int format)
+{
+    QStringList out;
+    const qsizetype n = lines.size();
+    const auto take = [&](const QString &section) {
+        while (out.size() < n && !lines.at(out.size()).isEmpty())
+            out << section;
+        if (out.size() < n)
+            out << section + " end";
+    };
+    take("sims");
+    take("updates");
+    take("log");
+    if (out.size() < n)
+        out << "settings line";
+    if (format > 0)
+        take("households");
+    while (format > 2 && out.size() < n)
+        out << "family links";
+    while (out.size() < n)
+        out << "after the end";
+    return out;
+}
+
+// Each line lost, repeated, swapped with the next and with an empty line
+// before it; an empty line at the end; a cut after each byte of the last
+// three lines; and the list read as each other version.
+QList<Mutant> mutantsOf(const QByteArray &bytes, int format)
+{
+    const QList<QByteArray> lines = crlfLines(bytes);
+    const QStringList sections = sectionsOfLines(lines, format);
+    QList<Mutant> out;
+    const auto add = [&](int line, const QString &kind, const QByteArray &changed) {
+        const QString section = line < lines.size() ? sections.at(line) : "after the end";
+        out.append({QStringLiteral("line %1 (%2) %3").arg(line).arg(section, kind), section, kind,
+                    changed, format});
+    };
+    for (int k = 0; k <= lines.size(); ++k) {
+        QList<QByteArray> changed = lines;
+        changed.insert(k, QByteArray());
+        add(k, "empty line before", crlfJoined(changed));
+        if (k == lines.size())
+            break;
+        changed = lines;
+        changed.removeAt(k);
+        add(k, "lost", crlfJoined(changed));
+        changed = lines;
+        changed.insert(k, lines.at(k));
+        add(k, "repeated", crlfJoined(changed));
+        if (k + 1 < lines.size()) {
+            changed = lines;
+            changed.swapItemsAt(k, k + 1);
+            add(k, "swapped with the next", crlfJoined(changed));
+        }
+    }
+    const int lastLines = qMax(0, int(lines.size()) - 3);
+    qsizetype start = Fixture::cutAfter(bytes, lastLines).size();
+    for (qsizetype kept = start; kept < bytes.size(); ++kept) {
+        const QByteArray cut = bytes.left(kept);
+        const int line = int(cut.count('\n') - (cut.endsWith('\n') ? 1 : 0));
+        // A cut before the line end keeps the line's text whole.
+        const char next = bytes.at(kept);
+        add(line,
+            cut.endsWith('\n')                ? "cut after its line end"
+                : next == '\r' || next == '\n' ? "cut before its line end"
+                                               : "cut inside",
+            cut);
+        out.last().name += QStringLiteral(" at byte %1").arg(kept);
+    }
+    for (int other = 0; other <= 4; ++other) {
+        if (other != format) {
+            out.append({"read as " + ListFile::versionName(other), "whole list",
+                        "read as another version", bytes, other});
+        }
+    }
+    return out;
+}
+
+// What the list format cannot show: changes that leave a list that is
+// itself well-formed, so that no reader can tell it from one the program
+// wrote. The versions are format indexes.
+struct Undetectable
+{
+    const char *section;
+    const char *kind;
+    QList<int> formats;
+};
+
+const Undetectable kUndetectable[] = {
+    // Pending updates and the log: any number of lines in any order is a
+    // list; the last update swapped with the section's end joins the log.
+    {"updates", "lost", {0, 1, 2, 3, 4}},
+    {"updates", "repeated", {0, 1, 2, 3, 4}},
+    {"updates", "swapped with the next", {0, 1, 2, 3, 4}},
+    {"log", "lost", {0, 1, 2, 3, 4}},
+    {"log", "repeated", {0, 1, 2, 3, 4}},
+    {"log", "swapped with the next", {0, 1, 2, 3, 4}},
+    {"updates end", "swapped with the next", {0, 1, 2, 3, 4}},
+    // A household whose mark is lost opens not played.
+    {"households", "lost", {1, 2, 3, 4}},
+    // The households end 0.2 and 0.3 lists, which may end with the file:
+    // a cut after a whole line loses the marks after it.
+    {"settings line", "cut after its line end", {1, 2}},
+    {"households", "cut after its line end", {1, 2}},
+    {"households", "cut before its line end", {1, 2}},
+    // Sims are found by position only.
+    {"sims", "swapped with the next", {0, 1, 2, 3, 4}},
+    // Two family-link lines swapped may name neither sim itself; a spouse
+    // link then held by one side is let go, as an older list's are.
+    {"family links", "swapped with the next", {3, 4}},
+    // Without family-link lines nothing counts the sims.
+    {"sims", "lost", {0, 1, 2}},
+    {"sims", "repeated", {0, 1, 2}},
+};
+
+bool undetectable(const Mutant &mutant)
+{
+    for (const Undetectable &kind : kUndetectable) {
+        if (mutant.section == QLatin1String(kind.section)
+            && mutant.kind == QLatin1String(kind.kind) && kind.formats.contains(mutant.format))
+            return true;
+    }
+    return false;
+}
+
 QString sectionText(const ListFile::Damage &damage)
 {
     if (!damage.endedEarly)
@@ -347,8 +504,9 @@ private slots:
         // A lost or repeated line leaves more link lines than sims: read by
         // position, they would join the wrong sims.
         QTest::newRow("lost first sim line") << withLines(v05, 0, {}) << 4 << "" << 7 << none;
+        // Its pending update names the last sim, which is now past the end.
         QTest::newRow("lost first sim line, 0.4") << withLines(fixture("v04.sls"), 0, {}) << 3 << ""
-                                                  << 4 << none;
+                                                  << 4 << QList<int>{0, 1, 0, 0, 0, 0};
         QTest::newRow("repeated link line")
             << withLines(v05, 22, {"0,2", "0,2"}) << 4 << "" << 8 << none;
         QTest::newRow("one link line more, at the end") << v05 + "-1\r\n" << 4 << "" << 8 << none;
@@ -382,6 +540,33 @@ private slots:
             << 0 << "" << 0 << QList<int>{0, 0, 1, 0, 0, 0};
         QTest::newRow("link position O") << withLine(v05, 21, "1,O") << 4 << "" << 7
                                          << QList<int>{0, 0, 0, 0, 0, 1};
+        // A position that is neither -1 nor one of the list's sims names
+        // nobody: what a lost sim line leaves in versions without link lines.
+        const QByteArray v02 = fixture("v02.sls");
+        QTest::newRow("0.2 update naming a sim past the last")
+            << withLine(v02, 6, "\"Ada Brook, Ben Brook and Cy Brook are on hold for 2 rotations.\",5,-1")
+            << 1 << "" << 0 << QList<int>{0, 1, 0, 0, 0, 0};
+        QTest::newRow("0.2 sim line lost before the log line naming the last sim")
+            << withLines(withLine(v02, 8, "\"Gus Ghost became a vampire.\",4,-1"), 4, {}) << 1 << ""
+            << 0 << QList<int>{0, 0, 1, 0, 0, 0};
+        QTest::newRow("0.1 log position -2")
+            << withLine(fixture("v01.sls"), 8, "\"" + QByteArray(40, '-') + "\",-2,-1") << 0 << ""
+            << 0 << QList<int>{0, 0, 1, 0, 0, 0};
+        QTest::newRow("second update position 7 of 7")
+            << withLine(v05, 8, "\"Ada Brook had a baby girl named Dee Brook on day 1.\",0,7") << 4
+            << "" << 7 << QList<int>{0, 1, 0, 0, 0, 0};
+        // A played mark is "Yes", "No", or nothing for a special household;
+        // a 0.2 or 0.3 list cut inside its last households row shows others.
+        const QList<int> oneHousehold{0, 0, 0, 0, 1, 0};
+        QTest::newRow("0.2 mark cut to Ye") << cutAfter(v02, 12, 8) << 1 << "" << 0 << oneHousehold;
+        QTest::newRow("0.3 mark cut to N") << cutAfter(fixture("v03.sls"), 9, 7) << 2 << "" << 0
+                                           << oneHousehold;
+        QTest::newRow("0.2 empty mark of a playable household")
+            << withLine(v02, 12, "Brook,") << 1 << "" << 0 << oneHousehold;
+        QTest::newRow("0.5 mark maybe") << withLine(v05, 17, "Dorm,maybe") << 4 << "" << 7
+                                        << oneHousehold;
+        QTest::newRow("0.5 special household marked yes in lower case")
+            << withLine(v05, 18, "Runaways,yes") << 4 << "" << 7 << oneHousehold;
 
         QByteArray lines = withLine(v05, 2, "\"Cy Brook\",103,8");
         lines = withLine(lines, 8, "garbage");
@@ -414,16 +599,22 @@ private slots:
     }
 
     // Lists that lost or repeated a line around the settings line, that end
-    // inside a family-link line, or whose links make a sim its own ancestor
-    // are damaged; what is read of them takes no link it cannot trust.
-    // "links" is every sim's family-link line as the sheet read would write
-    // it, "loops" the parent links not taken, as parent>child.
+    // inside a family-link line, whose links name a sim itself or make a sim
+    // its own ancestor are damaged; what is read of them takes no link it
+    // cannot trust. "links" is every sim's family-link line as the sheet
+    // read would write it; "cutGoes" the sims whose link goes with a cut
+    // position (its spouse's, or the children it may have named); "self"
+    // the links naming their own sim, as sim:spouse or sim:child with the
+    // sims whose marriage goes with it; "loops" the parent links not taken,
+    // as parent>child.
     void linesLostOrMisplacedAreDamage_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("format");
         QTest::addColumn<bool>("misplaced");
         QTest::addColumn<QString>("cutOf");
+        QTest::addColumn<QStringList>("cutGoes");
+        QTest::addColumn<QStringList>("self");
         QTest::addColumn<QStringList>("loops");
         QTest::addColumn<QString>("links");
         const QByteArray v05 = fixture("v05.sls");
@@ -431,44 +622,64 @@ private slots:
         const QByteArray parent = fixture("moss-parent.sls");
         const QString brooks = "1,2|0,2|-1|-1|-1|-1|-1|";
         const QString none = "-1|-1|-1|-1|-1|-1|-1";
+        const QStringList no;
 
         QTest::newRow("couple's last line cut, 10 to 1")
-            << married.chopped(3) << 4 << false << "Ida Moss" << QStringList()
-            << brooks + "8,9|7,9|-1|-1|-1";
+            << married.chopped(3) << 4 << false << "Ida Moss" << QStringList{"Hal Moss"} << no
+            << no << brooks + "8,9|7,9|-1|-1|-1";
         QTest::newRow("last line cut, -1,10 to -1,1")
-            << parent.chopped(3) << 4 << false << "Ida Moss" << QStringList()
-            << brooks + "8,9|7,9|-1|-1|-1";
+            << parent.chopped(3) << 4 << false << "Ida Moss"
+            << QStringList{"Ben Brook", "Hal Moss"} << no << no << brooks + "8,9|7,9|-1|-1|-1";
+        QTest::newRow("last line cut, -1,1,10 to -1,1,1")
+            << parent.chopped(4) + "1,1" << 4 << false << "Ida Moss" << QStringList{"Hal Moss"}
+            << no << no << brooks + "8,9|7,9|-1|-1|-1,1";
         QTest::newRow("last line cut after a whole position")
-            << cutAfter(parent, 38) + "-1,10," << 4 << false << "Ida Moss" << QStringList()
+            << cutAfter(parent, 38) + "-1,10," << 4 << false << "Ida Moss" << no << no << no
             << brooks + "8,9|7,9|-1|-1|-1,10";
         QTest::newRow("0.4 without its last line end")
-            << fixture("v04.sls").chopped(2) << 3 << false << "Sue Study" << QStringList()
+            << fixture("v04.sls").chopped(2) << 3 << false << "Sue Study" << no << no << no
             << "1,2|0,2|-1|-1";
+        QTest::newRow("cut inside the line of a sim before the last")
+            << cutAfter(v05, 22, 1) << 4 << false << "Ben Brook" << QStringList{"Ada Brook"} << no
+            << no << "-1,2|-1|-1|-1|-1|-1|-1";
 
         const QByteArray noAchievements = withLines(withLines(v05, 12, {}), 11, {});
         QTest::newRow("0.5 empty line after the sims repeated, no achievements")
-            << withLines(noAchievements, 7, {"", ""}) << 4 << true << "" << QStringList() << none;
+            << withLines(noAchievements, 7, {"", ""}) << 4 << true << "" << no << no << no << none;
         QTest::newRow("0.5 empty line after the sims repeated")
-            << withLines(v05, 7, {"", ""}) << 4 << true << "" << QStringList() << none;
-        QTest::newRow("0.5 settings line lost") << withLines(v05, 14, {}) << 4 << true << ""
-                                                << QStringList() << none;
+            << withLines(v05, 7, {"", ""}) << 4 << true << "" << no << no << no << none;
+        QTest::newRow("0.5 settings line lost")
+            << withLines(v05, 14, {}) << 4 << true << "" << no << no << no << none;
         QTest::newRow("0.4 settings line lost") << withLines(fixture("v04.sls"), 8, {}) << 3 << true
-                                                << "" << QStringList() << "-1|-1|-1|-1";
+                                                << "" << no << no << no << "-1|-1|-1|-1";
         QTest::newRow("0.3 empty line after the sims repeated")
-            << withLines(fixture("v03.sls"), 4, {"", ""}) << 2 << true << "" << QStringList() << "";
-        QTest::newRow("0.2 settings line lost") << withLines(fixture("v02.sls"), 10, {}) << 1 << true
-                                                << "" << QStringList() << "";
+            << withLines(fixture("v03.sls"), 4, {"", ""}) << 2 << true << "" << no << no << no << "";
+        QTest::newRow("0.2 settings line lost")
+            << withLines(fixture("v02.sls"), 10, {}) << 1 << true << "" << no << no << no << "";
         QTest::newRow("0.1 empty line after the sims repeated")
-            << withLines(fixture("v01.sls"), 4, {"", ""}) << 0 << true << "" << QStringList() << "";
+            << withLines(fixture("v01.sls"), 4, {"", ""}) << 0 << true << "" << no << no << no << "";
 
+        // Kai Moss (line 34, "8,9") and Lia Moss (line 35, "7,9") are married
+        // with a son, Max Moss.
+        const QString mosses = brooks + "%1|%2|-1|11|10";
+        QTest::newRow("a couple's lines swapped")
+            << withLine(withLine(married, 34, "7,9"), 35, "8,9") << 4 << false << "" << no
+            << QStringList{"Kai Moss:spouse", "Lia Moss:spouse"} << no
+            << mosses.arg("-1,9", "-1,9");
+        QTest::newRow("a line naming its own sim as spouse")
+            << withLine(married, 34, "7,9") << 4 << false << "" << no
+            << QStringList{"Kai Moss:spouse Lia Moss"} << no << mosses.arg("-1,9", "-1,9");
+        QTest::newRow("a line naming its own sim among the children")
+            << withLine(married, 36, "-1,9") << 4 << false << "" << no
+            << QStringList{"Max Moss:child"} << no << mosses.arg("8,9", "7,9");
         QTest::newRow("two sims, each the other's child")
-            << fixture("loop-two.sls") << 4 << false << "" << QStringList{"Bea Oak>Ann Oak"}
-            << "-1,1|-1";
+            << fixture("loop-two.sls") << 4 << false << "" << no << no
+            << QStringList{"Bea Oak>Ann Oak"} << "-1,1|-1";
         QTest::newRow("a child that lists its mother")
-            << withLine(v05, 23, "-1,0") << 4 << false << "" << QStringList{"Cy Brook>Ada Brook"}
-            << brooks.chopped(1);
+            << withLine(v05, 23, "-1,0") << 4 << false << "" << no << no
+            << QStringList{"Cy Brook>Ada Brook"} << brooks.chopped(1);
         QTest::newRow("three generations in a circle")
-            << withLine(withLine(married, 36, "-1,10"), 37, "11,7") << 4 << false << ""
+            << withLine(withLine(married, 36, "-1,10"), 37, "11,7") << 4 << false << "" << no << no
             << QStringList{"Hal Moss>Kai Moss"} << brooks + "8,9|7,9|-1,10|11|10";
     }
     void linesLostOrMisplacedAreDamage()
@@ -481,6 +692,13 @@ private slots:
         QVERIFY(!damage.isEmpty());
         QTEST(damage.settingsLineMisplaced, "misplaced");
         QTEST(damage.cutLinkLineOf, "cutOf");
+        QTEST(damage.cutMarriedTo + damage.cutChildOneOf, "cutGoes");
+        QStringList self;
+        for (const ListFile::Damage::SelfLink &link : damage.selfLinks) {
+            self << link.sim + (link.asSpouse ? ":spouse" : ":child")
+                    + (link.marriedTo.isEmpty() ? QString() : " " + link.marriedTo.join(','));
+        }
+        QTEST(self, "self");
         QStringList loops;
         for (const auto &[parentName, childName] : damage.loopLinks)
             loops << parentName + ">" + childName;
@@ -523,6 +741,47 @@ private slots:
         }
     }
 
+    // Every change of one line or one version to a well-formed list either
+    // brings up the box or opens to the very sheet of the list, but for the
+    // changes the format cannot show.
+    void oneLineChangedIsBoxed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("format");
+        QTest::newRow("0.1") << fixture("v01.sls") << 0;
+        QTest::newRow("0.2") << fixture("v02.sls") << 1;
+        QTest::newRow("0.3") << fixture("v03.sls") << 2;
+        QTest::newRow("0.4") << fixture("v04.sls") << 3;
+        QTest::newRow("0.5") << fixture("v05.sls") << 4;
+        QTest::newRow("0.5, two couples") << fixture("moss-married.sls") << 4;
+        QTest::newRow("0.5, a single parent") << fixture("moss-parent.sls") << 4;
+    }
+    void oneLineChangedIsBoxed()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, format);
+        const QByteArray sheet = openAndSave(bytes, format);
+        int boxed = 0;
+        int same = 0;
+        int cannotShow = 0;
+        QStringList silent;
+        const QList<Mutant> mutants = mutantsOf(bytes, format);
+        for (const Mutant &mutant : mutants) {
+            CapturedStdout quiet;
+            if (!ListFile::read(mutant.bytes, mutant.format).damage.isEmpty())
+                ++boxed;
+            else if (openAndSave(mutant.bytes, mutant.format) == sheet)
+                ++same;
+            else if (undetectable(mutant))
+                ++cannotShow;
+            else
+                silent << mutant.name;
+        }
+        qInfo("%d changes: %d boxed, %d open to the same sheet, %d the format cannot show",
+              int(mutants.size()), boxed, same, cannotShow);
+        QVERIFY2(silent.isEmpty(), qPrintable("open silently to another sheet:\n" + silent.join('\n')));
+    }
+
     void damageText_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -559,7 +818,9 @@ private slots:
         QTest::newRow("repeated link line")
             << withLines(v05, 22, {"0,2", "0,2"}) << 4
             << head + "It has 8 family-link lines for its 7 sims: a line was lost or repeated, so "
-                      "the links may join the wrong sims." + tail;
+                      "the links may join the wrong sims.\n"
+                      "The family-link line of Cy Brook names Cy Brook among the children, so that "
+                      "link is left out." + tail;
         QTest::newRow("one sim, two link lines")
             << cutAfter(v05, 1) + "\r\n\r\n\r\n1,1,2,0,5,1,1,1,\r\n\r\n-1\r\n-1\r\n" << 4
             << head + "It has 2 family-link lines for its 1 sim: a line was lost or repeated, so "
@@ -619,6 +880,71 @@ private slots:
             << cutAfter(fixture("empty.sls"), 3, 9) << 4
             << head + "It ends early, before the households' played marks, which are missing."
                 + tail;
+        QTest::newRow("0.1 cut inside the log")
+            << cutAfter(fixture("v01.sls"), 8) << 0
+            << head + "It ends early, inside the achievements log: the rest of the achievements "
+                      "log is missing." + tail;
+
+        // A link let go names both sims of it.
+        const QByteArray married = fixture("moss-married.sls");
+        QTest::newRow("cut inside the line of a sim before the last")
+            << cutAfter(v05, 22, 1) << 4
+            << head + "Only 2 of its 7 sims have their family links: the links of the other sims "
+                      "are missing, and if a line was lost from the middle, the links after it "
+                      "join the wrong sims.\n"
+                      "It may end inside the family-link line of Ben Brook, so the last link on "
+                      "it is left out, and with it the marriage of Ben Brook and Ada Brook." + tail;
+        QTest::newRow("last line cut, -1,10 to -1,1")
+            << fixture("moss-parent.sls").chopped(3) << 4
+            << head + "It may end inside the family-link line of Ida Moss, so the last link on "
+                      "it is left out, and with it Ida Moss as a parent of Ben Brook or Hal Moss."
+                + tail;
+        QTest::newRow("0.4 without its last line end")
+            << fixture("v04.sls").chopped(2) << 3
+            << head + "It may end inside the family-link line of Sue Study, so the last link on "
+                      "it is left out." + tail;
+        QTest::newRow("a line naming its own sim as spouse")
+            << withLine(married, 34, "7,9") << 4
+            << head + "The family-link line of Kai Moss names Kai Moss as spouse, so that link is "
+                      "left out, and with it the marriage of Kai Moss and Lia Moss." + tail;
+        QTest::newRow("a couple's lines swapped")
+            << withLine(withLine(married, 34, "7,9"), 35, "8,9") << 4
+            << head + "The family-link line of Kai Moss names Kai Moss as spouse, so that link is "
+                      "left out and Kai Moss opens unmarried.\n"
+                      "The family-link line of Lia Moss names Lia Moss as spouse, so that link is "
+                      "left out and Lia Moss opens unmarried." + tail;
+        QTest::newRow("a line naming its own sim among the children")
+            << withLine(married, 36, "-1,9") << 4
+            << head + "The family-link line of Max Moss names Max Moss among the children, so "
+                      "that link is left out." + tail;
+        QByteArray selves = married;
+        for (int i = 0; i < 7; ++i)
+            selves = withLine(selves, 29 + i, "-1," + QByteArray::number(i + 2));
+        QTest::newRow("seven lines naming their own sim")
+            << selves << 4
+            << head + "The family-link line of Cy Brook names Cy Brook among the children, so "
+                      "that link is left out.\n"
+                      "The family-link line of Zo\u00eb \u00dcnal names Zo\u00eb \u00dcnal among "
+                      "the children, so that link is left out.\n"
+                      "The family-link line of Sue Study names Sue Study among the children, so "
+                      "that link is left out.\n"
+                      "The family-link line of Gus Ghost names Gus Ghost among the children, so "
+                      "that link is left out.\n"
+                      "The family-link line of Rex names Rex among the children, so that link is "
+                      "left out.\n"
+                      "2 more links name their own sim and are left out the same way." + tail;
+
+        // A list opened as another version than its own.
+        QTest::newRow("0.4 opened as 0.3")
+            << fixture("v04.sls") << 2
+            << head + "It goes on after its households, where a 0.3 list ends: 4 lines there "
+                      "are not read.\n"
+                      "It reads whole as a 0.4 list." + tail;
+        QTest::newRow("0.3 opened as 0.2")
+            << fixture("v03.sls") << 1
+            << head + "The lines of Ada Brook, Ben Brook, Cy Brook and Sue Study could not be "
+                      "read whole.\n"
+                      "It reads whole as a 0.3 list." + tail;
     }
     void damageText()
     {
@@ -626,6 +952,56 @@ private slots:
         QFETCH(int, format);
         CapturedStdout quiet;
         QTEST(ListFile::damageText("Town", format, ListFile::read(bytes, format).damage), "text");
+    }
+
+    // Each version's list opened as each other version is boxed before the
+    // sheet changes, and the box names the version it reads whole in.
+    void wrongVersionIsBoxed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("written");
+        QTest::addColumn<int>("opened");
+        const char *const fixtures[] = {"v01.sls", "v02.sls", "v03.sls", "v04.sls", "v05.sls"};
+        for (int written = 0; written < 5; ++written) {
+            for (int opened = 0; opened < 5; ++opened) {
+                if (opened != written) {
+                    QTest::addRow("%s as %s", qPrintable(ListFile::versionName(written)),
+                                  qPrintable(ListFile::versionName(opened)))
+                        << fixture(fixtures[written]) << written << opened;
+                }
+            }
+        }
+    }
+    void wrongVersionIsBoxed()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, written);
+        QFETCH(int, opened);
+        CapturedStdout quiet;
+        const ListFile::Damage damage = ListFile::read(bytes, opened).damage;
+        QVERIFY(!damage.isEmpty());
+        QVERIFY(ListFile::read(bytes, written).damage.isEmpty());
+        QCOMPARE(damage.wholeAs, QList<int>{written});
+    }
+
+    // A file that ends between the CR and the LF of its last line lost
+    // nothing: the couple whose last link line it is stays married.
+    void lastLineThatLostOnlyItsLFIsWhole_data()
+    {
+        QTest::addColumn<QByteArray>("lineEnd");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("CR CR LF") << QByteArray("\r\r\n");
+    }
+    void lastLineThatLostOnlyItsLFIsWhole()
+    {
+        QFETCH(QByteArray, lineEnd);
+        const QByteArray married = fixture("moss-married.sls");
+        const QByteArray bytes = Fixture::withLineEnds(married, lineEnd, true).chopped(1);
+        CapturedStdout quiet;
+        const ListFile::Contents contents = ListFile::read(bytes, 4);
+        QVERIFY(contents.damage.isEmpty());
+        QCOMPARE(contents.sims.at(11)->spouse().data(), contents.sims.at(10).data());
+        QCOMPARE(openAndSave(bytes, 4), married);
     }
 
     // Without a household row one empty line follows the settings line,

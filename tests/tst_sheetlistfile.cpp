@@ -349,7 +349,10 @@ private slots:
         QTest::newRow("lost first sim line")
             << withLines(v05, 0, {}) << 4 << moreLinks.arg(7).arg(6) << 6;
         QTest::newRow("repeated link line")
-            << withLines(v05, 22, {"0,2", "0,2"}) << 4 << moreLinks.arg(8).arg(7) << 7;
+            << withLines(v05, 22, {"0,2", "0,2"}) << 4
+            << moreLinks.arg(8).arg(7)
+                + "\nThe family-link line of Cy Brook names Cy Brook among the children, so "
+                  "that link is left out." << 7;
         for (const ListFixtures::Garbled &field : ListFixtures::garbledSimLines()) {
             QTest::addRow("%s", qPrintable(field.name))
                 << field.bytes << field.format
@@ -378,13 +381,23 @@ private slots:
 
         // A list whose last family-link line has no line end may end inside
         // it: "10" cut to "1" would marry another sim, "-1,10" cut to "-1,1"
-        // make another sim the child.
-        const QString cut = "It may end inside the last sim's family links, so the last link on "
-                            "the line of %1 is left out.";
+        // make another sim the child. The box names both sims of the link.
+        const QString cut = "It may end inside the family-link line of %1, so the last link on "
+                            "it is left out.";
         QTest::newRow("couple's last line cut, 10 to 1")
-            << fixture("moss-married.sls").chopped(3) << 4 << cut.arg("Ida Moss") << 12;
+            << fixture("moss-married.sls").chopped(3) << 4
+            << cut.arg("Ida Moss").chopped(1) + ", and with it the marriage of Ida Moss and Hal Moss."
+            << 12;
         QTest::newRow("last line cut, -1,10 to -1,1")
-            << fixture("moss-parent.sls").chopped(3) << 4 << cut.arg("Ida Moss") << 12;
+            << fixture("moss-parent.sls").chopped(3) << 4
+            << cut.arg("Ida Moss").chopped(1)
+                + ", and with it Ida Moss as a parent of Ben Brook or Hal Moss." << 12;
+        QTest::newRow("cut inside the line of a sim before the last")
+            << cutAfter(v05, 22, 1) << 4
+            << "Only 2 of its 7 sims have their family links: the links of the other sims are "
+               "missing, and if a line was lost from the middle, the links after it join the wrong "
+               "sims.\n" + cut.arg("Ben Brook").chopped(1)
+                + ", and with it the marriage of Ben Brook and Ada Brook." << 7;
         QTest::newRow("0.4 without its last line end")
             << fixture("v04.sls").chopped(2) << 3 << cut.arg("Sue Study") << 4;
         QTest::newRow("0.5 without its last line end") << v05.chopped(2) << 4 << cut.arg("Rex") << 7;
@@ -418,6 +431,47 @@ private slots:
             << withLine(v05, 23, "-1,0") << 4
             << "Cy Brook is not made a parent of Ada Brook: that would make a sim its own ancestor."
             << 7;
+
+        // A list opened as another version than its own.
+        QTest::newRow("0.5 opened as 0.2")
+            << v05 << 1
+            << "It goes on after its households, where a 0.2 list ends: 7 lines there are not read.\n"
+               "The lines of Ada Brook, Ben Brook, Cy Brook, Zo\u00eb \u00dcnal, Sue Study and 2 "
+               "other sims could not be read whole.\n"
+               "It reads whole as a 0.5 list." << 7;
+        QTest::newRow("0.3 opened as 0.2")
+            << fixture("v03.sls") << 1
+            << "The lines of Ada Brook, Ben Brook, Cy Brook and Sue Study could not be read whole.\n"
+               "It reads whole as a 0.3 list." << 4;
+        QTest::newRow("0.4 opened as 0.2")
+            << fixture("v04.sls") << 1
+            << "It goes on after its households, where a 0.2 list ends: 4 lines there are not read.\n"
+               "The lines of Ada Brook, Ben Brook, Cy Brook and Sue Study could not be read whole.\n"
+               "It reads whole as a 0.4 list." << 4;
+        QTest::newRow("0.4 opened as 0.3")
+            << fixture("v04.sls") << 2
+            << "It goes on after its households, where a 0.3 list ends: 4 lines there are not read.\n"
+               "It reads whole as a 0.4 list." << 4;
+        // A family-link line naming its own sim.
+        const QByteArray married = fixture("moss-married.sls");
+        QTest::newRow("a couple's lines swapped")
+            << withLine(withLine(married, 34, "7,9"), 35, "8,9") << 4
+            << "The family-link line of Kai Moss names Kai Moss as spouse, so that link is left out "
+               "and Kai Moss opens unmarried.\n"
+               "The family-link line of Lia Moss names Lia Moss as spouse, so that link is left out "
+               "and Lia Moss opens unmarried." << 12;
+        QTest::newRow("a line naming its own sim as spouse")
+            << withLine(married, 34, "7,9") << 4
+            << "The family-link line of Kai Moss names Kai Moss as spouse, so that link is left "
+               "out, and with it the marriage of Kai Moss and Lia Moss." << 12;
+        // Played marks and positions the program never writes.
+        QTest::newRow("0.2 cut inside its last households row")
+            << cutAfter(fixture("v02.sls"), 12, 8) << 1
+            << "1 household line could not be read and will be left out." << 5;
+        QTest::newRow("0.2 sim line lost before the log line naming the last sim")
+            << withLines(withLine(fixture("v02.sls"), 8, "\"Gus Ghost became a vampire.\",4,-1"), 4,
+                         {}) << 1
+            << "1 achievement line could not be read and will be left out." << 4;
     }
     void damagedListAsksFirst()
     {

@@ -415,6 +415,47 @@ private slots:
         QTEST(readBack(line, format), "expected");
     }
 
+    // A field written in double quotes whose part has no quote in front is
+    // another field, as a line read in another version than its own shows:
+    // the line is not read whole, and no later field swallows the parts
+    // after it.
+    void quotedFieldsOpenWithTheirQuote_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("name") << "Bob\",4,40,1,(2,0),\"Home\",0,\"\",0,1,7,0,0,0,," << 4
+                              << kDefaultLine;
+        QTest::newRow("household")
+            << "\"Bob\",4,40,1,(2,0),Home\",0,\"\",0,1,7,0,0,0,," << 4
+            << "\"Bob\",4,40,1,(2,0),\"At Large\",0,\"\",0,1,7,0,0,0,,";
+        QTest::newRow("major")
+            << "\"Bob\",4,40,1,(2,0),\"Home\",1,Art\",2,1,7,0,0,0,," << 4
+            << "\"Bob\",4,40,1,(2,0),\"Home\",1,\"\",0,1,7,0,0,0,,";
+        QTest::newRow("want")
+            << "\"Bob\",4,40,1,(2,3,\"Want\",5,1)),\"Home\",0,\"\",0,1,7,0,0,0,," << 4
+            << "\"Bob\",4,40,1,(2,3),\"At Large\",0,\"\",0,1,7,0,0,0,,";
+        // The secondary aspiration is not taken for the household (",\"Brook").
+        QTest::newRow("0.3 line read as 0.2")
+            << "\"Ada Brook\",40,2,1,6,\"Brook\",0,\"\",0,1,7,0,0,C:/pics/ada.jpg,Likes tea." << 1
+            << "\"Ada Brook\",-1,40,2,(8,0),\"At Large\",0,\"\",0,1,7,0,0,0,,";
+        // The period does not run into the household ("8,0),\"Kite").
+        QTest::newRow("0.5 line read as 0.2")
+            << "\"Kim Kite\",12,40,2,(8,0),\"Kite\",0,\"\",0,1,7,0,0,0,," << 1
+            << "\"Kim Kite\",-1,12,40,(1,0),\"At Large\",0,\"\",0,1,7,0,0,0,,";
+        QTest::newRow("0.3 line read as 0.5")
+            << "\"Ada Brook\",40,2,1,6,\"Brook\",0,\"\",0,1,7,0,0,C:/pics/ada.jpg,Likes tea." << 4
+            << "\"Ada Brook\",40,2,1,(0,0),\"At Large\",0,\"\",0,1,7,0,0,0,,";
+    }
+    void quotedFieldsOpenWithTheirQuote()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, format);
+        Sim sim(nullptr);
+        QVERIFY(!sim.fromString(line, format));
+        QTEST(sim.toString(), "expected");
+    }
+
     // Whatever a line holds, the reader stays within it (the sanitizers
     // report any read past the end).
     void everyPrefixOfEveryLine()

@@ -38,6 +38,12 @@ bool parse(const QString &line, Fields *out)
     return true;
 }
 
+bool namesSimsOf(const Fields &fields, qsizetype sims)
+{
+    const auto names = [sims](int pos) { return pos == -1 || (pos >= 0 && pos < sims); };
+    return names(fields.pos1) && names(fields.pos2);
+}
+
 Sim *simAt(const SimList &list, int pos)
 {
     if (pos < 0 || pos >= list.size())

@@ -27,6 +27,11 @@ QString format(const QString &text, int pos1, int pos2);
 // shape, and for one whose positions are not both whole numbers.
 bool parse(const QString &line, Fields *out);
 
+// Whether each position is -1 (no sim) or the position of one of a list's
+// `sims` sims. A line naming a sim past the last one, as a lost sim line
+// leaves it, would name nobody.
+bool namesSimsOf(const Fields &fields, qsizetype sims);
+
 // The sim at a position of the list; null for a negative position, one at or
 // past the end, or a null entry.
 Sim *simAt(const SimList &list, int pos);

@@ -1,5 +1,6 @@
 #include "records/HouseholdLine.h"
 
+#include "records/Codes.h"
 #include "records/ListFileText.h"
 
 namespace HouseholdLine {
@@ -17,8 +18,14 @@ bool parse(const QString &line, Fields *out)
     const qsizetype comma = line.lastIndexOf(QLatin1Char(','));
     if (comma < 0)
         return false;
-    out->name = line.left(comma);
-    out->mark = line.mid(comma + 1);
+    const QString name = line.left(comma);
+    const QString mark = line.mid(comma + 1);
+    const bool written = mark == QLatin1String("Yes") || mark == QLatin1String("No")
+        || (mark.isEmpty() && SpecialHousehold::contains(name));
+    if (!written)
+        return false;
+    out->name = name;
+    out->mark = mark;
     return true;
 }
 

@@ -18,7 +18,10 @@ struct Fields
 QString format(const QString &name, const QString &mark);
 
 // The mark follows the last comma, so a household name may hold commas.
-// False for a line without a comma.
+// False for a line without a comma, and for a mark the program never
+// writes: anything but "Yes" and "No", or nothing after the comma of a
+// household that is not one of the special ones, as a line cut short
+// leaves it ("N", "Ye").
 bool parse(const QString &line, Fields *out);
 
 } // namespace HouseholdLine

@@ -59,14 +59,19 @@ public:
         return true;
     }
 
-    // Joins parts until the text closes with a double quote after its first
-    // character, then drops the first and last character. Quotes and commas
-    // inside the text are not escaped, so the quote that ends a part is the
-    // closing one. False, with nothing taken, when the quote never closes.
-    bool takeQuoted(QString *out, int dropFront = 1)
+    // Joins parts until the text closes with a double quote after its
+    // opening, then drops the opening and the closing quote. Quotes and
+    // commas inside the text are not escaped, so the quote that ends a part
+    // is the closing one. False, with nothing taken, when the part does not
+    // start with the opening or the quote never closes: a field the writer
+    // quotes that has no quote in front is another field, as a list read in
+    // another version than its own shows, and taken for text it would swallow
+    // the fields after it.
+    bool takeQuoted(QString *out, QLatin1String opening = QLatin1String("\""))
     {
-        if (atEnd())
+        if (atEnd() || !m_parts.at(m_pos).startsWith(opening))
             return false;
+        const qsizetype dropFront = opening.size();
         int pos = m_pos;
         QString text = m_parts.at(pos++);
         while (text.size() <= dropFront || !text.endsWith(QLatin1Char('"'))) {

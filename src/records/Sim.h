@@ -168,8 +168,10 @@ public:
     // The sim line of the list file: written in format 0.5, read in any
     // format index (0..3 for 0.1..0.4, anything else as 0.5). Reading
     // returns false when the line ends before its image path, the last field
-    // every line of a format holds, or when a number field holds anything
-    // but a whole number (read as 0): the record then keeps what was read.
+    // every line of a format holds, when a number field holds anything but a
+    // whole number (read as 0), or when a quoted field (name, household,
+    // major, want) does not open with its quote: the record then keeps what
+    // was read.
     QString toString() const;
     bool fromString(const QString &line, int format);
     bool readVersion01(const QString &line);
@@ -177,9 +179,16 @@ public:
     bool readVersion03(const QString &line);
 
     // The family-link line: spouse and children by position in the list.
-    // Reading returns false when a part of the line is not a number.
+    // Reading returns false when a part of the line is not a number. A part
+    // naming the sim itself is left out, and said in `self` when given.
+    struct SelfLinks
+    {
+        bool spouse = false;
+        bool child = false;
+    };
     QString familyLinksToString(const SimList &list) const;
-    bool familyLinksFromString(const QString &line, const SimList &list);
+    bool familyLinksFromString(const QString &line, const SimList &list,
+                               SelfLinks *self = nullptr);
     // Once every line of the section is read: a link that one side holds
     // alone, as a former spouse still naming a sim married again, or a third
     // sim listing a child that names two others, is let go. Lists whose

@@ -96,7 +96,7 @@ bool readPeriods(PartReader &reader, Periods *periods)
         for (;;) {
             // The want text is quoted after its opening parenthesis.
             QString text;
-            if (!reader.takeQuoted(&text, 2))
+            if (!reader.takeQuoted(&text, QLatin1String("(\"")))
                 return false;
             periods->wants.last().append(text);
             periods->steps.last().append(0);
@@ -265,18 +265,23 @@ QString Sim::familyLinksToString(const SimList &list) const
     return line;
 }
 
-bool Sim::familyLinksFromString(const QString &line, const SimList &list)
+bool Sim::familyLinksFromString(const QString &line, const SimList &list, SelfLinks *self)
 {
     // A part that is no position in the list, or that names this sim, is
     // skipped: a damaged line must not link a sim to itself or to the first
     // sim of the list by accident.
     bool allNumbers = true;
-    auto simAt = [&](const QString &part) -> QPointer<Sim> {
+    SelfLinks named;
+    auto simAt = [&](const QString &part, bool *itself) -> QPointer<Sim> {
         bool ok = false;
         const int pos = part.toInt(&ok);
         allNumbers = allNumbers && ok;
-        if (!ok || !inRange(pos, list.size()) || list.at(pos) == this)
+        if (!ok || !inRange(pos, list.size()))
             return QPointer<Sim>();
+        if (list.at(pos) == this) {
+            *itself = true;
+            return QPointer<Sim>();
+        }
         return list.at(pos);
     };
     // The line is read as it stands, this sim's own links and no other's:
@@ -284,7 +289,7 @@ bool Sim::familyLinksFromString(const QString &line, const SimList &list)
     // back) would change the family at every save and reopen, giving a
     // stepchild a second parent or a remarried sim back its former spouse.
     const QStringList parts = line.split(QLatin1Char(','));
-    const QPointer<Sim> spouse = simAt(parts.first());
+    const QPointer<Sim> spouse = simAt(parts.first(), &named.spouse);
     if (spouse)
         m_spouse = spouse;
     // The children listed so far, for a look-up in constant time: searching
@@ -295,7 +300,7 @@ bool Sim::familyLinksFromString(const QString &line, const SimList &list)
     for (const QPointer<Sim> &child : std::as_const(m_children))
         listed.insert(child.data());
     for (int i = 1; i < parts.size(); ++i) {
-        const QPointer<Sim> child = simAt(parts.at(i));
+        const QPointer<Sim> child = simAt(parts.at(i), &named.child);
         if (!child || listed.contains(child.data()))
             continue;
         listed.insert(child.data());
@@ -309,6 +314,8 @@ bool Sim::familyLinksFromString(const QString &line, const SimList &list)
         else if (!child->m_parent2)
             child->m_parent2 = this;
     }
+    if (self)
+        *self = named;
     return allNumbers;
 }
 

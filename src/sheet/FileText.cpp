@@ -62,8 +62,11 @@ QString LineCursor::next()
     if (atEnd())
         return QString();
     qsizetype end = m_text.indexOf(QLatin1Char('\n'), m_pos);
-    if (end < 0)
+    m_lineEnded = end >= 0;
+    if (end < 0) {
         end = m_text.size();
+        m_lineEnded = m_text.endsWith(QLatin1Char('\r'));
+    }
     QString line = m_text.mid(m_pos, end - m_pos);
     m_pos = end + 1;
     line.remove(QLatin1Char('\r'));

@@ -25,12 +25,14 @@ public:
     QString next();
     bool atEnd() const { return m_pos >= m_text.size(); }
     // False when the last line handed out ran to the end of the text
-    // without a line end.
-    bool lineEnded() const { return m_pos <= m_text.size(); }
+    // without a line end. A line that ends in CR there lost only its LF:
+    // every line is written with CR LF, so the CR shows it was whole.
+    bool lineEnded() const { return m_lineEnded; }
 
 private:
     QString m_text;
     qsizetype m_pos = 0;
+    bool m_lineEnded = true;
 };
 
 } // namespace FileText

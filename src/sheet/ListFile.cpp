@@ -131,10 +131,15 @@ QString simCalled(const Sim &sim, int position)
 
 } // namespace
 
+QString versionName(int format)
+{
+    return QStringLiteral("0.%1").arg(format >= 0 && format < 4 ? format + 1 : 5);
+}
+
 bool Damage::isEmpty() const
 {
-    if (endedEarly || linkLines > sims || settingsLineMisplaced || !cutLinkLineOf.isEmpty()
-        || !loopLinks.isEmpty())
+    if (endedEarly || linkLines > sims || settingsLineMisplaced || linesAfterTheEnd > 0
+        || !cutLinkLineOf.isEmpty() || !selfLinks.isEmpty() || !loopLinks.isEmpty())
         return false;
     for (int count : unreadable) {
         if (count != 0)
@@ -193,6 +198,28 @@ QString namedFew(const QStringList &names)
         + QLatin1String(" other sims");
 }
 
+// The first few lines of `items`, then how many more there are, so that a
+// badly damaged list still gives a box that fits on the screen.
+void appendFew(QStringList *lines, const QStringList &items, const char *oneMore,
+               const char *manyMore)
+{
+    lines->append(items.mid(0, kNamedAtMost));
+    const qsizetype more = items.size() - kNamedAtMost;
+    if (more > 0)
+        lines->append(more == 1 ? QString::fromLatin1(oneMore) : QString::fromLatin1(manyMore).arg(more));
+}
+
+// "the marriage of A and B", "the marriages of A and B and of A and C".
+QString marriages(const QString &sim, const QStringList &partners)
+{
+    QStringList pairs;
+    for (const QString &partner : partners)
+        pairs << sim + QLatin1String(" and ") + partner;
+    return (pairs.size() == 1 ? QLatin1String("the marriage of ")
+                              : QLatin1String("the marriages of "))
+        + pairs.join(QLatin1String(" and of "));
+}
+
 QString simsCounted(int count)
 {
     return QString::number(count) + (count == 1 ? QLatin1String(" sim") : QLatin1String(" sims"));
@@ -233,7 +260,9 @@ QString damageText(const QString &listName, int format, const Damage &damage)
         } else {
             missing.prepend(QStringLiteral("the rest of ") + sectionName(damage.endedIn));
             lines << QStringLiteral("It ends early, inside ") + sectionName(damage.endedIn)
-                    + QStringLiteral(": ") + joined(missing) + QStringLiteral(" are missing.");
+                    + QStringLiteral(": ") + joined(missing)
+                    + (missing.size() == 1 ? QStringLiteral(" is missing.")
+                                           : QStringLiteral(" are missing."));
         }
     }
     if (damage.settingsLineMisplaced) {
@@ -245,10 +274,24 @@ QString damageText(const QString &listName, int format, const Damage &damage)
                                      : QStringLiteral(", and ") + joined(missing)
                                            + QStringLiteral(" after it are left out."));
     }
+    if (damage.linesAfterTheEnd > 0) {
+        lines << QStringLiteral("It goes on after its households, where a ") + versionName(format)
+                + QStringLiteral(" list ends: ")
+                + (damage.linesAfterTheEnd == 1
+                       ? QStringLiteral("the line there is not read.")
+                       : QString::number(damage.linesAfterTheEnd)
+                           + QStringLiteral(" lines there are not read."));
+    }
     if (!damage.cutLinkLineOf.isEmpty()) {
-        lines << QStringLiteral("It may end inside the last sim's family links, so the last link "
-                                "on the line of ")
-                + damage.cutLinkLineOf + QStringLiteral(" is left out.");
+        const QString &sim = damage.cutLinkLineOf;
+        QString line = QStringLiteral("It may end inside the family-link line of ") + sim
+            + QStringLiteral(", so the last link on it is left out");
+        if (!damage.cutMarriedTo.isEmpty())
+            line += QStringLiteral(", and with it ") + marriages(sim, damage.cutMarriedTo);
+        else if (!damage.cutChildOneOf.isEmpty())
+            line += QStringLiteral(", and with it ") + sim + QStringLiteral(" as a parent of ")
+                + damage.cutChildOneOf.join(QLatin1String(" or "));
+        lines << line + QLatin1Char('.');
     }
     if (damage.linkLines > damage.sims) {
         lines << QStringLiteral("It has ") + counted(damage.linkLines, "family-link")
@@ -279,17 +322,35 @@ QString damageText(const QString &listName, int format, const Damage &damage)
         if (const int count = damage.unreadable[int(kind.section)])
             lines << counted(count, kind.line) + QLatin1String(kind.fate);
     }
-    for (qsizetype i = 0; i < damage.loopLinks.size() && i < kNamedAtMost; ++i) {
-        lines << damage.loopLinks.at(i).first + QStringLiteral(" is not made a parent of ")
-                + damage.loopLinks.at(i).second
+    QStringList selfLinks;
+    for (const Damage::SelfLink &link : damage.selfLinks) {
+        QString line = QStringLiteral("The family-link line of ") + link.sim
+            + QStringLiteral(" names ") + link.sim;
+        if (!link.asSpouse)
+            line += QStringLiteral(" among the children, so that link is left out.");
+        else if (link.marriedTo.isEmpty())
+            line += QStringLiteral(" as spouse, so that link is left out and ") + link.sim
+                + QStringLiteral(" opens unmarried.");
+        else
+            line += QStringLiteral(" as spouse, so that link is left out, and with it ")
+                + marriages(link.sim, link.marriedTo) + QLatin1Char('.');
+        selfLinks << line;
+    }
+    appendFew(&lines, selfLinks, "1 more link names its own sim and is left out the same way.",
+              "%1 more links name their own sim and are left out the same way.");
+    QStringList loopLinks;
+    for (const auto &[parent, child] : damage.loopLinks) {
+        loopLinks << parent + QStringLiteral(" is not made a parent of ") + child
                 + QStringLiteral(": that would make a sim its own ancestor.");
     }
-    if (damage.loopLinks.size() > kNamedAtMost) {
-        const qsizetype more = damage.loopLinks.size() - kNamedAtMost;
-        lines << QString::number(more)
-                + (more == 1 ? QStringLiteral(" more parent link is")
-                             : QStringLiteral(" more parent links are"))
-                + QStringLiteral(" not taken for the same reason.");
+    appendFew(&lines, loopLinks, "1 more parent link is not taken for the same reason.",
+              "%1 more parent links are not taken for the same reason.");
+    if (!damage.wholeAs.isEmpty()) {
+        QStringList versions;
+        for (int format : damage.wholeAs)
+            versions << versionName(format);
+        lines << QStringLiteral("It reads whole as a ") + versions.join(QLatin1String(" or "))
+                + QStringLiteral(" list.");
     }
     lines << QString()
           << QStringLiteral("Open what could be read? No backup is written, so ")
@@ -297,11 +358,46 @@ QString damageText(const QString &listName, int format, const Damage &damage)
     return lines.join(QLatin1Char('\n'));
 }
 
-Contents read(const QByteArray &bytes, int format)
+namespace {
+
+// The format index a version is read with: every index past 0.4 reads 0.5.
+int versionOf(int format)
+{
+    return format >= 0 && format < 4 ? format : 4;
+}
+
+// The sims a cut child position may have named: those whose position starts
+// with the digits left of it, but the sim itself and the children its line
+// names whole. None when there are too many to name.
+QStringList childCandidates(const QString &cutPart, const SimList &sims, int self)
+{
+    QStringList names;
+    bool digits = !cutPart.isEmpty();
+    for (const QChar c : cutPart)
+        digits = digits && c.isDigit();
+    if (!digits)
+        return names;
+    const Sim *parent = sims.at(self).data();
+    for (int p = 0; p < sims.size(); ++p) {
+        if (p == self || !QString::number(p).startsWith(cutPart))
+            continue;
+        bool named = false;
+        for (int c = 0; c < parent->childCount() && !named; ++c)
+            named = parent->child(c) == sims.at(p);
+        if (named)
+            continue;
+        if (names.size() == kNamedAtMost)
+            return QStringList();
+        names << simCalled(*sims.at(p), p);
+    }
+    return names;
+}
+
+Contents readText(const QString &text, int format)
 {
     Contents contents;
     Damage &damage = contents.damage;
-    FileText::LineCursor lines(FileText::decode(bytes));
+    FileText::LineCursor lines(text);
     const QList<Section> sections = sectionsRead(format);
     // Every section but the last that the format reads ends with an empty
     // line of its own; the last may end with the file.
@@ -326,19 +422,21 @@ Contents read(const QByteArray &bytes, int format)
     // the last section the file has.
     if (last == Section::FamilyLinks && contents.sims.isEmpty())
         last = Section::Households;
-    // The lines of a later section are kept as they are; the tab that takes
-    // them skips those that cannot be read.
+    // The lines of a later section that can be read are kept as they are;
+    // the others are counted and left out.
     auto readLines = [&](Section section, QStringList *out, auto readable) {
         if (!readSection(lines, [&](const QString &line) {
-                if (!readable(line))
+                if (readable(line))
+                    out->append(line);
+                else
                     ++unreadable(damage, section);
-                out->append(line);
             }))
             endedIn(section);
     };
-    const auto isEntryLine = [](const QString &line) {
+    const qsizetype simCount = contents.sims.size();
+    const auto isEntryLine = [simCount](const QString &line) {
         EntryLine::Fields fields;
-        return EntryLine::parse(line, &fields);
+        return EntryLine::parse(line, &fields) && EntryLine::namesSimsOf(fields, simCount);
     };
     readLines(Section::Updates, &contents.updateLines, isEntryLine);
     readLines(Section::Achievements, &contents.achievementLines, isEntryLine);
@@ -366,42 +464,122 @@ Contents read(const QByteArray &bytes, int format)
             return HouseholdLine::parse(line, &fields);
         });
     }
+    if (format == 1 || format == 2) {
+        // Empty lines may follow the households' own; anything else is not
+        // of these versions.
+        while (!lines.atEnd()) {
+            if (!lines.next().isEmpty())
+                ++damage.linesAfterTheEnd;
+        }
+    }
     if (format > 2) {
+        const SimList &sims = contents.sims;
         // Line i belongs to the i-th sim; surplus lines are not applied, only
         // counted.
         int i = 0;
-        for (; i < contents.sims.size() && !lines.atEnd(); ++i) {
+        int cutSpouseOf = -1;
+        QList<int> ownSpouse;
+        for (; i < sims.size() && !lines.atEnd(); ++i) {
             QString line = lines.next();
             if (line.isEmpty())
                 break;
             // Every family-link line is written with its line end: a file
             // that ends inside one may have lost the end of its last
             // position, which would then name another sim ("10" cut to "1").
-            if (!lines.lineEnded()) {
-                damage.cutLinkLineOf = simCalled(*contents.sims.at(i), i);
-                line.truncate(qMax(qsizetype(0), line.lastIndexOf(QLatin1Char(','))));
-                if (line.isEmpty())
-                    continue;
+            QString cutPart;
+            const bool cut = !lines.lineEnded();
+            if (cut) {
+                damage.cutLinkLineOf = simCalled(*sims.at(i), i);
+                const qsizetype comma = line.lastIndexOf(QLatin1Char(','));
+                cutPart = line.mid(comma + 1);
+                line.truncate(qMax(qsizetype(0), comma));
+                if (comma < 0)
+                    cutSpouseOf = i;
             }
-            if (!contents.sims.at(i)->familyLinksFromString(line, contents.sims))
+            Sim::SelfLinks self;
+            if (!line.isEmpty()
+                && !sims.at(i)->familyLinksFromString(line, sims, &self))
                 ++unreadable(damage, Section::FamilyLinks);
+            if (cut && cutSpouseOf != i)
+                damage.cutChildOneOf = childCandidates(cutPart, sims, i);
+            if (self.spouse) {
+                ownSpouse.append(i);
+                damage.selfLinks.append({simCalled(*sims.at(i), i), true, {}});
+            }
+            if (self.child)
+                damage.selfLinks.append({simCalled(*sims.at(i), i), false, {}});
+        }
+        QHash<const Sim *, int> positions;
+        QHash<const Sim *, QList<int>> namingAsSpouse;
+        // Each line sets its own sim's spouse only: before the links one
+        // side holds are let go, a sim's spouse is the one its line names.
+        if (cutSpouseOf >= 0 || !ownSpouse.isEmpty()) {
+            for (int p = 0; p < sims.size(); ++p)
+                namingAsSpouse[sims.at(p)->spouse().data()].append(p);
+        }
+        const auto marriedTo = [&](int position) {
+            QStringList names;
+            for (int p : namingAsSpouse.value(sims.at(position).data()))
+                names << simCalled(*sims.at(p), p);
+            return names;
+        };
+        if (cutSpouseOf >= 0)
+            damage.cutMarriedTo = marriedTo(cutSpouseOf);
+        for (qsizetype k = 0, next = 0; k < damage.selfLinks.size(); ++k) {
+            if (damage.selfLinks.at(k).asSpouse)
+                damage.selfLinks[k].marriedTo = marriedTo(ownSpouse.at(next++));
+        }
+        const QList<ParentLink> loops = settleReadLinks(sims);
+        if (!loops.isEmpty()) {
+            for (int p = 0; p < sims.size(); ++p)
+                positions.insert(sims.at(p).data(), p);
         }
         const auto called = [&](const QPointer<Sim> &sim) {
-            return simCalled(*sim, int(contents.sims.indexOf(sim)));
+            return simCalled(*sim, positions.value(sim.data()));
         };
-        for (const ParentLink &link : settleReadLinks(contents.sims))
+        for (const ParentLink &link : loops)
             damage.loopLinks.append({called(link.parent), called(link.child)});
         damage.linkLines = i;
-        damage.sims = int(contents.sims.size());
-        while (i == contents.sims.size() && !lines.atEnd() && !lines.next().isEmpty())
+        damage.sims = int(sims.size());
+        while (i == sims.size() && !lines.atEnd() && !lines.next().isEmpty())
             ++damage.linkLines;
         // Sims without a line of their own lose their links: the section is
         // the last, but a whole file has a line for every sim.
-        if (i < contents.sims.size() && !damage.endedEarly) {
+        if (i < sims.size() && !damage.endedEarly) {
             damage.endedEarly = true;
             damage.endedIn = Section::FamilyLinks;
         }
     }
+    return contents;
+}
+
+// The other versions in which a list reads whole. Only its sim lines tell
+// the versions apart: a list without sims reads alike in several, and says
+// nothing. A wrong version garbles the first sim line already, so a version
+// is read whole only when that line reads in it.
+QList<int> versionsReadingWhole(const QString &text, int format)
+{
+    const QString firstLine = FileText::LineCursor(text).next();
+    QList<int> versions;
+    if (firstLine.isEmpty())
+        return versions;
+    for (int other = 0; other <= 4; ++other) {
+        if (other == versionOf(format) || !Sim().fromString(firstLine, other))
+            continue;
+        if (readText(text, other).damage.isEmpty())
+            versions.append(other);
+    }
+    return versions;
+}
+
+} // namespace
+
+Contents read(const QByteArray &bytes, int format)
+{
+    const QString text = FileText::decode(bytes);
+    Contents contents = readText(text, format);
+    if (!contents.damage.isEmpty())
+        contents.damage.wholeAs = versionsReadingWhole(text, format);
     return contents;
 }
 

@@ -66,16 +66,42 @@ struct Damage
     // The names of the sims whose lines could not be read whole, in list
     // order, so that the player knows whom to look at.
     QStringList unreadableSims;
+    // For versions 0.2 and 0.3, whose households end the file: lines after
+    // the households' empty line, where such a list ends. A later version
+    // writes its family links there, so such a list is of another version.
+    int linesAfterTheEnd = 0;
     // The file ends inside a family-link line, without the line end every
     // such line is written with: the last position on it may be cut short
     // ("10" to "1"), so it is not taken. The sim the line belongs to.
     QString cutLinkLineOf;
+    // What goes with that position. When it was the spouse: the sims whose
+    // lines name that sim as their spouse, whose marriage is let go, since
+    // the list keeps only links both sides hold. When it was a child: the
+    // sims it may have named, when there are few enough to name.
+    QStringList cutMarriedTo;
+    QStringList cutChildOneOf;
+    // A family-link line naming its own sim as spouse or among the children,
+    // as a line swapped with its spouse's leaves it: that part is left out.
+    // A marriage to a sim whose line names this one goes with it.
+    struct SelfLink
+    {
+        QString sim;
+        bool asSpouse = false;
+        QStringList marriedTo;
+    };
+    QList<SelfLink> selfLinks;
     // Parent links of the family-link lines that would make a sim its own
     // ancestor, not taken: the parent's name and the child's.
     QList<QPair<QString, QString>> loopLinks;
+    // The other format indexes in which the same file reads whole, as it
+    // does when the player chose the wrong version; not damage itself.
+    QList<int> wholeAs;
 
     bool isEmpty() const;
 };
+
+// The version a format index reads: "0.1" to "0.5".
+QString versionName(int format);
 
 // The question put to the player before a damaged list is opened: what is
 // missing, and that the backup stays as it is.
@@ -105,8 +131,10 @@ QByteArray write(const SimList &sims, const Sections &sections,
 
 // Reads a file's bytes with a format index. A short file reads as if every
 // missing section were empty, and says so in its damage; unreadable update,
-// achievement, household and family-link lines are left out. The bytes are
-// taken as UTF-8 when they are valid UTF-8, else as Windows-1252.
+// achievement and household lines are left out of the contents, and what
+// could not be read of a family-link line is not applied. A damaged file is
+// also tried in the other versions. The bytes are taken as UTF-8 when they
+// are valid UTF-8, else as Windows-1252.
 Contents read(const QByteArray &bytes, int format);
 
 // Reads a device or a file to its end first; false, with `out` untouched,

@@ -58,17 +58,34 @@ QList<WellFormed> wellFormed()
     const QByteArray v05 = list(QStringLiteral("v05.sls"));
     const QByteArray commaFolder =
         Fixture::withLine(v05, 14, "1,1,2,0,5,1,1,1,C:/Games, old/SimPE/,0,0,0,0,0,0,0,0,");
+    // A household name may hold a comma: its mark follows the last one.
+    const QByteArray commaHousehold =
+        Fixture::withLine(Fixture::withLine(v05, 4, QByteArray(lineOf(v05, 4)).replace(
+                                                        "\"Dorm\"", "\"Dorm, East\"")),
+                          17, "Dorm, East,No");
+    const QByteArray v01 = list(QStringLiteral("v01.sls"));
+    const QByteArray v02 = list(QStringLiteral("v02.sls"));
+    const QByteArray v03 = list(QStringLiteral("v03.sls"));
     const WellFormed lists[] = {
-        {QStringLiteral("0.1"), list(QStringLiteral("v01.sls")), 0, 4,
+        {QStringLiteral("0.1"), v01, 0, 4,
          list(QStringLiteral("v01.saved.sls"))},
-        {QStringLiteral("0.2"), list(QStringLiteral("v02.sls")), 1, 5,
+        {QStringLiteral("0.2"), v02, 1, 5,
          list(QStringLiteral("v02.saved.sls"))},
-        {QStringLiteral("0.3"), list(QStringLiteral("v03.sls")), 2, 4,
+        {QStringLiteral("0.3"), v03, 2, 4,
          list(QStringLiteral("v03.saved.sls"))},
         {QStringLiteral("0.4"), list(QStringLiteral("v04.sls")), 3, 4,
          list(QStringLiteral("v04.saved.sls"))},
         {QStringLiteral("0.5"), v05, 4, 7, v05},
         {QStringLiteral("0.5, SimPE folder with a comma"), commaFolder, 4, 7, v05},
+        {QStringLiteral("0.5, household with a comma"), commaHousehold, 4, 7, commaHousehold},
+        // The households end 0.2 and 0.3 lists: more empty lines may follow
+        // them, or none; and a 0.1 list may end before its settings line.
+        {QStringLiteral("0.2, two more empty lines at the end"), v02 + "\r\n\r\n", 1, 5,
+         list(QStringLiteral("v02.saved.sls"))},
+        {QStringLiteral("0.3, no empty line after the households"), v03.chopped(2), 2, 4,
+         list(QStringLiteral("v03.saved.sls"))},
+        {QStringLiteral("0.1 without a settings line"), Fixture::cutAfter(v01, 10), 0, 4,
+         list(QStringLiteral("v01.saved.sls")), true},
         {QStringLiteral("empty sheet"), empty, 4, 0, empty},
         {QStringLiteral("no sims, one update"), oneUpdate, 4, 0, oneUpdate},
     };
@@ -77,18 +94,26 @@ QList<WellFormed> wellFormed()
     QList<WellFormed> out;
     for (const WellFormed &whole : lists) {
         for (const auto &[name, lineEnd] : lineEnds) {
-            for (const bool finalLineEnd : {true, false}) {
-                // Every family-link line is written with its line end, so
-                // without it the last one may be cut short.
-                if (!finalLineEnd && whole.format > 2 && whole.sims > 0)
-                    continue;
-                WellFormed variant = whole;
-                variant.name = QStringLiteral("%1, %2%3").arg(
-                    whole.name, QLatin1String(name),
-                    finalLineEnd ? QString() : QStringLiteral(", no final line end"));
-                variant.bytes = Fixture::withLineEnds(whole.bytes, lineEnd, finalLineEnd);
+            WellFormed variant = whole;
+            variant.name = whole.name + QStringLiteral(", ") + QLatin1String(name);
+            variant.bytes = Fixture::withLineEnds(whole.bytes, lineEnd, true);
+            out.append(variant);
+            // A file that ends between the CR and the LF of its last line
+            // lost nothing: the CR shows the line was whole.
+            if (lineEnd.endsWith("\r\n")) {
+                variant.name = whole.name + QStringLiteral(", ") + QLatin1String(name)
+                    + QStringLiteral(", without its last LF");
+                variant.bytes = Fixture::withLineEnds(whole.bytes, lineEnd, true).chopped(1);
                 out.append(variant);
             }
+            // Every family-link line is written with its line end, so
+            // without it the last one may be cut short.
+            if (whole.needsItsFinalLineEnd || (whole.format > 2 && whole.sims > 0))
+                continue;
+            variant.name = whole.name + QStringLiteral(", ") + QLatin1String(name)
+                + QStringLiteral(", no final line end");
+            variant.bytes = Fixture::withLineEnds(whole.bytes, lineEnd, false);
+            out.append(variant);
         }
     }
     return out;

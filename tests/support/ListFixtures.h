@@ -16,14 +16,20 @@ struct WellFormed
     int format;
     int sims;
     QByteArray saved; // what opening and saving it writes
+    // Without the end of its last line, an empty one, the file would end
+    // inside a section its version reads on from.
+    bool needsItsFinalLineEnd = false;
 };
 
-// Every version's fixture, one whose SimPE folder holds a comma, the empty
-// sheet, and a sheet without sims that holds one pending update; each with
-// CR LF line ends (as written), LF, and CR CR LF (as written through a
-// Windows text stream), and each also without the end of its last line,
-// but for lists whose last line is a family-link line (0.4 and 0.5 with
-// sims), where that is a cut.
+// Every version's fixture, one whose SimPE folder holds a comma, one whose
+// household name holds a comma, a 0.2 list with more empty lines at its end,
+// a 0.3 list with none after its households, a 0.1 list without its
+// settings line, the empty sheet, and a sheet without sims that holds one
+// pending update; each with CR LF line ends (as written), LF, and CR CR LF
+// (as written through a Windows text stream); with a CR, also without the
+// last LF alone; and each also without the end of its last line, but for
+// lists whose last line is a family-link line (0.4 and 0.5 with sims), where
+// that is a cut, and for those marked as needing it.
 QList<WellFormed> wellFormed();
 
 struct Garbled
