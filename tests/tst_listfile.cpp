@@ -186,6 +186,12 @@ QStringList sectionsOfLines(const QList<QByteArray> &lines, int format)
     return out;
 }
 
+// Whether a family-link line names this position, as spouse or child.
+bool namesPosition(const QByteArray &line, int position)
+{
+    return line.split(',').contains(QByteArray::number(position));
+}
+
 // Each line lost, repeated, swapped with the next and with an empty line
 // before it; an empty line at the end; a cut after each byte of the last
 // three lines; and the list read as each other version.
@@ -193,6 +199,7 @@ QList<Mutant> mutantsOf(const QByteArray &bytes, int format)
 {
     const QList<QByteArray> lines = crlfLines(bytes);
     const QStringList sections = sectionsOfLines(lines, format);
+    const int firstLinkLine = int(sections.indexOf("family links"));
     QList<Mutant> out;
     const auto add = [&](int line, const QString &kind, const QByteArray &changed) {
         const QString section = line < lines.size() ? sections.at(line) : "after the end";
@@ -214,7 +221,13 @@ QList<Mutant> mutantsOf(const QByteArray &bytes, int format)
         if (k + 1 < lines.size()) {
             changed = lines;
             changed.swapItemsAt(k, k + 1);
-            add(k, "swapped with the next", crlfJoined(changed));
+            // Two family-link lines swapped, as a couple's are, may leave a
+            // line naming its own sim.
+            const bool namesItself = sections.at(k) == "family links"
+                && (namesPosition(changed.at(k), k - firstLinkLine)
+                    || namesPosition(changed.at(k + 1), k + 1 - firstLinkLine));
+            add(k, namesItself ? "swapped with the next, naming itself" : "swapped with the next",
+                crlfJoined(changed));
         }
     }
     const int lastLines = qMax(0, int(lines.size()) - 3);
