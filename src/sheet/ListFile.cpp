@@ -509,13 +509,14 @@ Contents readText(const QString &text, int format)
             if (self.child)
                 damage.selfLinks.append({simCalled(*sims.at(i), i), false, {}});
         }
-        QHash<const Sim *, int> positions;
         QHash<const Sim *, QList<int>> namingAsSpouse;
         // Each line sets its own sim's spouse only: before the links one
         // side holds are let go, a sim's spouse is the one its line names.
         if (cutSpouseOf >= 0 || !ownSpouse.isEmpty()) {
-            for (int p = 0; p < sims.size(); ++p)
-                namingAsSpouse[sims.at(p)->spouse().data()].append(p);
+            for (int p = 0; p < sims.size(); ++p) {
+                if (const Sim *spouse = sims.at(p)->spouse().data())
+                    namingAsSpouse[spouse].append(p);
+            }
         }
         const auto marriedTo = [&](int position) {
             QStringList names;
@@ -530,6 +531,7 @@ Contents readText(const QString &text, int format)
                 damage.selfLinks[k].marriedTo = marriedTo(ownSpouse.at(next++));
         }
         const QList<ParentLink> loops = settleReadLinks(sims);
+        QHash<const Sim *, int> positions;
         if (!loops.isEmpty()) {
             for (int p = 0; p < sims.size(); ++p)
                 positions.insert(sims.at(p).data(), p);
