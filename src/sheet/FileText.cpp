@@ -62,8 +62,9 @@ QString LineCursor::next()
     if (atEnd())
         return QString();
     qsizetype end = m_text.indexOf(QLatin1Char('\n'), m_pos);
-    m_lineEnded = end >= 0;
-    if (end < 0) {
+    if (end >= 0) {
+        m_lineEnded = true;
+    } else {
         end = m_text.size();
         m_lineEnded = m_text.endsWith(QLatin1Char('\r'));
     }

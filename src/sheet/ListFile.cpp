@@ -131,9 +131,19 @@ QString simCalled(const Sim &sim, int position)
 
 } // namespace
 
+namespace {
+
+// The format index a version is read with: every index past 0.4 reads 0.5.
+int versionOf(int format)
+{
+    return format >= 0 && format < 4 ? format : 4;
+}
+
+} // namespace
+
 QString versionName(int format)
 {
-    return QStringLiteral("0.%1").arg(format >= 0 && format < 4 ? format + 1 : 5);
+    return QStringLiteral("0.%1").arg(versionOf(format) + 1);
 }
 
 bool Damage::isEmpty() const
@@ -359,12 +369,6 @@ QString damageText(const QString &listName, int format, const Damage &damage)
 }
 
 namespace {
-
-// The format index a version is read with: every index past 0.4 reads 0.5.
-int versionOf(int format)
-{
-    return format >= 0 && format < 4 ? format : 4;
-}
 
 // The sims a cut child position may have named: those whose position starts
 // with the digits left of it, but the sim itself and the children its line
