@@ -417,7 +417,8 @@ private slots:
         QVERIFY(!f[5]->spouse());
     }
 
-    // Parts that name no sim of the list, or the sim itself, are skipped.
+    // Parts that name no sim of the list, or the sim itself, are skipped,
+    // and said: -1 is "no spouse" and names no sim on purpose.
     void badParts_data()
     {
         QTest::addColumn<int>("self");
@@ -427,18 +428,37 @@ private slots:
         // Whether the line names the sim itself as spouse or child.
         QTest::addColumn<bool>("ownSpouse");
         QTest::addColumn<bool>("ownChild");
-        QTest::newRow("spouse past the end") << 0 << "5" << -1 << QList<int>{} << false << false;
-        QTest::newRow("children out of range") << 0 << "-1,9,1" << -1 << QList<int>{1} << false << false;
-        QTest::newRow("empty part") << 0 << "-1,,4" << -1 << QList<int>{4} << false << false;
-        QTest::newRow("words") << 0 << "x,y,3" << -1 << QList<int>{3} << false << false;
-        QTest::newRow("empty line") << 2 << "" << -1 << QList<int>{} << false << false;
-        QTest::newRow("own spouse") << 2 << "2,1" << -1 << QList<int>{1} << true << false;
-        QTest::newRow("own child") << 2 << "3,2,4" << 3 << QList<int>{4} << false << true;
-        QTest::newRow("huge number") << 0 << "99999999999,1" << -1 << QList<int>{1} << false << false;
-        QTest::newRow("blanks") << 0 << " 2, 3" << 2 << QList<int>{3} << false << false;
-        QTest::newRow("repeated child") << 0 << "-1,3,3" << -1 << QList<int>{3} << false << false;
+        // The parts naming a position the list does not hold.
+        QTest::addColumn<QString>("noSimSpouse");
+        QTest::addColumn<QStringList>("noSimChildren");
+        const QStringList none;
+        QTest::newRow("spouse past the end")
+            << 0 << "5" << -1 << QList<int>{} << false << false << "5" << none;
+        QTest::newRow("spouse -2") << 0 << "-2,1" << -1 << QList<int>{1} << false << false << "-2"
+                                   << none;
+        QTest::newRow("children out of range")
+            << 0 << "-1,9,1,-3,5" << -1 << QList<int>{1} << false << false << ""
+            << QStringList{"9", "-3", "5"};
+        QTest::newRow("child -1") << 0 << "-1,-1,2" << -1 << QList<int>{2} << false << false << ""
+                                  << none;
+        QTest::newRow("empty part") << 0 << "-1,,4" << -1 << QList<int>{4} << false << false << ""
+                                    << none;
+        QTest::newRow("words") << 0 << "x,y,3" << -1 << QList<int>{3} << false << false << ""
+                               << none;
+        QTest::newRow("empty line") << 2 << "" << -1 << QList<int>{} << false << false << ""
+                                    << none;
+        QTest::newRow("own spouse") << 2 << "2,1" << -1 << QList<int>{1} << true << false << ""
+                                    << none;
+        QTest::newRow("own child") << 2 << "3,2,4" << 3 << QList<int>{4} << false << true << ""
+                                   << none;
+        QTest::newRow("huge number")
+            << 0 << "99999999999,1" << -1 << QList<int>{1} << false << false << "" << none;
+        QTest::newRow("blanks") << 0 << " 2, 3" << 2 << QList<int>{3} << false << false << ""
+                                << none;
+        QTest::newRow("repeated child")
+            << 0 << "-1,3,3" << -1 << QList<int>{3} << false << false << "" << none;
         QTest::newRow("repeated children apart")
-            << 0 << "2,3,1,3,4,1,4" << 2 << QList<int>{3, 1, 4} << false << false;
+            << 0 << "2,3,1,3,4,1,4" << 2 << QList<int>{3, 1, 4} << false << false << "" << none;
     }
     void badParts()
     {
@@ -447,10 +467,12 @@ private slots:
         QFETCH(int, spouse);
         QFETCH(QList<int>, children);
         Family f(5);
-        Sim::SelfLinks own;
-        f[self]->familyLinksFromString(line, f.list, &own);
-        QTEST(own.spouse, "ownSpouse");
-        QTEST(own.child, "ownChild");
+        Sim::SkippedLinks skipped;
+        f[self]->familyLinksFromString(line, f.list, &skipped);
+        QTEST(skipped.ownSpouse, "ownSpouse");
+        QTEST(skipped.ownChild, "ownChild");
+        QTEST(skipped.spouseNamingNoSim, "noSimSpouse");
+        QTEST(skipped.childrenNamingNoSim, "noSimChildren");
         QCOMPARE(f[self]->spouse().data(), spouse < 0 ? nullptr : f[spouse]);
         QList<Sim *> want;
         for (int c : children)

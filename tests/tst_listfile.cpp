@@ -192,9 +192,12 @@ bool namesPosition(const QByteArray &line, int position)
     return line.split(',').contains(QByteArray::number(position));
 }
 
+const QString kStrayPosition = QStringLiteral("position naming no sim");
+
 // Each line lost, repeated, swapped with the next and with an empty line
-// before it; an empty line at the end; a cut after each byte of the last
-// three lines; and the list read as each other version.
+// before it; each family-link position made one that names no sim; an
+// empty line at the end; a cut after each byte of the last three lines;
+// and the list read as each other version.
 QList<Mutant> mutantsOf(const QByteArray &bytes, int format)
 {
     const QList<QByteArray> lines = crlfLines(bytes);
@@ -228,6 +231,23 @@ QList<Mutant> mutantsOf(const QByteArray &bytes, int format)
                     || namesPosition(changed.at(k + 1), k + 1 - firstLinkLine));
             add(k, namesItself ? "swapped with the next, naming itself" : "swapped with the next",
                 crlfJoined(changed));
+        }
+    }
+    // Each position of each family-link line replaced by one that names no
+    // sim: the sim count, past it, and below -1, as a changed digit or a
+    // hand edit leaves it.
+    const int sims = int(sections.count("sims"));
+    for (int k = firstLinkLine; k >= 0 && k < lines.size(); ++k) {
+        const QList<QByteArray> parts = lines.at(k).split(',');
+        for (int j = 0; j < parts.size(); ++j) {
+            for (const int stray : {sims, sims + 7, -2}) {
+                QList<QByteArray> changedParts = parts;
+                changedParts[j] = QByteArray::number(stray);
+                QList<QByteArray> changed = lines;
+                changed[k] = changedParts.join(',');
+                add(k, kStrayPosition, crlfJoined(changed));
+                out.last().name += QStringLiteral(": position %1 made %2").arg(j).arg(stray);
+            }
         }
     }
     const int lastLines = qMax(0, int(lines.size()) - 3);
@@ -655,6 +675,9 @@ private slots:
         QTest::newRow("cut inside the line of a sim before the last")
             << cutAfter(v05, 22, 1) << 4 << false << "Ben Brook" << QStringList{"Ada Brook"} << no
             << no << "-1,2|-1|-1|-1|-1|-1|-1";
+        QTest::newRow("cut right after a comma, 0,2 to 0,")
+            << cutAfter(v05, 22, 2) << 4 << false << "Ben Brook" << no << no << no
+            << "1,2|0|-1|-1|-1|-1|-1";
 
         const QByteArray noAchievements = withLines(withLines(v05, 12, {}), 11, {});
         QTest::newRow("0.5 empty line after the sims repeated, no achievements")
@@ -728,6 +751,65 @@ private slots:
             QCOMPARE(contents.householdLines, QStringList());
     }
 
+    // A family-link position that names no sim of the list, neither -1 nor
+    // a sim's position, is damage: the part is left out, the rest of the
+    // line is read, and a marriage the other side holds goes with a spouse
+    // part. "stray" lists them as sim:spouse or sim:child, the positions,
+    // and the sims whose marriage goes with it.
+    void positionsNamingNoSimAreDamage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("stray");
+        QTest::addColumn<QString>("links");
+        const QByteArray v05 = fixture("v05.sls");
+        const QByteArray married = fixture("moss-married.sls");
+        const QString mosses = "1,2|0,2|-1|-1|-1|-1|-1|%1|%2|-1|11|10";
+        QTest::newRow("a couple's second line 9,2 for 0,2")
+            << withLine(v05, 22, "9,2") << QStringList{"Ben Brook:spouse 9 Ada Brook"}
+            << "-1,2|-1,2|-1|-1|-1|-1|-1";
+        QTest::newRow("spouse position the sim count")
+            << withLine(v05, 21, "7,2") << QStringList{"Ada Brook:spouse 7 Ben Brook"}
+            << "-1,2|-1,2|-1|-1|-1|-1|-1";
+        QTest::newRow("spouse position -2")
+            << withLine(married, 34, "-2,9") << QStringList{"Kai Moss:spouse -2 Lia Moss"}
+            << mosses.arg("-1,9", "-1,9");
+        QTest::newRow("a wife naming no sim, the husband -1")
+            << withLine(withLine(married, 34, "-1,9"), 35, "12,9")
+            << QStringList{"Lia Moss:spouse 12"} << mosses.arg("-1,9", "-1,9");
+        QTest::newRow("child position past the last")
+            << withLine(married, 35, "7,19") << QStringList{"Lia Moss:child 19"}
+            << mosses.arg("8,9", "7");
+        QTest::newRow("child positions -3 and 12 among whole ones")
+            << withLine(married, 34, "8,-3,9,12") << QStringList{"Kai Moss:child -3,12"}
+            << mosses.arg("8,9", "7,9");
+        QTest::newRow("spouse and child on one line")
+            << withLine(married, 34, "20,9,20") << QStringList{"Kai Moss:spouse 20 Lia Moss",
+                                                              "Kai Moss:child 20"}
+            << mosses.arg("-1,9", "-1,9");
+    }
+    void positionsNamingNoSimAreDamage()
+    {
+        QFETCH(QByteArray, bytes);
+        CapturedStdout quiet;
+        const ListFile::Contents contents = ListFile::read(bytes, 4);
+        const ListFile::Damage &damage = contents.damage;
+        QVERIFY(!damage.isEmpty());
+        QStringList stray;
+        for (const ListFile::Damage::StrayLink &link : damage.strayLinks) {
+            stray << link.sim + (link.asSpouse ? ":spouse " : ":child ") + link.positions.join(',')
+                    + (link.marriedTo.isEmpty() ? QString() : " " + link.marriedTo.join(','));
+        }
+        QTEST(stray, "stray");
+        QVERIFY(damage.selfLinks.isEmpty());
+        QCOMPARE(damage.unreadable[int(ListFile::Section::FamilyLinks)], 0);
+        QStringList links;
+        for (const QPointer<Sim> &sim : contents.sims)
+            links << sim->familyLinksToString(contents.sims);
+        QTEST(links.join('|'), "links");
+        // The same list, written again, opens whole.
+        QVERIFY(ListFile::read(openAndSave(bytes, 4), 4).damage.isEmpty());
+    }
+
     // Random bytes never pass for a list.
     void randomBytesAreDamaged()
     {
@@ -783,6 +865,8 @@ private slots:
             CapturedStdout quiet;
             if (!ListFile::read(mutant.bytes, mutant.format).damage.isEmpty())
                 ++boxed;
+            else if (mutant.kind == kStrayPosition)
+                silent << mutant.name; // the writer never names a position past its sims
             else if (openAndSave(mutant.bytes, mutant.format) == sheet)
                 ++same;
             else if (undetectable(mutant))
@@ -926,6 +1010,83 @@ private slots:
                       "left out and Kai Moss opens unmarried.\n"
                       "The family-link line of Lia Moss names Lia Moss as spouse, so that link is "
                       "left out and Lia Moss opens unmarried." + tail;
+        QTest::newRow("a couple's second line 9,2 for 0,2")
+            << withLine(v05, 22, "9,2") << 4
+            << head + "The family-link line of Ben Brook names position 9 as spouse, where the "
+                      "list holds no sim, so that link is left out, and with it the marriage of "
+                      "Ben Brook and Ada Brook." + tail;
+        QTest::newRow("spouse position -2, the other side -1")
+            << withLine(withLine(married, 34, "-2,9"), 35, "-1,9") << 4
+            << head + "The family-link line of Kai Moss names position -2 as spouse, where the "
+                      "list holds no sim, so that link is left out and Kai Moss opens unmarried."
+                + tail;
+        QTest::newRow("child positions 7 and -3 of 7 sims")
+            << withLine(v05, 21, "1,7,2,-3") << 4
+            << head + "The family-link line of Ada Brook names positions 7 and -3 among the "
+                      "children, where the list holds no sims, so those links are left out."
+                + tail;
+        QByteArray strays = married;
+        for (int i = 0; i < 7; ++i)
+            strays = withLine(strays, 29 + i, "-1,4" + QByteArray::number(i));
+        QTest::newRow("seven lines naming no sim")
+            << strays << 4
+            << head + "The family-link line of Cy Brook names position 40 among the children, "
+                      "where the list holds no sim, so that link is left out.\n"
+                      "The family-link line of Zo\u00eb \u00dcnal names position 41 among the "
+                      "children, where the list holds no sim, so that link is left out.\n"
+                      "The family-link line of Sue Study names position 42 among the children, "
+                      "where the list holds no sim, so that link is left out.\n"
+                      "The family-link line of Gus Ghost names position 43 among the children, "
+                      "where the list holds no sim, so that link is left out.\n"
+                      "The family-link line of Rex names position 44 among the children, where "
+                      "the list holds no sim, so that link is left out.\n"
+                      "2 more links name positions where the list holds no sim and are left out "
+                      "the same way." + tail;
+        QTest::newRow("cut right after a comma, 0,2 to 0,")
+            << cutAfter(v05, 22, 2) << 4
+            << head + "Only 2 of its 7 sims have their family links: the links of the other sims "
+                      "are missing, and if a line was lost from the middle, the links after it "
+                      "join the wrong sims.\n"
+                      "It ends inside the family-link line of Ben Brook, right after a comma: the "
+                      "child of Ben Brook named after it is missing." + tail;
+        QTest::newRow("only one link line")
+            << cutAfter(v05, 22) << 4
+            << head + "Only 1 of its 7 sims has their family links: the links of the other sims "
+                      "are missing, and if a line was lost from the middle, the links after it "
+                      "join the wrong sims." + tail;
+
+        // A household line that cannot be read is named with its mark.
+        QTest::newRow("0.2 mark cut to Ye")
+            << cutAfter(fixture("v02.sls"), 12, 8) << 1
+            << head + "The household line of Brook could not be read: its played mark \"Ye\" is "
+                      "neither \"Yes\" nor \"No\", so Brook opens not played." + tail;
+        QTest::newRow("households without marks, of a sim and of none")
+            << withLine(withLines(v05, 17, {"Dorm,", "Gone,"}), 16, "Brook") << 4
+            << head + "The household line of Brook could not be read: it has no played mark, so "
+                      "Brook opens not played.\n"
+                      "The household line of Dorm could not be read: it has no played mark, so "
+                      "Dorm opens not played.\n"
+                      "The household line of Gone could not be read: it has no played mark, so it "
+                      "is left out." + tail;
+        QTest::newRow("a special household marked yes in lower case")
+            << withLine(v05, 18, "Runaways,yes") << 4
+            << head + "The household line of Runaways could not be read: its played mark \"yes\" "
+                      "is neither \"Yes\" nor \"No\", so it is left out." + tail;
+        // Five are named, the rest counted.
+        QList<QByteArray> cutMarks;
+        QString named;
+        for (int i = 0; i < 6; ++i) {
+            cutMarks << "H" + QByteArray::number(i) + ",N";
+            if (i < 5) {
+                named += QString("The household line of H%1 could not be read: its played mark "
+                                 "\"N\" is neither \"Yes\" nor \"No\", so it is left out.\n")
+                             .arg(i);
+            }
+        }
+        cutMarks << "Brook,Ye";
+        QTest::newRow("seven marks cut")
+            << withLines(v05, 16, cutMarks) << 4
+            << head + named + "2 more household lines could not be read and are left out." + tail;
         QTest::newRow("a line naming its own sim among the children")
             << withLine(married, 36, "-1,9") << 4
             << head + "The family-link line of Max Moss names Max Moss among the children, so "

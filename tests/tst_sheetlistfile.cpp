@@ -464,10 +464,30 @@ private slots:
             << withLine(married, 34, "7,9") << 4
             << "The family-link line of Kai Moss names Kai Moss as spouse, so that link is left "
                "out, and with it the marriage of Kai Moss and Lia Moss." << 12;
+        // Family-link positions naming no sim of the list.
+        QTest::newRow("a couple's second line 9,2 for 0,2")
+            << withLine(v05, 22, "9,2") << 4
+            << "The family-link line of Ben Brook names position 9 as spouse, where the list holds "
+               "no sim, so that link is left out, and with it the marriage of Ben Brook and Ada "
+               "Brook." << 7;
+        QTest::newRow("spouse position -2")
+            << withLine(married, 34, "-2,9") << 4
+            << "The family-link line of Kai Moss names position -2 as spouse, where the list holds "
+               "no sim, so that link is left out, and with it the marriage of Kai Moss and Lia "
+               "Moss." << 12;
+        QTest::newRow("child position 7 of 7 sims")
+            << withLine(v05, 21, "1,2,7") << 4
+            << "The family-link line of Ada Brook names position 7 among the children, where the "
+               "list holds no sim, so that link is left out." << 7;
+        QTest::newRow("child position -3")
+            << withLine(v05, 21, "1,-3,2") << 4
+            << "The family-link line of Ada Brook names position -3 among the children, where the "
+               "list holds no sim, so that link is left out." << 7;
         // Played marks and positions the program never writes.
         QTest::newRow("0.2 cut inside its last households row")
             << cutAfter(fixture("v02.sls"), 12, 8) << 1
-            << "1 household line could not be read and will be left out." << 5;
+            << "The household line of Brook could not be read: its played mark \"Ye\" is neither "
+               "\"Yes\" nor \"No\", so Brook opens not played." << 5;
         QTest::newRow("0.2 sim line lost before the log line naming the last sim")
             << withLines(withLine(fixture("v02.sls"), 8, "\"Gus Ghost became a vampire.\",4,-1"), 4,
                          {}) << 1

@@ -180,15 +180,19 @@ public:
 
     // The family-link line: spouse and children by position in the list.
     // Reading returns false when a part of the line is not a number. A part
-    // naming the sim itself is left out, and said in `self` when given.
-    struct SelfLinks
+    // naming the sim itself, or a position the list does not hold (-1, "no
+    // spouse", aside), is left out, and said in `skipped` when given.
+    struct SkippedLinks
     {
-        bool spouse = false;
-        bool child = false;
+        bool ownSpouse = false;
+        bool ownChild = false;
+        // The parts as they stand on the line.
+        QString spouseNamingNoSim;
+        QStringList childrenNamingNoSim;
     };
     QString familyLinksToString(const SimList &list) const;
     bool familyLinksFromString(const QString &line, const SimList &list,
-                               SelfLinks *self = nullptr);
+                               SkippedLinks *skipped = nullptr);
     // Once every line of the section is read: a link that one side holds
     // alone, as a former spouse still naming a sim married again, or a third
     // sim listing a child that names two others, is let go. Lists whose

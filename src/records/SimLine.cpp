@@ -265,31 +265,45 @@ QString Sim::familyLinksToString(const SimList &list) const
     return line;
 }
 
-bool Sim::familyLinksFromString(const QString &line, const SimList &list, SelfLinks *self)
+bool Sim::familyLinksFromString(const QString &line, const SimList &list, SkippedLinks *skipped)
 {
     // A part that is no position in the list, or that names this sim, is
     // skipped: a damaged line must not link a sim to itself or to the first
     // sim of the list by accident.
     bool allNumbers = true;
-    SelfLinks named;
-    auto simAt = [&](const QString &part, bool *itself) -> QPointer<Sim> {
+    SkippedLinks named;
+    // The writer names only sims of the list, so a position past it, or
+    // below -1, is what a changed digit or a hand edit leaves.
+    enum class Part { Sim, Own, NoSim, NotANumber };
+    auto simAt = [&](const QString &part, QPointer<Sim> *sim) {
         bool ok = false;
         const int pos = part.toInt(&ok);
         allNumbers = allNumbers && ok;
-        if (!ok || !inRange(pos, list.size()))
-            return QPointer<Sim>();
-        if (list.at(pos) == this) {
-            *itself = true;
-            return QPointer<Sim>();
-        }
-        return list.at(pos);
+        if (!ok)
+            return Part::NotANumber;
+        if (!inRange(pos, list.size()))
+            return pos == -1 ? Part::Sim : Part::NoSim;
+        if (list.at(pos) == this)
+            return Part::Own;
+        *sim = list.at(pos);
+        return Part::Sim;
     };
     // The line is read as it stands, this sim's own links and no other's:
     // guessing more (the spouse as a child's other parent, the spouse's link
     // back) would change the family at every save and reopen, giving a
     // stepchild a second parent or a remarried sim back its former spouse.
     const QStringList parts = line.split(QLatin1Char(','));
-    const QPointer<Sim> spouse = simAt(parts.first(), &named.spouse);
+    QPointer<Sim> spouse;
+    switch (simAt(parts.first(), &spouse)) {
+    case Part::Own:
+        named.ownSpouse = true;
+        break;
+    case Part::NoSim:
+        named.spouseNamingNoSim = parts.first();
+        break;
+    default:
+        break;
+    }
     if (spouse)
         m_spouse = spouse;
     // The children listed so far, for a look-up in constant time: searching
@@ -300,7 +314,17 @@ bool Sim::familyLinksFromString(const QString &line, const SimList &list, SelfLi
     for (const QPointer<Sim> &child : std::as_const(m_children))
         listed.insert(child.data());
     for (int i = 1; i < parts.size(); ++i) {
-        const QPointer<Sim> child = simAt(parts.at(i), &named.child);
+        QPointer<Sim> child;
+        switch (simAt(parts.at(i), &child)) {
+        case Part::Own:
+            named.ownChild = true;
+            break;
+        case Part::NoSim:
+            named.childrenNamingNoSim.append(parts.at(i));
+            break;
+        default:
+            break;
+        }
         if (!child || listed.contains(child.data()))
             continue;
         listed.insert(child.data());
@@ -314,8 +338,8 @@ bool Sim::familyLinksFromString(const QString &line, const SimList &list, SelfLi
         else if (!child->m_parent2)
             child->m_parent2 = this;
     }
-    if (self)
-        *self = named;
+    if (skipped)
+        *skipped = std::move(named);
     return allNumbers;
 }
 

@@ -1,6 +1,7 @@
 #include "sheet/ListFile.h"
 
 #include "dialogs/SettingsLine.h"
+#include "records/Codes.h"
 #include "records/Console.h"
 #include "records/EntryLine.h"
 #include "records/FamilyLoop.h"
@@ -10,6 +11,7 @@
 
 #include <QFile>
 #include <QIODevice>
+#include <QSet>
 
 namespace ListFile {
 
@@ -149,7 +151,8 @@ QString versionName(int format)
 bool Damage::isEmpty() const
 {
     if (endedEarly || linkLines > sims || settingsLineMisplaced || linesAfterTheEnd > 0
-        || !cutLinkLineOf.isEmpty() || !selfLinks.isEmpty() || !loopLinks.isEmpty())
+        || !cutLinkLineOf.isEmpty() || !selfLinks.isEmpty() || !strayLinks.isEmpty()
+        || !loopLinks.isEmpty())
         return false;
     for (int count : unreadable) {
         if (count != 0)
@@ -257,11 +260,12 @@ QString damageText(const QString &listName, int format, const Damage &damage)
         return missing;
     };
     if (damage.endedEarly && damage.endedIn == Section::FamilyLinks) {
-        lines << QStringLiteral("Only %1 of its %2 sims have their family links: the links of "
+        lines << QStringLiteral("Only %1 of its %2 sims %3 their family links: the links of "
                                 "the other sims are missing, and if a line was lost from the "
                                 "middle, the links after it join the wrong sims.")
                      .arg(damage.linkLines)
-                     .arg(damage.sims);
+                     .arg(damage.sims)
+                     .arg(damage.linkLines == 1 ? QLatin1String("has") : QLatin1String("have"));
     } else if (damage.endedEarly) {
         QStringList missing = missingAfter(damage.endedIn);
         if (damage.endedIn == Section::SettingsLine) {
@@ -296,7 +300,13 @@ QString damageText(const QString &listName, int format, const Damage &damage)
         const QString &sim = damage.cutLinkLineOf;
         QString line = QStringLiteral("It may end inside the family-link line of ") + sim
             + QStringLiteral(", so the last link on it is left out");
-        if (!damage.cutMarriedTo.isEmpty())
+        // The comma was written, so the link before it is whole; what the
+        // cut took is the child named after it.
+        if (damage.cutAfterComma)
+            line = QStringLiteral("It ends inside the family-link line of ") + sim
+                + QStringLiteral(", right after a comma: the child of ") + sim
+                + QStringLiteral(" named after it is missing");
+        else if (!damage.cutMarriedTo.isEmpty())
             line += QStringLiteral(", and with it ") + marriages(sim, damage.cutMarriedTo);
         else if (!damage.cutChildOneOf.isEmpty())
             line += QStringLiteral(", and with it ") + sim + QStringLiteral(" as a parent of ")
@@ -325,13 +335,29 @@ QString damageText(const QString &listName, int format, const Damage &damage)
     } kUnreadable[] = {
         {Section::Updates, "update", " could not be read and will be left out."},
         {Section::Achievements, "achievement", " could not be read and will be left out."},
-        {Section::Households, "household", " could not be read and will be left out."},
         {Section::FamilyLinks, "family-link", " could not be read whole."},
     };
     for (const auto &kind : kUnreadable) {
         if (const int count = damage.unreadable[int(kind.section)])
             lines << counted(count, kind.line) + QLatin1String(kind.fate);
     }
+    // A household line is named with what could not be read of it, so that
+    // the player knows which mark to set again.
+    QStringList marks;
+    for (const Damage::UnreadableMark &mark : damage.unreadableMarks) {
+        QString line = QStringLiteral("The household line of ") + mark.household
+            + QStringLiteral(" could not be read: ");
+        line += mark.mark.isEmpty()
+            ? QStringLiteral("it has no played mark")
+            : QStringLiteral("its played mark \"") + mark.mark
+                + QStringLiteral("\" is neither \"Yes\" nor \"No\"");
+        line += mark.opensNotPlayed
+            ? QStringLiteral(", so ") + mark.household + QStringLiteral(" opens not played.")
+            : QStringLiteral(", so it is left out.");
+        marks << line;
+    }
+    appendFew(&lines, marks, "1 more household line could not be read and is left out.",
+              "%1 more household lines could not be read and are left out.");
     QStringList selfLinks;
     for (const Damage::SelfLink &link : damage.selfLinks) {
         QString line = QStringLiteral("The family-link line of ") + link.sim
@@ -348,6 +374,29 @@ QString damageText(const QString &listName, int format, const Damage &damage)
     }
     appendFew(&lines, selfLinks, "1 more link names its own sim and is left out the same way.",
               "%1 more links name their own sim and are left out the same way.");
+    QStringList strayLinks;
+    for (const Damage::StrayLink &link : damage.strayLinks) {
+        const bool one = link.positions.size() == 1;
+        QString line = QStringLiteral("The family-link line of ") + link.sim
+            + (one ? QStringLiteral(" names position ") : QStringLiteral(" names positions "))
+            + joined(link.positions)
+            + (link.asSpouse ? QStringLiteral(" as spouse") : QStringLiteral(" among the children"))
+            + (one ? QStringLiteral(", where the list holds no sim, so that link is left out")
+                   : QStringLiteral(", where the list holds no sims, so those links are left out"));
+        if (!link.asSpouse)
+            line += QLatin1Char('.');
+        else if (link.marriedTo.isEmpty())
+            line += QStringLiteral(" and ") + link.sim + QStringLiteral(" opens unmarried.");
+        else
+            line += QStringLiteral(", and with it ") + marriages(link.sim, link.marriedTo)
+                + QLatin1Char('.');
+        strayLinks << line;
+    }
+    appendFew(&lines, strayLinks,
+              "1 more link names a position where the list holds no sim and is left out the "
+              "same way.",
+              "%1 more links name positions where the list holds no sim and are left out the "
+              "same way.");
     QStringList loopLinks;
     for (const auto &[parent, child] : damage.loopLinks) {
         loopLinks << parent + QStringLiteral(" is not made a parent of ") + child
@@ -382,13 +431,15 @@ QStringList childCandidates(const QString &cutPart, const SimList &sims, int sel
     if (!digits)
         return names;
     const Sim *parent = sims.at(self).data();
+    // A set of the children, made once: searching them for every sim whose
+    // position starts with the cut digits took seconds for a long line.
+    QSet<const Sim *> named;
+    named.reserve(parent->childCount());
+    for (int c = 0; c < parent->childCount(); ++c)
+        named.insert(parent->child(c).data());
     for (int p = 0; p < sims.size(); ++p) {
-        if (p == self || !QString::number(p).startsWith(cutPart))
-            continue;
-        bool named = false;
-        for (int c = 0; c < parent->childCount() && !named; ++c)
-            named = parent->child(c) == sims.at(p);
-        if (named)
+        if (p == self || !QString::number(p).startsWith(cutPart)
+            || named.contains(sims.at(p).data()))
             continue;
         if (names.size() == kNamedAtMost)
             return QStringList();
@@ -463,9 +514,26 @@ Contents readText(const QString &text, int format)
         return contents;
     }
     if (format > 0) {
-        readLines(Section::Households, &contents.householdLines, [](const QString &line) {
+        QSet<QString> lived;
+        bool livedKnown = false;
+        readLines(Section::Households, &contents.householdLines, [&](const QString &line) {
             HouseholdLine::Fields fields;
-            return HouseholdLine::parse(line, &fields);
+            if (HouseholdLine::parse(line, &fields))
+                return true;
+            if (!livedKnown) {
+                for (const QPointer<Sim> &sim : std::as_const(contents.sims))
+                    lived.insert(sim->household());
+                livedKnown = true;
+            }
+            const qsizetype comma = line.lastIndexOf(QLatin1Char(','));
+            Damage::UnreadableMark mark;
+            mark.household = comma < 0 ? line : line.left(comma);
+            if (comma >= 0)
+                mark.mark = line.mid(comma + 1);
+            mark.opensNotPlayed =
+                lived.contains(mark.household) && !SpecialHousehold::contains(mark.household);
+            damage.unreadableMarks.append(mark);
+            return false;
         });
     }
     if (format == 1 || format == 2) {
@@ -482,7 +550,10 @@ Contents readText(const QString &text, int format)
         // counted.
         int i = 0;
         int cutSpouseOf = -1;
-        QList<int> ownSpouse;
+        // The sims whose own spouse part was left out, in the order of
+        // their entries in selfLinks and strayLinks.
+        QList<int> spouseLeftOut;
+        QList<int> straySpouse;
         for (; i < sims.size() && !lines.atEnd(); ++i) {
             QString line = lines.next();
             if (line.isEmpty())
@@ -499,24 +570,32 @@ Contents readText(const QString &text, int format)
                 line.truncate(qMax(qsizetype(0), comma));
                 if (comma < 0)
                     cutSpouseOf = i;
+                damage.cutAfterComma = comma >= 0 && cutPart.isEmpty();
             }
-            Sim::SelfLinks self;
+            Sim::SkippedLinks skipped;
             if (!line.isEmpty()
-                && !sims.at(i)->familyLinksFromString(line, sims, &self))
+                && !sims.at(i)->familyLinksFromString(line, sims, &skipped))
                 ++unreadable(damage, Section::FamilyLinks);
-            if (cut && cutSpouseOf != i)
+            if (cut && cutSpouseOf != i && !damage.cutAfterComma)
                 damage.cutChildOneOf = childCandidates(cutPart, sims, i);
-            if (self.spouse) {
-                ownSpouse.append(i);
-                damage.selfLinks.append({simCalled(*sims.at(i), i), true, {}});
+            const QString sim = simCalled(*sims.at(i), i);
+            if (skipped.ownSpouse) {
+                spouseLeftOut.append(i);
+                damage.selfLinks.append({sim, true, {}});
             }
-            if (self.child)
-                damage.selfLinks.append({simCalled(*sims.at(i), i), false, {}});
+            if (skipped.ownChild)
+                damage.selfLinks.append({sim, false, {}});
+            if (!skipped.spouseNamingNoSim.isNull()) {
+                straySpouse.append(i);
+                damage.strayLinks.append({sim, true, {skipped.spouseNamingNoSim}, {}});
+            }
+            if (!skipped.childrenNamingNoSim.isEmpty())
+                damage.strayLinks.append({sim, false, skipped.childrenNamingNoSim, {}});
         }
         QHash<const Sim *, QList<int>> namingAsSpouse;
         // Each line sets its own sim's spouse only: before the links one
         // side holds are let go, a sim's spouse is the one its line names.
-        if (cutSpouseOf >= 0 || !ownSpouse.isEmpty()) {
+        if (cutSpouseOf >= 0 || !spouseLeftOut.isEmpty() || !straySpouse.isEmpty()) {
             for (int p = 0; p < sims.size(); ++p) {
                 if (const Sim *spouse = sims.at(p)->spouse().data())
                     namingAsSpouse[spouse].append(p);
@@ -530,10 +609,15 @@ Contents readText(const QString &text, int format)
         };
         if (cutSpouseOf >= 0)
             damage.cutMarriedTo = marriedTo(cutSpouseOf);
-        for (qsizetype k = 0, next = 0; k < damage.selfLinks.size(); ++k) {
-            if (damage.selfLinks.at(k).asSpouse)
-                damage.selfLinks[k].marriedTo = marriedTo(ownSpouse.at(next++));
-        }
+        // `spouseLines` holds the sim of each spouse entry of `links`, in order.
+        const auto nameMarriages = [&](auto &links, const QList<int> &spouseLines) {
+            for (qsizetype k = 0, next = 0; k < links.size(); ++k) {
+                if (links.at(k).asSpouse)
+                    links[k].marriedTo = marriedTo(spouseLines.at(next++));
+            }
+        };
+        nameMarriages(damage.selfLinks, spouseLeftOut);
+        nameMarriages(damage.strayLinks, straySpouse);
         const QList<ParentLink> loops = settleReadLinks(sims);
         QHash<const Sim *, int> positions;
         if (!loops.isEmpty()) {

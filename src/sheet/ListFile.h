@@ -66,6 +66,17 @@ struct Damage
     // The names of the sims whose lines could not be read whole, in list
     // order, so that the player knows whom to look at.
     QStringList unreadableSims;
+    // Household lines whose played mark could not be read, in file order:
+    // the household (the whole line when it has no comma), the mark as it
+    // stands (null when there is none), and whether a sim of the list lives
+    // in that playable household, which then opens not played.
+    struct UnreadableMark
+    {
+        QString household;
+        QString mark;
+        bool opensNotPlayed = false;
+    };
+    QList<UnreadableMark> unreadableMarks;
     // For versions 0.2 and 0.3, whose households end the file: lines after
     // the households' empty line, where such a list ends. A later version
     // writes its family links there, so such a list is of another version.
@@ -74,6 +85,9 @@ struct Damage
     // such line is written with: the last position on it may be cut short
     // ("10" to "1"), so it is not taken. The sim the line belongs to.
     QString cutLinkLineOf;
+    // The cut came right after a comma: the whole child position that
+    // followed it is lost, and the link before the comma is whole.
+    bool cutAfterComma = false;
     // What goes with that position. When it was the spouse: the sims whose
     // lines name that sim as their spouse, whose marriage is let go, since
     // the list keeps only links both sides hold. When it was a child: the
@@ -90,6 +104,19 @@ struct Damage
         QStringList marriedTo;
     };
     QList<SelfLink> selfLinks;
+    // A family-link line naming, as spouse or among the children, a
+    // position the list does not hold, as a changed digit or a hand edit
+    // leaves it: the writer names only sims of the list. Those parts are
+    // left out; a marriage to a sim whose line names this one goes with the
+    // spouse part.
+    struct StrayLink
+    {
+        QString sim;
+        bool asSpouse = false;
+        QStringList positions; // as they stand on the line
+        QStringList marriedTo;
+    };
+    QList<StrayLink> strayLinks;
     // Parent links of the family-link lines that would make a sim its own
     // ancestor, not taken: the parent's name and the child's.
     QList<QPair<QString, QString>> loopLinks;
