@@ -541,6 +541,100 @@ private slots:
         QCOMPARE(boxes->texts, QStringList());
     }
 
+    // A list opened damaged is not saved over unasked: the box promised its
+    // file would stay, and a list opened for the first time has no backup.
+    // The first save over it, by Save As or by the Save of the question
+    // before the sheet is replaced, asks; No writes nothing and says so.
+    void damagedListIsNotSavedOverUnasked_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Save As, no") << "save as" << int(QMessageBox::No);
+        QTest::newRow("Save As, yes") << "save as" << int(QMessageBox::Yes);
+        QTest::newRow("saved before another list opens, no") << "replace" << int(QMessageBox::No);
+        QTest::newRow("saved before another list opens, yes")
+            << "replace" << int(QMessageBox::Yes);
+    }
+    void damagedListIsNotSavedOverUnasked()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, answer);
+        const QByteArray good = fixture("v05.sls");
+        folder->write("Town.sls", good);
+        folder->write("Brook.sls", fixture("v04.sls"));
+        SheetWindow w;
+        // A good 0.5 list, opened for the first time as 0.2.
+        boxes->answer = QMessageBox::Open;
+        w.openList("Town", 1);
+        QCOMPARE(boxes->texts.size(), 1);
+        QVERIFY(boxes->texts.first().endsWith("It reads whole as a 0.5 list.\n\nOpen what could "
+                                              "be read? No backup is written, so Town.bak.sls "
+                                              "stays as it is."));
+        QVERIFY(!QFile::exists("Town.bak.sls"));
+        auto *saveBox = w.listDialog()->findChild<QComboBox *>("saveCombo");
+        QCOMPARE(saveBox->currentText(), QString("Town"));
+
+        const QString question = "Town.sls was opened damaged. Saving replaces the file with what "
+                                 "could be read, and what could not be read is lost. Replace it?";
+        const bool yes = answer == QMessageBox::Yes;
+        boxes->texts.clear();
+        QSignalSpy answered(w.sheet(), &Tolvane::listSaved);
+        if (how == "save as") {
+            boxes->answer = QMessageBox::StandardButton(answer);
+            QTest::mouseClick(WidgetLookup::button(w.listDialog(), "Save As"), Qt::LeftButton);
+            QCOMPARE(boxes->texts,
+                     QStringList({question, yes ? "List has been saved as Town.sls"
+                                                : "Nothing was saved: Town.sls stays as it is."}));
+            QCOMPARE(answered.size(), 1);
+            QCOMPARE(answered.first().first().toBool(), yes);
+        } else {
+            w.addSim("Nora New");
+            boxes->answers = {QMessageBox::Save, QMessageBox::StandardButton(answer)};
+            w.openList("Brook", 3);
+            QStringList expected{"The list has changes that have not been saved. Save them to "
+                                 "Town.sls first?",
+                                 question};
+            if (!yes)
+                expected << "Nothing was saved: Town.sls stays as it is.";
+            QCOMPARE(boxes->texts, expected);
+            // No leaves the sheet in hand, as a failed save does.
+            QCOMPARE(w.simNames().contains("Nora New"), !yes);
+        }
+        if (!yes) {
+            QCOMPARE(SheetWindow::fileBytes("Town.sls"), good);
+            QVERIFY(!QFile::exists("Town.bak.sls"));
+            return;
+        }
+        QVERIFY(SheetWindow::fileBytes("Town.sls") != good);
+        if (how == "replace")
+            return;
+        // Once written, the file holds the sheet in hand: no more questions.
+        boxes->texts.clear();
+        w.saveList("Town");
+        QCOMPARE(boxes->texts, QStringList({"List has been saved as Town.sls"}));
+    }
+
+    // Saved under another name, a list opened damaged is saved again under
+    // that name without a word, and its damaged file is another list's.
+    void damagedListSavedUnderAnotherName()
+    {
+        const QByteArray good = fixture("v05.sls");
+        folder->write("Town.sls", good);
+        SheetWindow w;
+        boxes->answer = QMessageBox::Open;
+        w.openList("Town", 1);
+        boxes->texts.clear();
+        w.saveList("Fresh");
+        w.saveList("Fresh");
+        QCOMPARE(boxes->texts, QStringList({"List has been saved as Fresh.sls",
+                                            "List has been saved as Fresh.sls"}));
+        boxes->answer = QMessageBox::No;
+        w.saveList("Town");
+        QCOMPARE(boxes->texts.last(),
+                 QString("Town.sls already holds another list. Replace it with this one?"));
+        QCOMPARE(SheetWindow::fileBytes("Town.sls"), good);
+    }
+
     // Opened anyway, a list whose links ran in a circle comes without the
     // link that closed it, and saves to a list that opens without a word
     // to the same links.

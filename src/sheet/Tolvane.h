@@ -193,6 +193,10 @@ private:
     // Asks before a save replaces the file of a list other than the one in
     // hand; true when nothing would be replaced or the player agrees.
     bool mayReplace(const QString &name);
+    // Asks before the first save over the file of a list opened damaged,
+    // which would replace it with what could be read; true when the file
+    // is not that one or the player agrees. A No says nothing was saved.
+    bool mayOverwriteDamaged(const QString &name);
 
     void setFilter(FilterMasks::Filter filter, bool on);
     // A new sim is on the list: rebuild, or, while "Apply Updates" runs,
@@ -209,6 +213,9 @@ private:
     // The list last opened or saved under its own name; empty when the
     // sheet has none (a new, cleared or premade sheet).
     QString m_listName;
+    // The list in hand when it was opened with "Open Anyway" and has not
+    // been saved since: its file still holds what could not be read.
+    QString m_openedDamaged;
     // True from the start of "Apply Updates" to the rotation at its end.
     bool m_applyingUpdates = false;
 

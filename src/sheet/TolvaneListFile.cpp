@@ -52,6 +52,8 @@ void Tolvane::open(QString name, int format)
     }
     m_saved.mark(content);
     setListName(name);
+    if (!whole)
+        m_openedDamaged = name;
 }
 
 bool Tolvane::openDamagedList(const QString &name, int format, const ListFile::Damage &damage)
@@ -65,7 +67,7 @@ bool Tolvane::openDamagedList(const QString &name, int format, const ListFile::D
 
 void Tolvane::save(QString name)
 {
-    if (!mayReplace(name)) {
+    if (!mayReplace(name) || !mayOverwriteDamaged(name)) {
         emit listSaved(false);
         return;
     }
@@ -74,8 +76,31 @@ void Tolvane::save(QString name)
     if (saved) {
         m_saved.mark(content);
         setListName(name);
+        m_openedDamaged.clear();
     }
     emit listSaved(saved);
+}
+
+bool Tolvane::mayOverwriteDamaged(const QString &name)
+{
+    // The box that opened the list promised its file would stay as it is; a
+    // list opened for the first time has no backup, so that file may be the
+    // only good copy.
+    if (m_openedDamaged.isEmpty() || name != m_openedDamaged)
+        return true;
+    const QString file = ListFile::fileName(name);
+    QMessageBox box(QMessageBox::Question, QString(),
+                    file + QStringLiteral(" was opened damaged. Saving replaces the file with what "
+                                          "could be read, and what could not be read is lost. "
+                                          "Replace it?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    if (box.exec() == QMessageBox::Yes)
+        return true;
+    QMessageBox::information(this, QString(),
+                             QStringLiteral("Nothing was saved: ") + file
+                                 + QStringLiteral(" stays as it is."));
+    return false;
 }
 
 bool Tolvane::mayReplace(const QString &name)
@@ -161,9 +186,10 @@ bool Tolvane::settleUnsavedChanges()
             return false;
         }
         QByteArray content;
-        if (!writeList(m_listName, &content))
+        if (!mayOverwriteDamaged(m_listName) || !writeList(m_listName, &content))
             return false;
         m_saved.mark(content);
+        m_openedDamaged.clear();
         return true;
     }
     case QMessageBox::Discard:
@@ -180,6 +206,7 @@ void Tolvane::clearSheet()
     // one of them would reach a sim that the next save no longer holds. The
     // forms opened for them close, the family browser closes, and the tabs
     // that show one of them let it go.
+    m_openedDamaged.clear();
     m_editSimDialog.replace(nullptr);
     m_addNotesDialog.replace(nullptr);
     m_notesSim = nullptr;

@@ -15,7 +15,8 @@ void MessageBoxCatcher::closeOpenBox()
     if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
         texts.append(box->text());
         titles.append(box->windowTitle());
-        if (QAbstractButton *button = box->button(answer); button && answer != QMessageBox::Ok)
+        const QMessageBox::StandardButton next = answers.isEmpty() ? answer : answers.takeFirst();
+        if (QAbstractButton *button = box->button(next); button && next != QMessageBox::Ok)
             button->click();
         else
             box->done(QMessageBox::Ok);

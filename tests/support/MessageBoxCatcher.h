@@ -18,6 +18,9 @@ public:
     QStringList texts;
     QStringList titles;
     QMessageBox::StandardButton answer;
+    // Answers for the next boxes, one each in turn, before `answer`: for a
+    // question that leads to another.
+    QList<QMessageBox::StandardButton> answers;
 
 private:
     void closeOpenBox();
