@@ -213,9 +213,9 @@ private:
     // The list last opened or saved under its own name; empty when the
     // sheet has none (a new, cleared or premade sheet).
     QString m_listName;
-    // The list in hand when it was opened with "Open Anyway" and has not
-    // been saved since: its file still holds what could not be read.
-    QString m_openedDamaged;
+    // The list in hand was opened with "Open Anyway" and has not been saved
+    // since: its file still holds what could not be read.
+    bool m_openedDamaged = false;
     // True from the start of "Apply Updates" to the rotation at its end.
     bool m_applyingUpdates = false;
 

@@ -52,8 +52,7 @@ void Tolvane::open(QString name, int format)
     }
     m_saved.mark(content);
     setListName(name);
-    if (!whole)
-        m_openedDamaged = name;
+    m_openedDamaged = !whole;
 }
 
 bool Tolvane::openDamagedList(const QString &name, int format, const ListFile::Damage &damage)
@@ -76,7 +75,7 @@ void Tolvane::save(QString name)
     if (saved) {
         m_saved.mark(content);
         setListName(name);
-        m_openedDamaged.clear();
+        m_openedDamaged = false;
     }
     emit listSaved(saved);
 }
@@ -86,7 +85,7 @@ bool Tolvane::mayOverwriteDamaged(const QString &name)
     // The box that opened the list promised its file would stay as it is; a
     // list opened for the first time has no backup, so that file may be the
     // only good copy.
-    if (m_openedDamaged.isEmpty() || name != m_openedDamaged)
+    if (!m_openedDamaged || name != m_listName)
         return true;
     const QString file = ListFile::fileName(name);
     QMessageBox box(QMessageBox::Question, QString(),
@@ -189,7 +188,7 @@ bool Tolvane::settleUnsavedChanges()
         if (!mayOverwriteDamaged(m_listName) || !writeList(m_listName, &content))
             return false;
         m_saved.mark(content);
-        m_openedDamaged.clear();
+        m_openedDamaged = false;
         return true;
     }
     case QMessageBox::Discard:
@@ -206,7 +205,7 @@ void Tolvane::clearSheet()
     // one of them would reach a sim that the next save no longer holds. The
     // forms opened for them close, the family browser closes, and the tabs
     // that show one of them let it go.
-    m_openedDamaged.clear();
+    m_openedDamaged = false;
     m_editSimDialog.replace(nullptr);
     m_addNotesDialog.replace(nullptr);
     m_notesSim = nullptr;
