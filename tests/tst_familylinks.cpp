@@ -418,7 +418,9 @@ private slots:
     }
 
     // Parts that name no sim of the list, or the sim itself, are skipped,
-    // and said: -1 is "no spouse" and names no sim on purpose.
+    // and said: -1 is "no spouse" and names no sim on purpose. Parts that
+    // are not numbers in the form the writer writes are skipped too, and the
+    // read says so: "-0" must not name the first sim, nor "01" the second.
     void badParts_data()
     {
         QTest::addColumn<int>("self");
@@ -431,34 +433,49 @@ private slots:
         // The parts naming a position the list does not hold.
         QTest::addColumn<QString>("noSimSpouse");
         QTest::addColumn<QStringList>("noSimChildren");
+        // Whether every part was a number in the written form.
+        QTest::addColumn<bool>("numbers");
         const QStringList none;
         QTest::newRow("spouse past the end")
-            << 0 << "5" << -1 << QList<int>{} << false << false << "5" << none;
+            << 0 << "5" << -1 << QList<int>{} << false << false << "5" << none << true;
         QTest::newRow("spouse -2") << 0 << "-2,1" << -1 << QList<int>{1} << false << false << "-2"
-                                   << none;
+                                   << none << true;
         QTest::newRow("children out of range")
             << 0 << "-1,9,1,-3,5" << -1 << QList<int>{1} << false << false << ""
-            << QStringList{"9", "-3", "5"};
+            << QStringList{"9", "-3", "5"} << true;
         QTest::newRow("child -1") << 0 << "-1,-1,2" << -1 << QList<int>{2} << false << false << ""
-                                  << none;
+                                  << none << true;
         QTest::newRow("empty part") << 0 << "-1,,4" << -1 << QList<int>{4} << false << false << ""
-                                    << none;
+                                    << none << false;
         QTest::newRow("words") << 0 << "x,y,3" << -1 << QList<int>{3} << false << false << ""
-                               << none;
+                               << none << false;
         QTest::newRow("empty line") << 2 << "" << -1 << QList<int>{} << false << false << ""
-                                    << none;
+                                    << none << false;
         QTest::newRow("own spouse") << 2 << "2,1" << -1 << QList<int>{1} << true << false << ""
-                                    << none;
+                                    << none << true;
         QTest::newRow("own child") << 2 << "3,2,4" << 3 << QList<int>{4} << false << true << ""
-                                   << none;
+                                   << none << true;
         QTest::newRow("huge number")
-            << 0 << "99999999999,1" << -1 << QList<int>{1} << false << false << "" << none;
-        QTest::newRow("blanks") << 0 << " 2, 3" << 2 << QList<int>{3} << false << false << ""
-                                << none;
+            << 0 << "99999999999,1" << -1 << QList<int>{1} << false << false << "" << none << false;
+        QTest::newRow("blanks") << 0 << " 2, 3" << -1 << QList<int>{} << false << false << ""
+                                << none << false;
+        QTest::newRow("trailing blanks") << 0 << "2 ,3 ,4" << -1 << QList<int>{4} << false << false
+                                         << "" << none << false;
+        QTest::newRow("child -0") << 2 << "-1,-0,3" << -1 << QList<int>{3} << false << false << ""
+                                  << none << false;
+        QTest::newRow("spouse 01") << 2 << "01,3" << -1 << QList<int>{3} << false << false << ""
+                                   << none << false;
+        QTest::newRow("spouse -0, child 01")
+            << 3 << "-0,01,4" << -1 << QList<int>{4} << false << false << "" << none << false;
+        QTest::newRow("plus signs") << 0 << "+1,+2,3" << -1 << QList<int>{3} << false << false << ""
+                                    << none << false;
+        QTest::newRow("spouse -01") << 0 << "-01,2" << -1 << QList<int>{2} << false << false << ""
+                                    << none << false;
         QTest::newRow("repeated child")
-            << 0 << "-1,3,3" << -1 << QList<int>{3} << false << false << "" << none;
+            << 0 << "-1,3,3" << -1 << QList<int>{3} << false << false << "" << none << true;
         QTest::newRow("repeated children apart")
-            << 0 << "2,3,1,3,4,1,4" << 2 << QList<int>{3, 1, 4} << false << false << "" << none;
+            << 0 << "2,3,1,3,4,1,4" << 2 << QList<int>{3, 1, 4} << false << false << "" << none
+            << true;
     }
     void badParts()
     {
@@ -468,7 +485,7 @@ private slots:
         QFETCH(QList<int>, children);
         Family f(5);
         Sim::SkippedLinks skipped;
-        f[self]->familyLinksFromString(line, f.list, &skipped);
+        QTEST(f[self]->familyLinksFromString(line, f.list, &skipped), "numbers");
         QTEST(skipped.ownSpouse, "ownSpouse");
         QTEST(skipped.ownChild, "ownChild");
         QTEST(skipped.spouseNamingNoSim, "noSimSpouse");
@@ -479,6 +496,14 @@ private slots:
             want << f[c];
         QCOMPARE(childrenOf(f[self]), want);
         QVERIFY(!f[self]->hasParent(f[self]));
+        // The line gives only its own sim's links: no other sim gains a
+        // spouse, and only the children read have this sim as a parent.
+        for (int i = 0; i < f.list.size(); ++i) {
+            if (i == self)
+                continue;
+            QVERIFY(!f[i]->spouse());
+            QCOMPARE(f[i]->hasParent(f[self]), children.contains(i));
+        }
     }
 
     // A child is listed once, whether the line repeats its position, names

@@ -24,12 +24,14 @@ bool parse(const QString &line, Fields *out)
     if (line.at(0) != QLatin1Char('"') || line.at(middleComma - 1) != QLatin1Char('"'))
         return false;
     // A garbled position must not pass for no sim: the entry would name
-    // nobody, or another sim, without a word.
+    // nobody, or another sim, without a word. That holds for a position in
+    // another form than the written one too: "-0" would name the first sim.
     const QStringView text(line);
     bool ok1 = false;
     bool ok2 = false;
-    const int pos1 = text.mid(middleComma + 1, lastComma - middleComma - 1).toInt(&ok1);
-    const int pos2 = text.mid(lastComma + 1).toInt(&ok2);
+    const int pos1 = ListFileText::writtenNumber(
+        text.mid(middleComma + 1, lastComma - middleComma - 1), &ok1);
+    const int pos2 = ListFileText::writtenNumber(text.mid(lastComma + 1), &ok2);
     if (!ok1 || !ok2)
         return false;
     out->text = line.mid(1, middleComma - 2);

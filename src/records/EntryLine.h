@@ -24,7 +24,8 @@ QString format(const QString &text, int pos1, int pos2);
 // Reads a line. The positions are the last two comma-separated fields and the
 // sentence is what stands between the outer quotes, so any sentence the
 // writer wrote reads back unchanged. Returns false for a line of another
-// shape, and for one whose positions are not both whole numbers.
+// shape, and for one whose positions are not both whole numbers in the form
+// the writer writes them.
 bool parse(const QString &line, Fields *out);
 
 // Whether each position is -1 (no sim) or the position of one of a list's

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // What a text must not hold to survive a save and reopen of the list file,
 // whose records are single comma-separated lines without escaping.
@@ -35,5 +36,13 @@ QString fieldProblem(const QString &field, const QString &text);
 // push the rest of the path into the notes, and a line break would be
 // written as a blank.
 QString imagePathProblem(const QString &path);
+
+// The value of a number written as the writer writes every number
+// (QString::number): plain ASCII decimal, a minus only before a value other
+// than 0, no leading zero, no blank, no plus sign. `ok` is false, and 0 is
+// returned, for any other text and for a value past the range of int: a
+// changed "-1" read as "-0", or "42" as "02", would otherwise pass for
+// another sim or another age without a word.
+int writtenNumber(QStringView text, bool *ok);
 
 } // namespace ListFileText

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/ListFileText.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -12,8 +14,15 @@
 class PartReader
 {
 public:
-    explicit PartReader(const QString &line)
-        : m_parts(line.split(QLatin1Char(',')))
+    // What wholeNumbers() asks of a number. Sim lines are read back by the
+    // program that wrote them, so a number in any form but the written one
+    // ("02", "-0", " 2") is damage there too. The settings line keeps taking
+    // whatever QStringView::toInt takes.
+    enum class Numbers { Readable, Written };
+
+    explicit PartReader(const QString &line, Numbers numbers = Numbers::Readable)
+        : m_parts(line.split(QLatin1Char(','))),
+          m_written(numbers == Numbers::Written)
     {
     }
 
@@ -39,10 +48,19 @@ public:
     }
 
     // The whole number a text holds, the part or a piece of it; 0 for any
-    // other text, which leaves wholeNumbers() false.
+    // other text, which leaves wholeNumbers() false. Read for written
+    // numbers, a text that only toInt reads ("02", "-0") gives its value,
+    // which is kept as what could be read of the line, but also leaves
+    // wholeNumbers() false.
     int number(QStringView text)
     {
         bool ok = false;
+        if (m_written) {
+            const int value = ListFileText::writtenNumber(text, &ok);
+            if (ok)
+                return value;
+            m_wholeNumbers = false;
+        }
         const int value = text.toInt(&ok);
         m_wholeNumbers = m_wholeNumbers && ok;
         return ok ? value : 0;
@@ -95,5 +113,6 @@ public:
 private:
     QStringList m_parts;
     int m_pos = 0;
+    bool m_written = false;
     bool m_wholeNumbers = true;
 };

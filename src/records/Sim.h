@@ -169,9 +169,10 @@ public:
     // format index (0..3 for 0.1..0.4, anything else as 0.5). Reading
     // returns false when the line ends before its image path, the last field
     // every line of a format holds, when a number field holds anything but a
-    // whole number (read as 0), or when a quoted field (name, household,
-    // major, want) does not open with its quote: the record then keeps what
-    // was read.
+    // number as the writer writes it (a form QStringView::toInt still reads,
+    // as "02" or "-0", keeps that value; any other text reads as 0), or when
+    // a quoted field (name, household, major, want) does not open with its
+    // quote: the record then keeps what was read.
     QString toString() const;
     bool fromString(const QString &line, int format);
     bool readVersion01(const QString &line);
@@ -179,9 +180,10 @@ public:
     bool readVersion03(const QString &line);
 
     // The family-link line: spouse and children by position in the list.
-    // Reading returns false when a part of the line is not a number. A part
-    // naming the sim itself, or a position the list does not hold (-1, "no
-    // spouse", aside), is left out, and said in `skipped` when given.
+    // Reading returns false when a part of the line is not a number as the
+    // writer writes it; such a part is left out. A part naming the sim
+    // itself, or a position the list does not hold (-1, "no spouse", aside),
+    // is left out, and said in `skipped` when given.
     struct SkippedLinks
     {
         bool ownSpouse = false;

@@ -150,7 +150,7 @@ bool Sim::fromString(const QString &line, int format)
         break;
     }
 
-    PartReader reader(line);
+    PartReader reader(line, PartReader::Numbers::Written);
     if (!reader.takeQuoted(&m_name) || !reader.takeInt(&m_nid) || !reader.takeInt(&m_age)
         || !reader.takeInt(&m_gender))
         return false;
@@ -201,7 +201,7 @@ bool Sim::readVersion03(const QString &line)
 // aspiration.
 bool Sim::readOlderFormat(const QString &line, int version)
 {
-    PartReader reader(line);
+    PartReader reader(line, PartReader::Numbers::Written);
     int code = 0;
     if (!reader.takeQuoted(&m_name) || !reader.takeInt(&m_age) || !reader.takeInt(&m_gender)
         || !reader.takeInt(&code))
@@ -275,9 +275,12 @@ bool Sim::familyLinksFromString(const QString &line, const SimList &list, Skippe
     // The writer names only sims of the list, so a position past it, or
     // below -1, is what a changed digit or a hand edit leaves.
     enum class Part { Sim, Own, NoSim, NotANumber };
+    // A part in another form than the written one ("-0", "01") is no number
+    // either: as toInt reads them, "-0" would name the first sim and "01"
+    // the second.
     auto simAt = [&](const QString &part, QPointer<Sim> *sim) {
         bool ok = false;
-        const int pos = part.toInt(&ok);
+        const int pos = ListFileText::writtenNumber(part, &ok);
         allNumbers = allNumbers && ok;
         if (!ok)
             return Part::NotANumber;

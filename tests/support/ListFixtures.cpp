@@ -35,6 +35,37 @@ QByteArray garbled(QByteArray part)
     return part + 'O';
 }
 
+// The number of a part ("40", "(1", "-1", "4))") in the forms QString::toInt
+// still reads but the writer never writes: a leading zero, a blank before or
+// after it, a plus sign, and "-0" for a -1 or a 0, as a changed digit gives
+// it. Each comes with its name, the form in quotes to show the blanks.
+QList<QPair<QByteArray, QByteArray>> unwrittenForms(const QByteArray &part)
+{
+    qsizetype start = 0;
+    while (start < part.size() && part.at(start) != '-'
+           && !(part.at(start) >= '0' && part.at(start) <= '9'))
+        ++start;
+    qsizetype end = start < part.size() && part.at(start) == '-' ? start + 1 : start;
+    while (end < part.size() && part.at(end) >= '0' && part.at(end) <= '9')
+        ++end;
+    const QByteArray before = part.left(start);
+    const QByteArray number = part.mid(start, end - start);
+    const QByteArray after = part.mid(end);
+    const bool negative = number.startsWith('-');
+    QList<QByteArray> forms{negative ? "-0" + number.mid(1) : "0" + number, " " + number,
+                            number + " "};
+    if (!negative)
+        forms.append("+" + number);
+    if (number == "-1" || number == "0")
+        forms.append("-0");
+    QList<QPair<QByteArray, QByteArray>> out;
+    for (const QByteArray &form : forms) {
+        const QByteArray written = before + form + after;
+        out.append({'"' + written + '"', written});
+    }
+    return out;
+}
+
 struct Fields
 {
     const char *version;
@@ -154,6 +185,16 @@ QList<Garbled> garbledSimLines()
                                                        QLatin1String(garbled(part))),
                         Fixture::withLine(bytes, 0, withPart(first, index, garbled(part))),
                         format.format, format.sims, QStringLiteral("Ada Brook")});
+        }
+        for (const auto &[index, field] : format.numbers) {
+            const QByteArray part = first.split(',').at(index);
+            for (const auto &[name, form] : unwrittenForms(part)) {
+                out.append({QStringLiteral("%1 %2 %3").arg(QLatin1String(format.version),
+                                                           QLatin1String(field),
+                                                           QLatin1String(name)),
+                            Fixture::withLine(bytes, 0, withPart(first, index, form)),
+                            format.format, format.sims, QStringLiteral("Ada Brook")});
+            }
         }
         // No version leaves a number field empty.
         int hold = 0;

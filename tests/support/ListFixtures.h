@@ -42,7 +42,9 @@ struct Garbled
 };
 
 // Each number field of the sim line of every version holding a letter (the
-// letter O for a zero, as a typo or a bad byte gives it), or left empty.
+// letter O for a zero, as a typo or a bad byte gives it), or left empty, or
+// holding its number in a form the writer never writes: with a leading zero,
+// a blank before or after it, a plus sign, or "-0" for a -1 or a 0.
 QList<Garbled> garbledSimLines();
 
 } // namespace ListFixtures
