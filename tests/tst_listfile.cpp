@@ -1,6 +1,7 @@
 #include "events/UpdatePage.h"
 #include "pages/AchievementsPage.h"
 #include "pages/HouseholdPage.h"
+#include "records/Codes.h"
 #include "records/Console.h"
 #include "sheet/FileText.h"
 #include "sheet/ListFile.h"
@@ -9,15 +10,18 @@
 #include "support/Fixture.h"
 #include "support/ListFixtures.h"
 #include "support/CapturedStdout.h"
+#include "support/DamagedList.h"
 #include "support/SimNames.h"
 #include "support/FailingDevice.h"
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -139,6 +143,8 @@ struct Mutant
     QString kind;
     QByteArray bytes;
     int format;
+    // Loses or changes something, so it cannot open to the same sheet.
+    bool mustBox = false;
 };
 
 // The lines of a file with CR LF line ends, without them.
@@ -194,6 +200,33 @@ bool namesPosition(const QByteArray &line, int position)
 
 const QString kStrayPosition = QStringLiteral("position naming no sim");
 
+// A 0.5 list of sims S0, S1, ..., all of household H, with the given
+// family-link lines; the last one without its line end when `cut`.
+QByteArray madeList(int sims, const QList<QByteArray> &links, bool cut = false)
+{
+    QByteArray bytes;
+    for (int i = 0; i < sims; ++i)
+        bytes += "\"S" + QByteArray::number(i) + "\",-1,20,1,(0,0),\"H\",0,\"\",0,1,7,0,0,0,,\r\n";
+    bytes += "\r\n\r\n\r\n" + kSettingsLine.toLatin1() + "\r\nH,No\r\n\r\n";
+    bytes += links.join("\r\n");
+    if (!cut)
+        bytes += "\r\n";
+    return bytes;
+}
+
+// The number of a part as the writer writes it: its digits between the
+// parentheses of an aspiration period or a lifetime want, as in "(8", "0)"
+// and "4))". Empty for a part that holds no number.
+QByteArray numberIn(const QByteArray &part, qsizetype *at)
+{
+    static const QRegularExpression number(QStringLiteral("^\\(*(-?[0-9]+)\\)*$"));
+    const QRegularExpressionMatch match = number.match(QString::fromLatin1(part));
+    if (!match.hasMatch())
+        return QByteArray();
+    *at = match.capturedStart(1);
+    return match.captured(1).toLatin1();
+}
+
 // Each line lost, repeated, swapped with the next and with an empty line
 // before it; each family-link position made one that names no sim; an
 // empty line at the end; a cut after each byte of the last three lines;
@@ -218,6 +251,13 @@ QList<Mutant> mutantsOf(const QByteArray &bytes, int format)
         changed = lines;
         changed.removeAt(k);
         add(k, "lost", crlfJoined(changed));
+        // Only a special household's line, which holds no mark, may go
+        // without a loss.
+        if (sections.at(k) == "households") {
+            const QByteArray &line = lines.at(k);
+            out.last().mustBox = !line.endsWith(',')
+                || !SpecialHousehold::contains(QString::fromUtf8(line.chopped(1)));
+        }
         changed = lines;
         changed.insert(k, lines.at(k));
         add(k, "repeated", crlfJoined(changed));
@@ -249,6 +289,49 @@ QList<Mutant> mutantsOf(const QByteArray &bytes, int format)
                 out.last().name += QStringLiteral(": position %1 made %2").arg(j).arg(stray);
             }
         }
+    }
+    // Each number part of each line the reader reads given a form the
+    // writer never writes: a leading zero, a trailing blank, and -0 for -1.
+    // The settings line is never read back.
+    for (int k = 0; k < lines.size(); ++k) {
+        if (sections.at(k) == "settings line" || sections.at(k) == "after the end")
+            continue;
+        QList<QByteArray> parts = lines.at(k).split(',');
+        // The notes are free text, and so are the image path before them.
+        const int numbered = sections.at(k) == "sims" ? int(parts.size()) - 2 : int(parts.size());
+        for (int j = 0; j < numbered; ++j) {
+            qsizetype at = 0;
+            const QByteArray number = numberIn(parts.at(j), &at);
+            if (number.isEmpty())
+                continue;
+            QList<QByteArray> forms;
+            forms << (number.startsWith('-') ? "-0" + number.mid(1) : "0" + number) << number + " ";
+            if (number == "-1")
+                forms << "-0";
+            for (const QByteArray &form : std::as_const(forms)) {
+                QList<QByteArray> changedParts = parts;
+                changedParts[j].replace(at, number.size(), form);
+                QList<QByteArray> changed = lines;
+                changed[k] = changedParts.join(',');
+                add(k, "number in another form", crlfJoined(changed));
+                out.last().mustBox = true;
+                out.last().name += QStringLiteral(": part %1 made \"%2\"")
+                                       .arg(j)
+                                       .arg(QString::fromLatin1(changedParts.at(j)));
+            }
+        }
+    }
+    // One byte that is not UTF-8 in each line of a list that holds UTF-8
+    // letters, after its first byte, as in a name or a sentence.
+    const bool utf8Letters = std::any_of(bytes.begin(), bytes.end(),
+                                         [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    for (int k = 0; utf8Letters && k < lines.size(); ++k) {
+        if (lines.at(k).isEmpty())
+            continue;
+        QList<QByteArray> changed = lines;
+        changed[k].insert(1, '\xFF');
+        add(k, "a byte that is not UTF-8", crlfJoined(changed));
+        out.last().mustBox = true;
     }
     const int lastLines = qMax(0, int(lines.size()) - 3);
     qsizetype start = Fixture::cutAfter(bytes, lastLines).size();
@@ -293,13 +376,6 @@ const Undetectable kUndetectable[] = {
     {"log", "repeated", {0, 1, 2, 3, 4}},
     {"log", "swapped with the next", {0, 1, 2, 3, 4}},
     {"updates end", "swapped with the next", {0, 1, 2, 3, 4}},
-    // A household whose mark is lost opens not played.
-    {"households", "lost", {1, 2, 3, 4}},
-    // The households end 0.2 and 0.3 lists, which may end with the file:
-    // a cut after a whole line loses the marks after it.
-    {"settings line", "cut after its line end", {1, 2}},
-    {"households", "cut after its line end", {1, 2}},
-    {"households", "cut before its line end", {1, 2}},
     // Sims are found by position only.
     {"sims", "swapped with the next", {0, 1, 2, 3, 4}},
     // Two family-link lines swapped may name neither sim itself; a spouse
@@ -527,8 +603,6 @@ private slots:
             << cutAfter(fixture("empty.sls"), 3) << 4 << "settings line" << 0 << none;
         QTest::newRow("cut in the households") << cutAfter(v05, 17) << 4 << "households" << 0
                                                << none;
-        QTest::newRow("0.2 cut in the households") << cutAfter(fixture("v02.sls"), 12) << 1 << ""
-                                                   << 0 << none;
         QTest::newRow("no family links") << cutAfter(v05, 21) << 4 << "family links" << 0 << none;
         QTest::newRow("fewer family links") << cutAfter(fixture("v04.sls"), 14) << 3
                                             << "family links" << 2 << none;
@@ -860,13 +934,20 @@ private slots:
         int same = 0;
         int cannotShow = 0;
         QStringList silent;
+        QStringList tooLong;
         const QList<Mutant> mutants = mutantsOf(bytes, format);
         for (const Mutant &mutant : mutants) {
             CapturedStdout quiet;
-            if (!ListFile::read(mutant.bytes, mutant.format).damage.isEmpty())
+            const ListFile::Damage damage = ListFile::read(mutant.bytes, mutant.format).damage;
+            if (!damage.isEmpty()) {
                 ++boxed;
-            else if (mutant.kind == kStrayPosition)
-                silent << mutant.name; // the writer never names a position past its sims
+                // A box of this size fits the screen.
+                const QString text = ListFile::damageText("Town", mutant.format, damage, false);
+                if (text.size() > 2000)
+                    tooLong << mutant.name + QStringLiteral(": %1 characters").arg(text.size());
+            }
+            else if (mutant.kind == kStrayPosition || mutant.mustBox)
+                silent << mutant.name; // what no writer writes, or a loss
             else if (openAndSave(mutant.bytes, mutant.format) == sheet)
                 ++same;
             else if (undetectable(mutant))
@@ -877,6 +958,7 @@ private slots:
         qInfo("%d changes: %d boxed, %d open to the same sheet, %d the format cannot show",
               int(mutants.size()), boxed, same, cannotShow);
         QVERIFY2(silent.isEmpty(), qPrintable("open silently to another sheet:\n" + silent.join('\n')));
+        QVERIFY2(tooLong.isEmpty(), qPrintable("box texts too long:\n" + tooLong.join('\n')));
     }
 
     void damageText_data()
@@ -919,7 +1001,7 @@ private slots:
                       "The family-link line of Cy Brook names Cy Brook among the children, so that "
                       "link is left out." + tail;
         QTest::newRow("one sim, two link lines")
-            << cutAfter(v05, 1) + "\r\n\r\n\r\n1,1,2,0,5,1,1,1,\r\n\r\n-1\r\n-1\r\n" << 4
+            << cutAfter(v05, 1) + "\r\n\r\n\r\n1,1,2,0,5,1,1,1,\r\nBrook,Yes\r\n\r\n-1\r\n-1\r\n" << 4
             << head + "It has 2 family-link lines for its 1 sim: a line was lost or repeated, so "
                       "the links may join the wrong sims." + tail;
         QTest::newRow("age 4O")
@@ -1053,7 +1135,9 @@ private slots:
             << cutAfter(v05, 22) << 4
             << head + "Only 1 of its 7 sims has their family links: the links of the other sims "
                       "are missing, and if a line was lost from the middle, the links after it "
-                      "join the wrong sims." + tail;
+                      "join the wrong sims.\n"
+                      "With the missing lines, the marriage of Ada Brook and Ben Brook is let go."
+                + tail;
 
         // A household line that cannot be read is named with its mark.
         QTest::newRow("0.2 mark cut to Ye")
@@ -1108,6 +1192,58 @@ private slots:
                       "left out.\n"
                       "2 more links name their own sim and are left out the same way." + tail;
 
+        // A household without its line, and lines that are not UTF-8.
+        QTest::newRow("a household line lost")
+            << withLines(v05, 16, {}) << 4
+            << head + "The household line of Brook is missing, so Brook opens not played." + tail;
+        QTest::newRow("the k of Likes not UTF-8")
+            << QByteArray(v05).replace("Likes", "Li\xFF" "es") << 4
+            << head + "It is written in UTF-8, but the line of Ada Brook is not: it is read as "
+                      "Windows-1252, so its accented letters may be wrong." + tail;
+        QTest::newRow("several lines not UTF-8")
+            << withLine(withLine(QByteArray(v05).replace("Likes", "Li\xFF" "es"), 17, "D\xF6rm,No"),
+                        8, "\"Ada Brook had a b\xE9" "b\xE9.\",0,1") << 4
+            << head + "The household line of Dorm is missing, so Dorm opens not played.\n"
+                      "It is written in UTF-8, but the line of Ada Brook, the household line of "
+                      "D\u00f6rm and 1 update line are not: they are read as Windows-1252, so their "
+                      "accented letters may be wrong." + tail;
+
+        // Every list in the box names a few and counts the rest.
+        QList<QByteArray> twoThousand = {"-1,1"};
+        for (int i = 0; i < 2000; ++i)
+            twoThousand.first() += "," + QByteArray::number(12 + i);
+        QTest::newRow("2,000 positions naming no sim on one line")
+            << madeList(12, twoThousand + QList<QByteArray>(11, "-1")) << 4
+            << head + "The family-link line of S0 names positions 12, 13, 14, 15, 16 and 1995 more "
+                      "among the children, where the list holds no sims, so those links are left "
+                      "out." + tail;
+        QTest::newRow("a cut position that may name 11 sims")
+            << madeList(30, QList<QByteArray>(29, "-1") << "-1,1", true) << 4
+            << head + "It may end inside the family-link line of S29, so the last link on it is "
+                      "left out, and with it S29 as a parent of S1, S10, S11, S12, S13 or 6 other "
+                      "sims." + tail;
+        QTest::newRow("seven lines naming as spouse a sim that names no sim")
+            << madeList(8, QList<QByteArray>{"-2"} + QList<QByteArray>(7, "0")) << 4
+            << head + "The family-link line of S0 names position -2 as spouse, where the list holds "
+                      "no sim, so that link is left out, and with it the marriages of S0 and S1 and "
+                      "of S0 and S2 and of S0 and S3 and of S0 and S4 and of S0 and S5, and 2 more."
+                + tail;
+        QList<QByteArray> couples;
+        for (int i = 0; i < 7; ++i)
+            couples << QByteArray::number(i + 7);
+        QTest::newRow("seven marriages with missing lines")
+            << madeList(14, couples) << 4
+            << head + "Only 7 of its 14 sims have their family links: the links of the other sims "
+                      "are missing, and if a line was lost from the middle, the links after it "
+                      "join the wrong sims.\n"
+                      "With the missing lines, the marriages of S0 and S7 and of S1 and S8 and of "
+                      "S2 and S9 and of S3 and S10 and of S4 and S11, and 2 more are let go." + tail;
+        QTest::newRow("a long name is shortened")
+            << withLine(v05, 5, "\"Gus Ghost " + QByteArray(60, 'G') + "\",105,5O,1,(3,0),\"At "
+                                "Large\",0,\"\",0,0,3,0,0,0,,") << 4
+            << head + "The line of Gus Ghost GGGGGGGGGGGGGGGGGGGGGGGGGGGGG\u2026 could not be read "
+                      "whole." + tail;
+
         // A list opened as another version than its own.
         QTest::newRow("0.4 opened as 0.3")
             << fixture("v04.sls") << 2
@@ -1125,7 +1261,63 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, format);
         CapturedStdout quiet;
-        QTEST(ListFile::damageText("Town", format, ListFile::read(bytes, format).damage), "text");
+        QTEST(ListFile::damageText("Town", format, ListFile::read(bytes, format).damage, true),
+              "text");
+    }
+
+    // The list-file fuzz targets' corpus files named "damaged" are damaged
+    // in their target's version: each stands for the damage it is named
+    // after, so that the fuzzers start from every kind the box names.
+    void damagedCorpusFilesAreDamaged()
+    {
+        CapturedStdout quiet;
+        for (int format = 0; format <= 4; ++format) {
+            const QString folder = QStringLiteral("../../fuzz/corpus/listfile_%1").arg(format);
+            const QStringList names = Fixture::fileNames(folder).filter(QRegularExpression("^damaged-"));
+            QVERIFY(!names.isEmpty());
+            for (const QString &name : names) {
+                const QByteArray bytes = Fixture::bytes(folder + '/' + name);
+                QVERIFY2(!ListFile::read(bytes, format).damage.isEmpty(),
+                         qPrintable(folder + '/' + name));
+            }
+        }
+    }
+
+    // The box promises the backup only where one exists; a list opened for
+    // the first time has none, and its file may be the only good copy.
+    void backupPromisedOnlyWhereItExists()
+    {
+        CapturedStdout quiet;
+        const ListFile::Damage damage = ListFile::read(cutAfter(fixture("v05.sls"), 12), 4).damage;
+        const QString body = "The list file Town.sls is damaged or incomplete.\n"
+                             "It ends early, inside the achievements log: the rest of the "
+                             "achievements log, the households' played marks and the family links "
+                             "are missing.\n\n";
+        QCOMPARE(ListFile::damageText("Town", 4, damage, true),
+                 body + "Open what could be read? No backup is written, so Town.bak.sls stays as "
+                        "it is.");
+        QCOMPARE(ListFile::damageText("Town", 4, damage, false),
+                 body + "Open what could be read? Town.sls stays as it is. It has no backup yet, "
+                        "so it may be the only copy of what could not be read.");
+    }
+
+    // However badly a list is damaged, the box stays short enough to fit
+    // the screen: what does not fit is counted.
+    void everyKindOfDamageStaysShort()
+    {
+        CapturedStdout quiet;
+        const QByteArray bytes = ListFixtures::everyKindOfDamage();
+        const ListFile::Damage damage = ListFile::read(bytes, 4).damage;
+        const QString text = ListFile::damageText("Town", 4, damage, false);
+        QVERIFY2(text.size() < 2000, qPrintable(QString::number(text.size())));
+        QVERIFY(text.startsWith("The list file Town.sls is damaged or incomplete.\nOnly 10 of its "
+                                "12 sims have their family links"));
+        const QStringList lines = text.split('\n');
+        QVERIFY2(lines.at(lines.size() - 3).contains(
+                     QRegularExpression("^[0-9]+ more damaged lines or links do not fit here\\.$")),
+                 qPrintable(text));
+        QVERIFY(text.endsWith("It has no backup yet, so it may be the only copy of what could not "
+                              "be read."));
     }
 
     // Each version's list opened as each other version is boxed before the
@@ -1283,6 +1475,146 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QTEST(FileText::decode(bytes), "text");
+    }
+
+    // The writer writes a household line for every household a sim lives
+    // in. One without it, as a lost line or a 0.2 or 0.3 list cut after a
+    // whole line leaves it, is named and opens not played; a special
+    // household's line holds no mark and loses nothing.
+    void householdWithoutItsLineIsDamage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QStringList>("missing");
+        const QByteArray v05 = fixture("v05.sls");
+        QTest::newRow("0.5, Brook,Yes lost") << withLines(v05, 16, {}) << 4 << QStringList{"Brook"};
+        QTest::newRow("0.5, Runaways, lost") << withLines(v05, 18, {}) << 4 << QStringList();
+        QTest::newRow("0.5, all but Runaways, lost")
+            << withLines(withLines(withLines(withLines(v05, 19, {}), 17, {}), 16, {}), 15, {}) << 4
+            << QStringList{"Brook", "\u00dcnal", "Dorm", "At Large"};
+        QTest::newRow("0.2 cut after a whole household line")
+            << cutAfter(fixture("v02.sls"), 12) << 1 << QStringList{"Brook"};
+        QTest::newRow("0.3 cut after its settings line")
+            << cutAfter(fixture("v03.sls"), 9) << 2 << QStringList{"Brook", "Dorm"};
+        QTest::newRow("0.3 cut after its last household line")
+            << cutAfter(fixture("v03.sls"), 11) << 2 << QStringList();
+        QTest::newRow("0.5 cut after a whole household line")
+            << cutAfter(v05, 18) << 4 << QStringList{"\u00dcnal"};
+        QTest::newRow("0.4 lost its households' lines")
+            << withLines(fixture("v04.sls"), 9, {}) << 3 << QStringList{"Brook"};
+        QTest::newRow("0.1 has no households") << fixture("v01.sls") << 0 << QStringList();
+        // A mark that cannot be read is named as such, not again as lost.
+        QTest::newRow("a mark cut to Ye") << withLine(v05, 16, "Brook,Ye") << 4 << QStringList();
+        // The household of a sim whose line could not be read may be
+        // another field's text.
+        QTest::newRow("the household of a sim line that could not be read")
+            << withLines(withLine(v05, 5, "\"Gus Ghost\",105,5O,1,(3,0),\"At Large\",0,\"\",0,0,3,0,0,0,,"),
+                         15, {})
+            << 4 << QStringList();
+    }
+    void householdWithoutItsLineIsDamage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, format);
+        QFETCH(QStringList, missing);
+        CapturedStdout quiet;
+        const ListFile::Damage damage = ListFile::read(bytes, format).damage;
+        QCOMPARE(damage.householdsWithoutLine, missing);
+        if (missing.isEmpty())
+            return;
+        QVERIFY(!damage.isEmpty());
+        // Open Anyway opens them not played.
+        const QString saved = QString::fromUtf8(openAndSave(bytes, format));
+        for (const QString &household : missing)
+            QVERIFY2(saved.contains("\r\n" + household + ",No\r\n"), qPrintable(household));
+    }
+
+    // One byte that is not UTF-8 in a list that holds UTF-8 letters garbles
+    // nothing but its own line: the other lines are read as UTF-8, and the
+    // box names that line.
+    void bytesNotUtf8AmongUtf8AreDamage_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines"); // section:of
+        QTest::addColumn<int>("count");
+        const QByteArray v05 = fixture("v05.sls");
+        const auto changed = [&](int line, const QByteArray &from, const QByteArray &to) {
+            return withLine(v05, line, v05.split('\n').at(line).chopped(1).replace(from, to));
+        };
+        QTest::newRow("the k of Likes") << changed(0, "Likes", "Li\xFF" "es")
+                                        << QStringList{"sims:Ada Brook"} << 1;
+        QTest::newRow("a household line") << changed(17, "Dorm", "D\xF6rm")
+                                          << QStringList{"households:D\u00f6rm"} << 1;
+        QTest::newRow("an update and the log")
+            << withLine(changed(8, "baby", "b\xE9" "b\xE9"), 11, "\"Ben Brook became a vampire \xA1\",1,-1")
+            << QStringList{"updates:", "achievements:"} << 2;
+        QTest::newRow("the settings line") << changed(14, "SimPE", "Sim\xC9")
+                                           << QStringList{"settings line:"} << 1;
+        QTest::newRow("a family-link line, and a line no section reads")
+            << withLine(v05, 22, "0,2\xFF") + "\xFF\r\n"
+            << QStringList{"family links:Ben Brook"} << 2;
+    }
+    void bytesNotUtf8AmongUtf8AreDamage()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QFETCH(int, count);
+        static const char *const names[] = {"sims", "updates", "achievements", "settings line",
+                                            "households", "family links"};
+        CapturedStdout quiet;
+        const ListFile::Contents contents = ListFile::read(bytes, 4);
+        QStringList found;
+        for (const ListFile::Damage::NotUtf8Line &line : contents.damage.notUtf8Lines)
+            found << QLatin1String(names[int(line.section)]) + ':' + line.of;
+        QCOMPARE(found, lines);
+        QCOMPARE(contents.damage.notUtf8, count);
+        // The UTF-8 lines keep their letters.
+        QCOMPARE(contents.sims.at(3)->name(), QString::fromUtf8("Zoë Ünal"));
+        QCOMPARE(contents.sims.at(3)->household(), QString::fromUtf8("Ünal"));
+        QVERIFY(contents.householdLines.contains(QString::fromUtf8("Ünal,No")));
+    }
+    void oneStrayByteGarblesOnlyItsLine()
+    {
+        const QByteArray v05 = fixture("v05.sls");
+        const QByteArray bytes = QByteArray(v05).replace("Likes", "Li\xFF" "es");
+        CapturedStdout quiet;
+        const ListFile::Contents contents = ListFile::read(bytes, 4);
+        QCOMPARE(contents.sims.at(0)->notes(), QString::fromUtf8("Liÿes tea.\r\nHates rain."));
+        QCOMPARE(contents.updateLines.at(1),
+                 QString::fromUtf8("\"Sue Study, Cy Brook and Zoë Ünal threw a party.\",4,-1"));
+        // Saved, only that line differs from the well-formed list.
+        const QByteArray saved = openAndSave(bytes, 4);
+        QCOMPARE(saved, QByteArray(v05).replace("Likes", "Li\xC3\xBF" "es"));
+    }
+
+    // Line by line where a file mixes UTF-8 with other bytes; a whole file
+    // where it does not.
+    void decodingLines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<qsizetype>>("notUtf8");
+        QTest::newRow("UTF-8") << QByteArray("Zo\xC3\xAB\n\xC3\x9cnal") << QString::fromUtf8("Zoë\nÜnal")
+                               << QList<qsizetype>();
+        QTest::newRow("Windows-1252 throughout")
+            << QByteArray("Zo\xEB\n\xDCnal\r\n") << QString::fromUtf8("Zoë\nÜnal\r\n")
+            << QList<qsizetype>();
+        QTest::newRow("one Windows line among UTF-8 ones")
+            << QByteArray("Zo\xC3\xAB\r\nplain\r\nZo\xEB\r\n") << QString::fromUtf8("Zoë\r\nplain\r\nZoë\r\n")
+            << QList<qsizetype>{2};
+        QTest::newRow("a letter cut by a stray byte")
+            << QByteArray("\xC3\xFF\n\xC3\xAB") << QString::fromUtf8("Ãÿ\në") << QList<qsizetype>{0};
+        // A byte-order mark says UTF-8 too.
+        QTest::newRow("byte-order mark and one Windows line")
+            << QByteArray("\xEF\xBB\xBFplain\nZo\xEB") << QString::fromUtf8("plain\nZoë")
+            << QList<qsizetype>{1};
+    }
+    void decodingLines()
+    {
+        QFETCH(QByteArray, bytes);
+        const FileText::Lines lines = FileText::decodeLines(bytes);
+        QTEST(lines.text, "text");
+        QTEST(lines.notUtf8, "notUtf8");
     }
 
     // The linear writer gives the record's own line for every sim, also

@@ -4,6 +4,7 @@
 #include "pages/AchievementsPage.h"
 #include "sheet/Tolvane.h"
 #include "support/CapturedStdout.h"
+#include "support/DamagedList.h"
 #include "support/Fixture.h"
 #include "support/LinkCheck.h"
 #include "support/ListFixtures.h"
@@ -488,6 +489,29 @@ private slots:
             << cutAfter(fixture("v02.sls"), 12, 8) << 1
             << "The household line of Brook could not be read: its played mark \"Ye\" is neither "
                "\"Yes\" nor \"No\", so Brook opens not played." << 5;
+        // A household without its line, a byte that is not UTF-8 among UTF-8
+        // letters, numbers in forms the writer never writes.
+        QTest::newRow("0.5 Brook,Yes lost")
+            << withLines(v05, 16, {}) << 4
+            << "The household line of Brook is missing, so Brook opens not played." << 7;
+        QTest::newRow("0.2 cut after a whole household line")
+            << cutAfter(fixture("v02.sls"), 12) << 1
+            << "The household line of Brook is missing, so Brook opens not played." << 5;
+        QTest::newRow("the k of Likes made 0xFF")
+            << QByteArray(v05).replace("Likes", "Li\xFF" "es") << 4
+            << "It is written in UTF-8, but the line of Ada Brook is not: it is read as "
+               "Windows-1252, so its accented letters may be wrong." << 7;
+        QTest::newRow("an update's -1 made -0")
+            << withLine(v05, 9, "\"Sue Study, Cy Brook and Zo\xC3\xAB \xC3\x9cnal threw a party.\",4,-0")
+            << 4 << "1 update line could not be read and will be left out." << 7;
+        QTest::newRow("a child -1 made -0")
+            << withLine(v05, 23, "-1,-0") << 4 << "1 family-link line could not be read whole." << 7;
+        QTest::newRow("age 42 made 02")
+            << withLine(v05, 1, "\"Ben Brook\",102,02,1,(5,0),\"Brook\",0,\"\",0,1,7,2,4,0,,") << 4
+            << "The line of Ben Brook could not be read whole." << 7;
+        QTest::newRow("an alignment 2 with a blank")
+            << withLine(v05, 3, v05.split('\n').at(3).chopped(1).replace(",1024,2,", ",1024,2 ,,"))
+            << 4 << "The line of Zo\u00eb \u00dcnal could not be read whole." << 7;
         QTest::newRow("0.2 sim line lost before the log line naming the last sim")
             << withLines(withLine(fixture("v02.sls"), 8, "\"Gus Ghost became a vampire.\",4,-1"), 4,
                          {}) << 1
@@ -541,6 +565,49 @@ private slots:
         QCOMPARE(boxes->texts, QStringList());
     }
 
+    // After Open Anyway, a list with one byte that is not UTF-8 keeps its
+    // UTF-8 letters everywhere but in that line; a list written in the
+    // Windows code page opens without a word and keeps its letters.
+    void oneStrayByteKeepsTheUtf8Names()
+    {
+        const QByteArray damaged = QByteArray(fixture("v05.sls")).replace("Likes", "Li\xFF" "es");
+        folder->write("Town.sls", damaged);
+        SheetWindow w;
+        boxes->answer = QMessageBox::Open;
+        w.openList("Town");
+        QCOMPARE(boxes->texts.size(), 1);
+        QVERIFY(w.simNames().contains(QString::fromUtf8("Zoë Ünal")));
+        QVERIFY(w.households().contains(QString::fromUtf8("Ünal,No")));
+        QVERIFY(w.updatePage()->saveEvents().contains(QString::fromUtf8("Zoë Ünal threw a party")));
+        QCOMPARE(SheetWindow::fileBytes("Town.sls"), damaged);
+        QVERIFY(!QFile::exists("Town.bak.sls"));
+    }
+    void windowsCodePageOlderListOpensWithoutABox()
+    {
+        QByteArray cp1252 = fixture("v03.sls");
+        cp1252.replace("\"Sue Study\"", "\"Zo\xEB \xDCnal\"").replace("Dorm", "\xDCnal");
+        folder->write("Old.sls", cp1252);
+        SheetWindow w;
+        w.openList("Old", 2);
+        QCOMPARE(boxes->texts, QStringList());
+        QVERIFY(w.simNames().contains(QString::fromUtf8("Zoë Ünal")));
+        QVERIFY(w.households().contains(QString::fromUtf8("Ünal,Yes")));
+    }
+
+    // However badly a list is damaged, its box fits a screen 800 pixels
+    // high, so that "Open Anyway" and Cancel can be reached.
+    void damageBoxFitsTheScreen()
+    {
+        folder->write("Town.sls", ListFixtures::everyKindOfDamage());
+        SheetWindow w;
+        boxes->answer = QMessageBox::Cancel;
+        w.openList("Town");
+        QCOMPARE(boxes->sizes.size(), 1);
+        QVERIFY2(boxes->sizes.first().height() <= 800,
+                 qPrintable(QString::number(boxes->sizes.first().height())));
+        QVERIFY(boxes->texts.first().contains("do not fit here."));
+    }
+
     // A list opened damaged is not saved over unasked: the box promised its
     // file would stay, and a list opened for the first time has no backup.
     // The first save over it, by Save As or by the Save of the question
@@ -567,9 +634,11 @@ private slots:
         boxes->answer = QMessageBox::Open;
         w.openList("Town", 1);
         QCOMPARE(boxes->texts.size(), 1);
+        // No backup was ever written, so the box promises none.
         QVERIFY(boxes->texts.first().endsWith("It reads whole as a 0.5 list.\n\nOpen what could "
-                                              "be read? No backup is written, so Town.bak.sls "
-                                              "stays as it is."));
+                                              "be read? Town.sls stays as it is. It has no backup "
+                                              "yet, so it may be the only copy of what could not "
+                                              "be read."));
         QVERIFY(!QFile::exists("Town.bak.sls"));
         auto *saveBox = w.listDialog()->findChild<QComboBox *>("saveCombo");
         QCOMPARE(saveBox->currentText(), QString("Town"));

@@ -2,13 +2,18 @@
 // (TOLVANE_FUZZ_FORMAT): no file may crash or hang it, and the file written
 // for what was read reads back, in version 0.5, whole (no box would ask about
 // it: no section cut short, no line that cannot be read, a family-link line
-// for every sim and no more), to a sheet that is written to the same bytes.
+// for every sim and no more, a household line for every household of a sim),
+// to a sheet that is written to the same bytes.
 #include "FuzzCheck.h"
 
 #include "dialogs/SettingsLine.h"
+#include "records/Codes.h"
 #include "records/EntryLine.h"
 #include "records/HouseholdLine.h"
+#include "sheet/Households.h"
 #include "sheet/ListFile.h"
+
+#include <QHash>
 
 namespace {
 
@@ -29,15 +34,23 @@ QString entries(const QStringList &list, int sims)
     return text;
 }
 
-// The household lines as the tab writes them, unreadable ones left out.
-QString households(const QStringList &list)
+// The household lines as the tab writes them: a row for every household a
+// sim lives in, not played unless a line that can be read marks it.
+QString households(const SimList &sims, const QStringList &list)
 {
-    QStringList rows;
+    QStringList names = Households::names(sims);
+    names.removeAll(QString());
+    QHash<QString, QString> marks;
+    for (const QString &name : names)
+        marks.insert(name, SpecialHousehold::contains(name) ? QString() : QStringLiteral("No"));
     for (const QString &line : list) {
         HouseholdLine::Fields fields;
-        if (HouseholdLine::parse(line, &fields))
-            rows << HouseholdLine::format(fields.name, fields.mark);
+        if (HouseholdLine::parse(line, &fields) && marks.contains(fields.name))
+            marks[fields.name] = fields.mark;
     }
+    QStringList rows;
+    for (const QString &name : names)
+        rows << HouseholdLine::format(name, marks.value(name));
     return rows.join(QLatin1String("\r\n"));
 }
 
@@ -50,7 +63,7 @@ ListFile::Sections sectionsOf(const ListFile::Contents &contents)
     sections.achievements = entries(contents.achievementLines, sims);
     // The sheet writes its own settings, never the line it read.
     sections.settingsLine = SettingsLine::format(Settings());
-    sections.households = households(contents.householdLines);
+    sections.households = households(contents.sims, contents.householdLines);
     return sections;
 }
 

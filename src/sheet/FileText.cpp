@@ -52,8 +52,56 @@ QString decode(const QByteArray &bytes)
     return decoder.hasError() ? fromWindows1252(body) : text;
 }
 
-LineCursor::LineCursor(const QString &text)
+Lines decodeLines(const QByteArray &bytes)
+{
+    const bool bom = bytes.startsWith(kUtf8Bom);
+    const QByteArray body = bom ? bytes.mid(3) : bytes;
+    QStringDecoder decoder(QStringConverter::Utf8, kFlags);
+    Lines lines;
+    lines.text = decoder.decode(body);
+    if (!decoder.hasError())
+        return lines;
+    // Split at LF, which is the same byte in both encodings and never part
+    // of a UTF-8 letter.
+    QList<QByteArrayView> parts;
+    bool utf8Letters = bom;
+    for (qsizetype start = 0; start <= body.size();) {
+        qsizetype end = body.indexOf('\n', start);
+        if (end < 0)
+            end = body.size();
+        const QByteArrayView part(body.constData() + start, end - start);
+        parts.append(part);
+        if (!utf8Letters) {
+            bool high = false;
+            for (const char c : part)
+                high = high || static_cast<unsigned char>(c) >= 0x80;
+            utf8Letters = high && isValidUtf8(part.toByteArray());
+        }
+        start = end + 1;
+    }
+    if (!utf8Letters) {
+        lines.text = fromWindows1252(body);
+        return lines;
+    }
+    lines.text.clear();
+    lines.text.reserve(body.size());
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            lines.text += QLatin1Char('\n');
+        const QByteArray part = parts.at(i).toByteArray();
+        if (isValidUtf8(part)) {
+            lines.text += QString::fromUtf8(part);
+        } else {
+            lines.text += fromWindows1252(part);
+            lines.notUtf8.append(i);
+        }
+    }
+    return lines;
+}
+
+LineCursor::LineCursor(const QString &text, const QList<qsizetype> &notUtf8)
     : m_text(text)
+    , m_notUtf8(notUtf8)
 {
 }
 
@@ -70,6 +118,10 @@ QString LineCursor::next()
     }
     QString line = m_text.mid(m_pos, end - m_pos);
     m_pos = end + 1;
+    ++m_line;
+    while (m_nextNotUtf8 < m_notUtf8.size() && m_notUtf8.at(m_nextNotUtf8) < m_line)
+        ++m_nextNotUtf8;
+    m_lineNotUtf8 = m_nextNotUtf8 < m_notUtf8.size() && m_notUtf8.at(m_nextNotUtf8) == m_line;
     line.remove(QLatin1Char('\r'));
     return line;
 }

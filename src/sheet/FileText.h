@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // The text of the files the program reads: list files and "tolvane.conf".
@@ -14,13 +15,30 @@ QString decode(const QByteArray &bytes);
 bool isValidUtf8(const QByteArray &bytes);
 QString fromWindows1252(const QByteArray &bytes);
 
+// A list file's text, line by line where it has to be.
+struct Lines
+{
+    QString text;
+    // The lines, counted from 0 at LF as LineCursor hands them out, that are
+    // not UTF-8 in a file whose other lines are: ascending, and empty for a
+    // file that is UTF-8 throughout or Windows-1252 throughout.
+    QList<qsizetype> notUtf8;
+};
+
+// As decode, but a file that holds UTF-8 letters and also lines that are
+// not UTF-8, as one changed byte leaves it, is neither: each line that is
+// UTF-8 is read as UTF-8 and only the others as Windows-1252, so that one
+// bad byte does not garble every name. A file without a UTF-8 letter is an
+// older list written in the Windows code page, and reads as decode reads it.
+Lines decodeLines(const QByteArray &bytes);
+
 // Hands out the lines of a text one at a time: a line ends at LF, every CR
 // is dropped, and reading past the end gives empty lines, so every section
 // of a file also ends at the end of the file.
 class LineCursor
 {
 public:
-    explicit LineCursor(const QString &text);
+    explicit LineCursor(const QString &text, const QList<qsizetype> &notUtf8 = {});
 
     QString next();
     bool atEnd() const { return m_pos >= m_text.size(); }
@@ -28,11 +46,17 @@ public:
     // without a line end. A line that ends in CR there lost only its LF:
     // every line is written with CR LF, so the CR shows it was whole.
     bool lineEnded() const { return m_lineEnded; }
+    // Whether the last line handed out is one of the lines not UTF-8.
+    bool lineNotUtf8() const { return m_lineNotUtf8; }
 
 private:
     QString m_text;
     qsizetype m_pos = 0;
     bool m_lineEnded = true;
+    QList<qsizetype> m_notUtf8;
+    qsizetype m_line = -1;
+    qsizetype m_nextNotUtf8 = 0; // index into m_notUtf8
+    bool m_lineNotUtf8 = false;
 };
 
 } // namespace FileText

@@ -122,12 +122,25 @@ int &unreadable(Damage &damage, Section section)
     return damage.unreadable[int(section)];
 }
 
+// A name or a mark as the damaged-list box shows it: a long one, as a
+// garbled line may give, is cut short, so that the box still fits the screen.
+QString shown(const QString &text)
+{
+    constexpr qsizetype kAtMost = 40;
+    if (text.size() <= kAtMost)
+        return text;
+    qsizetype keep = kAtMost - 1;
+    if (text.at(keep - 1).isHighSurrogate())
+        --keep;
+    return text.left(keep) + QChar(0x2026);
+}
+
 // A sim as the damaged-list box names it: by its name, or by the line of the
 // sims section that holds it (`position` counts from 0) when it has none.
 QString simCalled(const Sim &sim, int position)
 {
     if (!sim.name().trimmed().isEmpty())
-        return sim.name();
+        return shown(sim.name());
     return QStringLiteral("the unnamed sim on line %1").arg(position + 1);
 }
 
@@ -152,7 +165,8 @@ bool Damage::isEmpty() const
 {
     if (endedEarly || linkLines > sims || settingsLineMisplaced || linesAfterTheEnd > 0
         || !cutLinkLineOf.isEmpty() || !selfLinks.isEmpty() || !strayLinks.isEmpty()
-        || !loopLinks.isEmpty())
+        || !loopLinks.isEmpty() || !marriagesOfMissingLines.isEmpty()
+        || !householdsWithoutLine.isEmpty() || notUtf8 > 0)
         return false;
     for (int count : unreadable) {
         if (count != 0)
@@ -183,12 +197,12 @@ QString sectionName(Section section)
 }
 
 // "a", "a and b", "a, b and c".
-QString joined(const QStringList &items)
+QString joined(const QStringList &items, QLatin1String last = QLatin1String(" and "))
 {
     if (items.size() < 2)
         return items.join(QString());
-    return QStringList(items.mid(0, items.size() - 1)).join(QLatin1String(", "))
-        + QLatin1String(" and ") + items.last();
+    return QStringList(items.mid(0, items.size() - 1)).join(QLatin1String(", ")) + last
+        + items.last();
 }
 
 QString counted(int count, const char *what)
@@ -197,40 +211,41 @@ QString counted(int count, const char *what)
         + (count == 1 ? QLatin1String(" line") : QLatin1String(" lines"));
 }
 
-// How many sims the box names in one line; the rest are counted, so that a
+// How many items the box names in one list; the rest are counted, so that a
 // badly damaged list still gives a box that fits on the screen.
 constexpr qsizetype kNamedAtMost = 5;
 
 // "a", "a and b", ..., "a, b, c, d, e and 2 other sims".
-QString namedFew(const QStringList &names)
+QString namedFew(const QStringList &names, const char *others = " other sims",
+                 QLatin1String last = QLatin1String(" and "))
 {
     if (names.size() <= kNamedAtMost)
-        return joined(names);
-    return QStringList(names.mid(0, kNamedAtMost)).join(QLatin1String(", "))
-        + QLatin1String(" and ") + QString::number(names.size() - kNamedAtMost)
-        + QLatin1String(" other sims");
+        return joined(names, last);
+    return QStringList(names.mid(0, kNamedAtMost)).join(QLatin1String(", ")) + last
+        + QString::number(names.size() - kNamedAtMost) + QLatin1String(others);
 }
 
-// The first few lines of `items`, then how many more there are, so that a
-// badly damaged list still gives a box that fits on the screen.
-void appendFew(QStringList *lines, const QStringList &items, const char *oneMore,
-               const char *manyMore)
-{
-    lines->append(items.mid(0, kNamedAtMost));
-    const qsizetype more = items.size() - kNamedAtMost;
-    if (more > 0)
-        lines->append(more == 1 ? QString::fromLatin1(oneMore) : QString::fromLatin1(manyMore).arg(more));
-}
-
-// "the marriage of A and B", "the marriages of A and B and of A and C".
-QString marriages(const QString &sim, const QStringList &partners)
+// "the marriage of A and B", "the marriages of A and B and of C and D", the
+// first few named and the rest counted.
+QString marriages(const QList<QPair<QString, QString>> &couples)
 {
     QStringList pairs;
-    for (const QString &partner : partners)
-        pairs << sim + QLatin1String(" and ") + partner;
-    return (pairs.size() == 1 ? QLatin1String("the marriage of ")
-                              : QLatin1String("the marriages of "))
+    for (qsizetype i = 0; i < couples.size() && i < kNamedAtMost; ++i)
+        pairs << couples.at(i).first + QLatin1String(" and ") + couples.at(i).second;
+    QString text = (couples.size() == 1 ? QLatin1String("the marriage of ")
+                                        : QLatin1String("the marriages of "))
         + pairs.join(QLatin1String(" and of "));
+    if (couples.size() > kNamedAtMost)
+        text += QStringLiteral(", and %1 more").arg(couples.size() - kNamedAtMost);
+    return text;
+}
+
+QString marriages(const QString &sim, const QStringList &partners)
+{
+    QList<QPair<QString, QString>> couples;
+    for (const QString &partner : partners)
+        couples.append({sim, partner});
+    return marriages(couples);
 }
 
 QString simsCounted(int count)
@@ -238,13 +253,41 @@ QString simsCounted(int count)
     return QString::number(count) + (count == 1 ? QLatin1String(" sim") : QLatin1String(" sims"));
 }
 
+// One paragraph of the box, and how many damaged lines or links it tells
+// of, for the count of those that do not fit.
+struct Paragraph
+{
+    QString text;
+    int weight = 1;
+};
+
+// The first few paragraphs of `items`, then how many more there are.
+void appendFew(QList<Paragraph> *paragraphs, const QStringList &items, const char *oneMore,
+               const char *manyMore)
+{
+    for (qsizetype i = 0; i < items.size() && i < kNamedAtMost; ++i)
+        paragraphs->append({items.at(i)});
+    const qsizetype more = items.size() - kNamedAtMost;
+    if (more > 0) {
+        paragraphs->append({more == 1 ? QString::fromLatin1(oneMore)
+                                      : QString::fromLatin1(manyMore).arg(more),
+                            int(more)});
+    }
+}
+
+// The characters of paragraphs the box shows at most: with the first and
+// last lines around them, a box of about 2,000 characters still fits a
+// screen 800 pixels high.
+constexpr qsizetype kParagraphsAtMost = 1400;
+
 } // namespace
 
-QString damageText(const QString &listName, int format, const Damage &damage)
+QString damageText(const QString &listName, int format, const Damage &damage, bool backupExists)
 {
-    QStringList lines;
-    lines << QStringLiteral("The list file ") + fileName(listName)
-            + QStringLiteral(" is damaged or incomplete.");
+    QList<Paragraph> paragraphs;
+    const auto add = [&](const QString &text, int weight = 1) {
+        paragraphs.append({text, weight});
+    };
     // The sections a format reads after `section`, but the settings line,
     // which is never read back, so its loss loses nothing, and the family
     // links of a list that holds no sims.
@@ -260,41 +303,49 @@ QString damageText(const QString &listName, int format, const Damage &damage)
         return missing;
     };
     if (damage.endedEarly && damage.endedIn == Section::FamilyLinks) {
-        lines << QStringLiteral("Only %1 of its %2 sims %3 their family links: the links of "
-                                "the other sims are missing, and if a line was lost from the "
-                                "middle, the links after it join the wrong sims.")
-                     .arg(damage.linkLines)
-                     .arg(damage.sims)
-                     .arg(damage.linkLines == 1 ? QLatin1String("has") : QLatin1String("have"));
+        add(QStringLiteral("Only %1 of its %2 sims %3 their family links: the links of the other "
+                           "sims are missing, and if a line was lost from the middle, the links "
+                           "after it join the wrong sims.")
+                .arg(damage.linkLines)
+                .arg(damage.sims)
+                .arg(damage.linkLines == 1 ? QLatin1String("has") : QLatin1String("have")));
     } else if (damage.endedEarly) {
         QStringList missing = missingAfter(damage.endedIn);
         if (damage.endedIn == Section::SettingsLine) {
-            lines << QStringLiteral("It ends early, before ") + joined(missing)
-                    + QStringLiteral(", which are missing.");
+            add(QStringLiteral("It ends early, before ") + joined(missing)
+                + QStringLiteral(", which are missing."));
         } else {
             missing.prepend(QStringLiteral("the rest of ") + sectionName(damage.endedIn));
-            lines << QStringLiteral("It ends early, inside ") + sectionName(damage.endedIn)
-                    + QStringLiteral(": ") + joined(missing)
-                    + (missing.size() == 1 ? QStringLiteral(" is missing.")
-                                           : QStringLiteral(" are missing."));
+            add(QStringLiteral("It ends early, inside ") + sectionName(damage.endedIn)
+                + QStringLiteral(": ") + joined(missing)
+                + (missing.size() == 1 ? QStringLiteral(" is missing.")
+                                       : QStringLiteral(" are missing.")));
         }
+    }
+    if (!damage.marriagesOfMissingLines.isEmpty()) {
+        const auto &couples = damage.marriagesOfMissingLines;
+        add(QStringLiteral("With the missing lines, ") + marriages(couples)
+                + (couples.size() == 1 ? QStringLiteral(" is let go.")
+                                       : QStringLiteral(" are let go.")),
+            int(couples.size()));
     }
     if (damage.settingsLineMisplaced) {
         const QStringList missing = missingAfter(Section::SettingsLine);
-        lines << QStringLiteral("Its settings line is missing or out of place, as a lost or "
-                                "repeated line leaves it: the pending updates and the achievements "
-                                "log may be mixed up")
-                + (missing.isEmpty() ? QStringLiteral(".")
-                                     : QStringLiteral(", and ") + joined(missing)
-                                           + QStringLiteral(" after it are left out."));
+        add(QStringLiteral("Its settings line is missing or out of place, as a lost or repeated "
+                           "line leaves it: the pending updates and the achievements log may be "
+                           "mixed up")
+            + (missing.isEmpty() ? QStringLiteral(".")
+                                 : QStringLiteral(", and ") + joined(missing)
+                                       + QStringLiteral(" after it are left out.")));
     }
     if (damage.linesAfterTheEnd > 0) {
-        lines << QStringLiteral("It goes on after its households, where a ") + versionName(format)
+        add(QStringLiteral("It goes on after its households, where a ") + versionName(format)
                 + QStringLiteral(" list ends: ")
                 + (damage.linesAfterTheEnd == 1
                        ? QStringLiteral("the line there is not read.")
                        : QString::number(damage.linesAfterTheEnd)
-                           + QStringLiteral(" lines there are not read."));
+                           + QStringLiteral(" lines there are not read.")),
+            damage.linesAfterTheEnd);
     }
     if (!damage.cutLinkLineOf.isEmpty()) {
         const QString &sim = damage.cutLinkLineOf;
@@ -302,30 +353,34 @@ QString damageText(const QString &listName, int format, const Damage &damage)
             + QStringLiteral(", so the last link on it is left out");
         // The comma was written, so the link before it is whole; what the
         // cut took is the child named after it.
-        if (damage.cutAfterComma)
+        if (damage.cutAfterComma) {
             line = QStringLiteral("It ends inside the family-link line of ") + sim
                 + QStringLiteral(", right after a comma: the child of ") + sim
                 + QStringLiteral(" named after it is missing");
-        else if (!damage.cutMarriedTo.isEmpty())
+        } else if (!damage.cutMarriedTo.isEmpty()) {
             line += QStringLiteral(", and with it ") + marriages(sim, damage.cutMarriedTo);
-        else if (!damage.cutChildOneOf.isEmpty())
+        } else if (!damage.cutChildOneOf.isEmpty()) {
+            QStringList candidates = damage.cutChildOneOf;
+            for (qsizetype i = candidates.size(); i < damage.cutChildCandidates; ++i)
+                candidates << QString(); // counted, not named
             line += QStringLiteral(", and with it ") + sim + QStringLiteral(" as a parent of ")
-                + damage.cutChildOneOf.join(QLatin1String(" or "));
-        lines << line + QLatin1Char('.');
+                + namedFew(candidates, " other sims", QLatin1String(" or "));
+        }
+        add(line + QLatin1Char('.'));
     }
     if (damage.linkLines > damage.sims) {
-        lines << QStringLiteral("It has ") + counted(damage.linkLines, "family-link")
-                + QStringLiteral(" for its ") + simsCounted(damage.sims)
-                + QStringLiteral(": a line was lost or repeated, so the links may join the "
-                                 "wrong sims.");
+        add(QStringLiteral("It has ") + counted(damage.linkLines, "family-link")
+            + QStringLiteral(" for its ") + simsCounted(damage.sims)
+            + QStringLiteral(": a line was lost or repeated, so the links may join the wrong "
+                             "sims."));
     }
     // A sim or family-link line keeps what could be read of it; the other
     // sections' lines are skipped whole.
     if (!damage.unreadableSims.isEmpty()) {
         const QStringList &names = damage.unreadableSims;
-        lines << (names.size() == 1 ? QStringLiteral("The line of ")
-                                    : QStringLiteral("The lines of "))
-                + namedFew(names) + QStringLiteral(" could not be read whole.");
+        add((names.size() == 1 ? QStringLiteral("The line of ") : QStringLiteral("The lines of "))
+                + namedFew(names) + QStringLiteral(" could not be read whole."),
+            int(names.size()));
     }
     static const struct
     {
@@ -339,7 +394,7 @@ QString damageText(const QString &listName, int format, const Damage &damage)
     };
     for (const auto &kind : kUnreadable) {
         if (const int count = damage.unreadable[int(kind.section)])
-            lines << counted(count, kind.line) + QLatin1String(kind.fate);
+            add(counted(count, kind.line) + QLatin1String(kind.fate), count);
     }
     // A household line is named with what could not be read of it, so that
     // the player knows which mark to set again.
@@ -356,8 +411,17 @@ QString damageText(const QString &listName, int format, const Damage &damage)
             : QStringLiteral(", so it is left out.");
         marks << line;
     }
-    appendFew(&lines, marks, "1 more household line could not be read and is left out.",
+    appendFew(&paragraphs, marks, "1 more household line could not be read and is left out.",
               "%1 more household lines could not be read and are left out.");
+    QStringList withoutLine;
+    for (const QString &household : damage.householdsWithoutLine) {
+        withoutLine << QStringLiteral("The household line of ") + household
+                + QStringLiteral(" is missing, so ") + household
+                + QStringLiteral(" opens not played.");
+    }
+    appendFew(&paragraphs, withoutLine,
+              "1 more household has no household line and opens not played.",
+              "%1 more households have no household line and open not played.");
     QStringList selfLinks;
     for (const Damage::SelfLink &link : damage.selfLinks) {
         QString line = QStringLiteral("The family-link line of ") + link.sim
@@ -372,14 +436,15 @@ QString damageText(const QString &listName, int format, const Damage &damage)
                 + marriages(link.sim, link.marriedTo) + QLatin1Char('.');
         selfLinks << line;
     }
-    appendFew(&lines, selfLinks, "1 more link names its own sim and is left out the same way.",
+    appendFew(&paragraphs, selfLinks,
+              "1 more link names its own sim and is left out the same way.",
               "%1 more links name their own sim and are left out the same way.");
     QStringList strayLinks;
     for (const Damage::StrayLink &link : damage.strayLinks) {
         const bool one = link.positions.size() == 1;
         QString line = QStringLiteral("The family-link line of ") + link.sim
             + (one ? QStringLiteral(" names position ") : QStringLiteral(" names positions "))
-            + joined(link.positions)
+            + namedFew(link.positions, " more")
             + (link.asSpouse ? QStringLiteral(" as spouse") : QStringLiteral(" among the children"))
             + (one ? QStringLiteral(", where the list holds no sim, so that link is left out")
                    : QStringLiteral(", where the list holds no sims, so those links are left out"));
@@ -392,7 +457,7 @@ QString damageText(const QString &listName, int format, const Damage &damage)
                 + QLatin1Char('.');
         strayLinks << line;
     }
-    appendFew(&lines, strayLinks,
+    appendFew(&paragraphs, strayLinks,
               "1 more link names a position where the list holds no sim and is left out the "
               "same way.",
               "%1 more links name positions where the list holds no sim and are left out the "
@@ -402,8 +467,72 @@ QString damageText(const QString &listName, int format, const Damage &damage)
         loopLinks << parent + QStringLiteral(" is not made a parent of ") + child
                 + QStringLiteral(": that would make a sim its own ancestor.");
     }
-    appendFew(&lines, loopLinks, "1 more parent link is not taken for the same reason.",
+    appendFew(&paragraphs, loopLinks, "1 more parent link is not taken for the same reason.",
               "%1 more parent links are not taken for the same reason.");
+    if (damage.notUtf8 > 0) {
+        // Sim, family-link and household lines are named; the lines of
+        // other sections are counted.
+        QStringList named;
+        int counts[kSectionCount] = {};
+        for (const Damage::NotUtf8Line &line : damage.notUtf8Lines) {
+            switch (line.section) {
+            case Section::Sims:
+                named << QStringLiteral("the line of ") + line.of;
+                break;
+            case Section::FamilyLinks:
+                named << QStringLiteral("the family-link line of ") + line.of;
+                break;
+            case Section::Households:
+                named << QStringLiteral("the household line of ") + line.of;
+                break;
+            default:
+                ++counts[int(line.section)];
+            }
+        }
+        QStringList items = named.mid(0, kNamedAtMost);
+        const qsizetype moreNamed = named.size() - items.size();
+        if (moreNamed > 0)
+            items << QStringLiteral("%1 more sim, family-link or household %2")
+                         .arg(moreNamed)
+                         .arg(moreNamed == 1 ? QLatin1String("line") : QLatin1String("lines"));
+        if (counts[int(Section::Updates)])
+            items << counted(counts[int(Section::Updates)], "update");
+        if (counts[int(Section::Achievements)])
+            items << counted(counts[int(Section::Achievements)], "achievement");
+        if (counts[int(Section::SettingsLine)])
+            items << QStringLiteral("the settings line");
+        const int others = damage.notUtf8 - int(damage.notUtf8Lines.size());
+        if (others > 0)
+            items << QString::number(others)
+                    + (others == 1 ? QLatin1String(" line no section reads")
+                                   : QLatin1String(" lines no section reads"));
+        const bool one = damage.notUtf8 == 1;
+        add(QStringLiteral("It is written in UTF-8, but ") + joined(items)
+                + (one ? QStringLiteral(" is not: it is read as Windows-1252, so its accented "
+                                        "letters may be wrong.")
+                       : QStringLiteral(" are not: they are read as Windows-1252, so their "
+                                        "accented letters may be wrong.")),
+            damage.notUtf8);
+    }
+
+    QStringList lines;
+    lines << QStringLiteral("The list file ") + fileName(listName)
+            + QStringLiteral(" is damaged or incomplete.");
+    qsizetype used = 0;
+    int notShown = 0;
+    for (const Paragraph &paragraph : std::as_const(paragraphs)) {
+        used += paragraph.text.size();
+        if (notShown > 0 || (used > kParagraphsAtMost && lines.size() > 1))
+            notShown += paragraph.weight;
+        else
+            lines << paragraph.text;
+    }
+    if (notShown > 0) {
+        lines << (notShown == 1
+                      ? QStringLiteral("1 more damaged line or link does not fit here.")
+                      : QStringLiteral("%1 more damaged lines or links do not fit here.")
+                            .arg(notShown));
+    }
     if (!damage.wholeAs.isEmpty()) {
         QStringList versions;
         for (int format : damage.wholeAs)
@@ -411,9 +540,17 @@ QString damageText(const QString &listName, int format, const Damage &damage)
         lines << QStringLiteral("It reads whole as a ") + versions.join(QLatin1String(" or "))
                 + QStringLiteral(" list.");
     }
-    lines << QString()
-          << QStringLiteral("Open what could be read? No backup is written, so ")
-            + fileName(backupName(listName)) + QStringLiteral(" stays as it is.");
+    lines << QString();
+    if (backupExists) {
+        lines << QStringLiteral("Open what could be read? No backup is written, so ")
+                + fileName(backupName(listName)) + QStringLiteral(" stays as it is.");
+    } else {
+        // The box must not promise a backup that was never written: the
+        // list file may be the only copy of what could not be read.
+        lines << QStringLiteral("Open what could be read? ") + fileName(listName)
+                + QStringLiteral(" stays as it is. It has no backup yet, so it may be the only "
+                                 "copy of what could not be read.");
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -421,15 +558,15 @@ namespace {
 
 // The sims a cut child position may have named: those whose position starts
 // with the digits left of it, but the sim itself and the children its line
-// names whole. None when there are too many to name.
-QStringList childCandidates(const QString &cutPart, const SimList &sims, int self)
+// names whole. The first few are named in `names`; all are counted.
+int childCandidates(const QString &cutPart, const SimList &sims, int self, QStringList *names)
 {
-    QStringList names;
+    int count = 0;
     bool digits = !cutPart.isEmpty();
     for (const QChar c : cutPart)
         digits = digits && c.isDigit();
     if (!digits)
-        return names;
+        return count;
     const Sim *parent = sims.at(self).data();
     // A set of the children, made once: searching them for every sim whose
     // position starts with the cut digits took seconds for a long line.
@@ -441,18 +578,28 @@ QStringList childCandidates(const QString &cutPart, const SimList &sims, int sel
         if (p == self || !QString::number(p).startsWith(cutPart)
             || named.contains(sims.at(p).data()))
             continue;
-        if (names.size() == kNamedAtMost)
-            return QStringList();
-        names << simCalled(*sims.at(p), p);
+        if (++count <= kNamedAtMost)
+            names->append(simCalled(*sims.at(p), p));
     }
-    return names;
+    return count;
 }
 
-Contents readText(const QString &text, int format)
+Contents readText(const FileText::Lines &file, int format)
 {
     Contents contents;
     Damage &damage = contents.damage;
-    FileText::LineCursor lines(text);
+    FileText::LineCursor lines(file.text, file.notUtf8);
+    damage.notUtf8 = int(file.notUtf8.size());
+    // Each line that is not UTF-8, named by what it holds; the name is
+    // made only for such a line.
+    const auto notUtf8 = [&](Section section, auto of) {
+        if (lines.lineNotUtf8())
+            damage.notUtf8Lines.append({section, of()});
+    };
+    const auto none = [] { return QString(); };
+    // Whether each sim's line was read whole: the household of one that was
+    // not may be another field's text, or none read at all.
+    QList<bool> simWhole;
     const QList<Section> sections = sectionsRead(format);
     // Every section but the last that the format reads ends with an empty
     // line of its own; the last may end with the file.
@@ -466,10 +613,13 @@ Contents readText(const QString &text, int format)
 
     if (!readSection(lines, [&](const QString &line) {
             Sim *sim = contents.store.keep(new Sim());
-            if (!sim->fromString(line, format)) {
+            const bool whole = sim->fromString(line, format);
+            simWhole.append(whole);
+            if (!whole) {
                 ++unreadable(damage, Section::Sims);
                 damage.unreadableSims << simCalled(*sim, int(contents.sims.size()));
             }
+            notUtf8(Section::Sims, [&] { return simCalled(*sim, int(contents.sims.size())); });
             contents.sims.append(sim);
         }))
         endedIn(Section::Sims);
@@ -485,6 +635,8 @@ Contents readText(const QString &text, int format)
                     out->append(line);
                 else
                     ++unreadable(damage, section);
+                if (section != Section::Households)
+                    notUtf8(section, none);
             }))
             endedIn(section);
     };
@@ -501,6 +653,8 @@ Contents readText(const QString &text, int format)
     if (!settingsLineThere)
         endedIn(Section::SettingsLine);
     contents.settingsLine = lines.next();
+    if (settingsLineThere)
+        notUtf8(Section::SettingsLine, none);
     // Without its line end the settings line was cut short, and so was the
     // file: what the format reads after it is lost. A whole line that is no
     // settings line means a line was lost or repeated before it; the lines
@@ -515,26 +669,44 @@ Contents readText(const QString &text, int format)
     }
     if (format > 0) {
         QSet<QString> lived;
-        bool livedKnown = false;
+        for (const QPointer<Sim> &sim : std::as_const(contents.sims))
+            lived.insert(sim->household());
+        // The households the lines name, read or not.
+        QSet<QString> named;
         readLines(Section::Households, &contents.householdLines, [&](const QString &line) {
             HouseholdLine::Fields fields;
-            if (HouseholdLine::parse(line, &fields))
+            if (HouseholdLine::parse(line, &fields)) {
+                named.insert(fields.name);
+                notUtf8(Section::Households, [&] { return shown(fields.name); });
                 return true;
-            if (!livedKnown) {
-                for (const QPointer<Sim> &sim : std::as_const(contents.sims))
-                    lived.insert(sim->household());
-                livedKnown = true;
             }
             const qsizetype comma = line.lastIndexOf(QLatin1Char(','));
+            const QString household = comma < 0 ? line : line.left(comma);
+            named.insert(household);
+            notUtf8(Section::Households, [&] { return shown(household); });
             Damage::UnreadableMark mark;
-            mark.household = comma < 0 ? line : line.left(comma);
+            mark.household = shown(household);
             if (comma >= 0)
-                mark.mark = line.mid(comma + 1);
+                mark.mark = shown(line.mid(comma + 1));
             mark.opensNotPlayed =
-                lived.contains(mark.household) && !SpecialHousehold::contains(mark.household);
+                lived.contains(household) && !SpecialHousehold::contains(household);
             damage.unreadableMarks.append(mark);
             return false;
         });
+        // The writer writes a line for every household a sim lives in but
+        // the special ones' too. Where the file ended before the households,
+        // the box says so already.
+        if (!damage.endedEarly || damage.endedIn == Section::Households) {
+            QSet<QString> missing;
+            for (qsizetype p = 0; p < contents.sims.size(); ++p) {
+                const QString &household = contents.sims.at(p)->household();
+                if (!simWhole.at(p) || household.isEmpty() || named.contains(household)
+                    || SpecialHousehold::contains(household) || missing.contains(household))
+                    continue;
+                missing.insert(household);
+                damage.householdsWithoutLine << shown(household);
+            }
+        }
     }
     if (format == 1 || format == 2) {
         // Empty lines may follow the households' own; anything else is not
@@ -558,6 +730,7 @@ Contents readText(const QString &text, int format)
             QString line = lines.next();
             if (line.isEmpty())
                 break;
+            notUtf8(Section::FamilyLinks, [&] { return simCalled(*sims.at(i), i); });
             // Every family-link line is written with its line end: a file
             // that ends inside one may have lost the end of its last
             // position, which would then name another sim ("10" cut to "1").
@@ -577,7 +750,8 @@ Contents readText(const QString &text, int format)
                 && !sims.at(i)->familyLinksFromString(line, sims, &skipped))
                 ++unreadable(damage, Section::FamilyLinks);
             if (cut && cutSpouseOf != i && !damage.cutAfterComma)
-                damage.cutChildOneOf = childCandidates(cutPart, sims, i);
+                damage.cutChildCandidates =
+                    childCandidates(cutPart, sims, i, &damage.cutChildOneOf);
             const QString sim = simCalled(*sims.at(i), i);
             if (skipped.ownSpouse) {
                 spouseLeftOut.append(i);
@@ -618,6 +792,20 @@ Contents readText(const QString &text, int format)
         };
         nameMarriages(damage.selfLinks, spouseLeftOut);
         nameMarriages(damage.strayLinks, straySpouse);
+        // A sim whose line is missing holds no link back, so the marriages
+        // that the lines read name with it are let go.
+        if (i < sims.size()) {
+            QHash<const Sim *, int> missing;
+            for (int p = i; p < sims.size(); ++p)
+                missing.insert(sims.at(p).data(), p);
+            for (int p = 0; p < i; ++p) {
+                const int q = missing.value(sims.at(p)->spouse().data(), -1);
+                if (q >= 0) {
+                    damage.marriagesOfMissingLines.append(
+                        {simCalled(*sims.at(p), p), simCalled(*sims.at(q), q)});
+                }
+            }
+        }
         const QList<ParentLink> loops = settleReadLinks(sims);
         QHash<const Sim *, int> positions;
         if (!loops.isEmpty()) {
@@ -647,16 +835,16 @@ Contents readText(const QString &text, int format)
 // the versions apart: a list without sims reads alike in several, and says
 // nothing. A wrong version garbles the first sim line already, so a version
 // is read whole only when that line reads in it.
-QList<int> versionsReadingWhole(const QString &text, int format)
+QList<int> versionsReadingWhole(const FileText::Lines &file, int format)
 {
-    const QString firstLine = FileText::LineCursor(text).next();
+    const QString firstLine = FileText::LineCursor(file.text).next();
     QList<int> versions;
     if (firstLine.isEmpty())
         return versions;
     for (int other = 0; other <= 4; ++other) {
         if (other == versionOf(format) || !Sim().fromString(firstLine, other))
             continue;
-        if (readText(text, other).damage.isEmpty())
+        if (readText(file, other).damage.isEmpty())
             versions.append(other);
     }
     return versions;
@@ -666,10 +854,10 @@ QList<int> versionsReadingWhole(const QString &text, int format)
 
 Contents read(const QByteArray &bytes, int format)
 {
-    const QString text = FileText::decode(bytes);
-    Contents contents = readText(text, format);
+    const FileText::Lines file = FileText::decodeLines(bytes);
+    Contents contents = readText(file, format);
     if (!contents.damage.isEmpty())
-        contents.damage.wholeAs = versionsReadingWhole(text, format);
+        contents.damage.wholeAs = versionsReadingWhole(file, format);
     return contents;
 }
 

@@ -93,7 +93,8 @@ struct Damage
     // the list keeps only links both sides hold. When it was a child: the
     // sims it may have named, when there are few enough to name.
     QStringList cutMarriedTo;
-    QStringList cutChildOneOf;
+    QStringList cutChildOneOf; // the first few, when there are more
+    int cutChildCandidates = 0;
     // A family-link line naming its own sim as spouse or among the children,
     // as a line swapped with its spouse's leaves it: that part is left out.
     // A marriage to a sim whose line names this one goes with it.
@@ -120,6 +121,28 @@ struct Damage
     // Parent links of the family-link lines that would make a sim its own
     // ancestor, not taken: the parent's name and the child's.
     QList<QPair<QString, QString>> loopLinks;
+    // Marriages that a family-link line read holds with a sim whose line is
+    // missing: the list keeps only links both sides hold, so they are let
+    // go. The sim of the line read, then its spouse.
+    QList<QPair<QString, QString>> marriagesOfMissingLines;
+    // Households a sim of the list lives in that have no household line,
+    // in list order, as a lost line or a list cut after a whole line leaves
+    // them: the writer writes a line for each, and they open not played.
+    // Special households, which are never marked, lose nothing.
+    QStringList householdsWithoutLine;
+    // A file that holds UTF-8 letters and also lines that are not UTF-8, as
+    // one changed byte leaves it: those lines are read as Windows-1252, the
+    // others as UTF-8. Each such line that a section reads, in file order:
+    // its section and, for a sim, family-link or household line, its sim
+    // or household.
+    struct NotUtf8Line
+    {
+        Section section;
+        QString of;
+    };
+    QList<NotUtf8Line> notUtf8Lines;
+    // All such lines, also those no section reads.
+    int notUtf8 = 0;
     // The other format indexes in which the same file reads whole, as it
     // does when the player chose the wrong version; not damage itself.
     QList<int> wholeAs;
@@ -131,8 +154,12 @@ struct Damage
 QString versionName(int format);
 
 // The question put to the player before a damaged list is opened: what is
-// missing, and that the backup stays as it is.
-QString damageText(const QString &listName, int format, const Damage &damage);
+// missing, and what stays as it is: the backup, or, for a list that has
+// none yet, the list file itself. However badly the list is damaged, the
+// text is short enough for a box that fits the screen: each list in it
+// names a few and counts the rest, names are shortened, and what does not
+// fit is counted.
+QString damageText(const QString &listName, int format, const Damage &damage, bool backupExists);
 
 // A whole sheet as read from a file, not yet on any sheet. Its records
 // belong to `store` until a sheet takes them over; if it never does, they
@@ -161,7 +188,8 @@ QByteArray write(const SimList &sims, const Sections &sections,
 // achievement and household lines are left out of the contents, and what
 // could not be read of a family-link line is not applied. A damaged file is
 // also tried in the other versions. The bytes are taken as UTF-8 when they
-// are valid UTF-8, else as Windows-1252.
+// are valid UTF-8, else as Windows-1252, but a file that holds UTF-8 letters
+// is read line by line (FileText::decodeLines).
 Contents read(const QByteArray &bytes, int format);
 
 // Reads a device or a file to its end first; false, with `out` untouched,

@@ -57,7 +57,9 @@ void Tolvane::open(QString name, int format)
 
 bool Tolvane::openDamagedList(const QString &name, int format, const ListFile::Damage &damage)
 {
-    QMessageBox box(QMessageBox::Warning, QString(), ListFile::damageText(name, format, damage),
+    const bool backupExists = QFileInfo(ListFile::fileName(ListFile::backupName(name))).isFile();
+    QMessageBox box(QMessageBox::Warning, QString(),
+                    ListFile::damageText(name, format, damage, backupExists),
                     QMessageBox::Open | QMessageBox::Cancel, this);
     box.button(QMessageBox::Open)->setText(QStringLiteral("Open Anyway"));
     box.setDefaultButton(QMessageBox::Cancel);

@@ -1,5 +1,6 @@
 #include "support/Fixture.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace Fixture {
@@ -10,6 +11,11 @@ QByteArray bytes(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing fixture %s", qPrintable(path));
     return file.readAll();
+}
+
+QStringList fileNames(const QString &folder)
+{
+    return QDir(QStringLiteral(TOLVANE_FIXTURES "/") + folder).entryList(QDir::Files, QDir::Name);
 }
 
 QByteArray cutAfter(const QByteArray &bytes, int lines, int extra)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The fixture files under tests/fixtures.
 namespace Fixture {
@@ -10,6 +11,9 @@ namespace Fixture {
 // The bytes of the fixture at this path under tests/fixtures; a missing
 // fixture ends the run, since every test that asks for one needs it.
 QByteArray bytes(const QString &path);
+
+// The names of the files in a folder under tests/fixtures, in name order.
+QStringList fileNames(const QString &folder);
 
 // The first `lines` lines of a file (with their line ends) and `extra`
 // bytes of the next one: a file cut short where a crash or a full disk

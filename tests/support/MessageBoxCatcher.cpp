@@ -15,6 +15,7 @@ void MessageBoxCatcher::closeOpenBox()
     if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
         texts.append(box->text());
         titles.append(box->windowTitle());
+        sizes.append(box->size());
         const QMessageBox::StandardButton next = answers.isEmpty() ? answer : answers.takeFirst();
         if (QAbstractButton *button = box->button(next); button && next != QMessageBox::Ok)
             button->click();

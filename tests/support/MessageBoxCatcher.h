@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QList>
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -17,6 +19,8 @@ public:
 
     QStringList texts;
     QStringList titles;
+    // The size of each box as shown, to tell whether it fits the screen.
+    QList<QSize> sizes;
     QMessageBox::StandardButton answer;
     // Answers for the next boxes, one each in turn, before `answer`: for a
     // question that leads to another.
