@@ -1036,6 +1036,17 @@ private slots:
             << everyAge << 4
             << head + "The lines of Ada Brook, Ben Brook, Cy Brook, Zo\u00eb \u00dcnal, Sue Study and 2 "
                       "other sims could not be read whole." + tail;
+        QTest::newRow("six sim lines garbled")
+            << QByteArray(v05)
+                   .replace(",40,", ",4O,")
+                   .replace(",42,", ",4O,")
+                   .replace(",8,1,", ",8O,1,")
+                   .replace(",33,", ",3O,")
+                   .replace(",30,", ",3O,")
+                   .replace(",50,", ",5O,")
+            << 4
+            << head + "The lines of Ada Brook, Ben Brook, Cy Brook, Zo\u00eb \u00dcnal, Sue Study and 1 "
+                      "other sim could not be read whole." + tail;
         QTest::newRow("a sim without a name")
             << withLine(v05, 6, "\"\",-1,2O,1,(0,0),\"Runaways\",0,\"\",0,1,7,0,256,0,,") << 4
             << head + "The line of the unnamed sim on line 7 could not be read whole." + tail;

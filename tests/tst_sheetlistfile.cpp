@@ -497,6 +497,12 @@ private slots:
         QTest::newRow("0.2 cut after a whole household line")
             << cutAfter(fixture("v02.sls"), 12) << 1
             << "The household line of Brook is missing, so Brook opens not played." << 5;
+        QTest::newRow("only the first family-link line")
+            << cutAfter(v05, 22) << 4
+            << "Only 1 of its 7 sims has their family links: the links of the other sims are "
+               "missing, and if a line was lost from the middle, the links after it join the wrong "
+               "sims.\nWith the missing lines, the marriage of Ada Brook and Ben Brook is let go."
+            << 7;
         QTest::newRow("the k of Likes made 0xFF")
             << QByteArray(v05).replace("Likes", "Li\xFF" "es") << 4
             << "It is written in UTF-8, but the line of Ada Brook is not: it is read as "

@@ -215,14 +215,16 @@ QString counted(int count, const char *what)
 // badly damaged list still gives a box that fits on the screen.
 constexpr qsizetype kNamedAtMost = 5;
 
-// "a", "a and b", ..., "a, b, c, d, e and 2 other sims".
-QString namedFew(const QStringList &names, const char *others = " other sims",
-                 QLatin1String last = QLatin1String(" and "))
+// "a", "a and b", ..., "a, b, c, d, e and 2 other sims": `others` is what
+// follows the count of the rest, in the plural, and `other` for one.
+QString namedFew(const QStringList &names, const char *other = " other sim",
+                 const char *others = " other sims", QLatin1String last = QLatin1String(" and "))
 {
     if (names.size() <= kNamedAtMost)
         return joined(names, last);
+    const qsizetype more = names.size() - kNamedAtMost;
     return QStringList(names.mid(0, kNamedAtMost)).join(QLatin1String(", ")) + last
-        + QString::number(names.size() - kNamedAtMost) + QLatin1String(others);
+        + QString::number(more) + QLatin1String(more == 1 ? other : others);
 }
 
 // "the marriage of A and B", "the marriages of A and B and of C and D", the
@@ -364,7 +366,7 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
             for (qsizetype i = candidates.size(); i < damage.cutChildCandidates; ++i)
                 candidates << QString(); // counted, not named
             line += QStringLiteral(", and with it ") + sim + QStringLiteral(" as a parent of ")
-                + namedFew(candidates, " other sims", QLatin1String(" or "));
+                + namedFew(candidates, " other sim", " other sims", QLatin1String(" or "));
         }
         add(line + QLatin1Char('.'));
     }
@@ -444,7 +446,7 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
         const bool one = link.positions.size() == 1;
         QString line = QStringLiteral("The family-link line of ") + link.sim
             + (one ? QStringLiteral(" names position ") : QStringLiteral(" names positions "))
-            + namedFew(link.positions, " more")
+            + namedFew(link.positions, " more", " more")
             + (link.asSpouse ? QStringLiteral(" as spouse") : QStringLiteral(" among the children"))
             + (one ? QStringLiteral(", where the list holds no sim, so that link is left out")
                    : QStringLiteral(", where the list holds no sims, so those links are left out"));
