@@ -15,8 +15,11 @@
 // named should cost about nothing, so the ratio should be about 1.
 
 #include "dialogs/SettingsLine.h"
+#include "records/Codes.h"
 #include "records/Console.h"
+#include "records/HouseholdLine.h"
 #include "records/Sim.h"
+#include "sheet/Households.h"
 #include "sheet/ListFile.h"
 #include "sheet/Settings.h"
 
@@ -84,6 +87,17 @@ QByteArray listOfParent(int count)
         parent->addChild(sheet.sims.at(i));
     ListFile::Sections sections;
     sections.settingsLine = SettingsLine::format(Settings());
+    // A line for every household of the sims, as the Households tab writes
+    // it: a list without one is damaged.
+    QStringList rows;
+    for (const QString &household : Households::names(sheet.sims)) {
+        if (!household.isEmpty()) {
+            rows << HouseholdLine::format(household, SpecialHousehold::contains(household)
+                                                         ? QString()
+                                                         : QStringLiteral("No"));
+        }
+    }
+    sections.households = rows.join(QLatin1String("\r\n"));
     return ListFile::write(sheet.sims, sections);
 }
 

@@ -670,9 +670,10 @@ Contents readText(const FileText::Lines &file, int format)
         return contents;
     }
     if (format > 0) {
+        // The households the sims live in, gathered only for a line that
+        // cannot be read.
         QSet<QString> lived;
-        for (const QPointer<Sim> &sim : std::as_const(contents.sims))
-            lived.insert(sim->household());
+        bool livedKnown = false;
         // The households the lines name, read or not.
         QSet<QString> named;
         readLines(Section::Households, &contents.householdLines, [&](const QString &line) {
@@ -686,6 +687,11 @@ Contents readText(const FileText::Lines &file, int format)
             const QString household = comma < 0 ? line : line.left(comma);
             named.insert(household);
             notUtf8(Section::Households, [&] { return shown(household); });
+            if (!livedKnown) {
+                for (const QPointer<Sim> &sim : std::as_const(contents.sims))
+                    lived.insert(sim->household());
+                livedKnown = true;
+            }
             Damage::UnreadableMark mark;
             mark.household = shown(household);
             if (comma >= 0)
@@ -695,9 +701,10 @@ Contents readText(const FileText::Lines &file, int format)
             damage.unreadableMarks.append(mark);
             return false;
         });
-        // The writer writes a line for every household a sim lives in but
-        // the special ones' too. Where the file ended before the households,
-        // the box says so already.
+        // The writer writes a line for every household a sim lives in; the
+        // loss of a special household's line, which holds no mark, loses
+        // nothing. Where the file ended before the households, the box says
+        // so already.
         if (!damage.endedEarly || damage.endedIn == Section::Households) {
             QSet<QString> missing;
             for (qsizetype p = 0; p < contents.sims.size(); ++p) {
