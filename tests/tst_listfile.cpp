@@ -4,6 +4,7 @@
 #include "records/Codes.h"
 #include "records/Console.h"
 #include "sheet/FileText.h"
+#include "sheet/DamageText.h"
 #include "sheet/ListFile.h"
 #include "sheet/ModelRows.h"
 #include "sheet/SheetSims.h"

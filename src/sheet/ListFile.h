@@ -153,13 +153,8 @@ struct Damage
 // The version a format index reads: "0.1" to "0.5".
 QString versionName(int format);
 
-// The question put to the player before a damaged list is opened: what is
-// missing, and what stays as it is: the backup, or, for a list that has
-// none yet, the list file itself. However badly the list is damaged, the
-// text is short enough for a box that fits the screen: each list in it
-// names a few and counts the rest, names are shortened, and what does not
-// fit is counted.
-QString damageText(const QString &listName, int format, const Damage &damage, bool backupExists);
+// The sections a format reads, in file order.
+QList<Section> sectionsRead(int format);
 
 // A whole sheet as read from a file, not yet on any sheet. Its records
 // belong to `store` until a sheet takes them over; if it never does, they

@@ -10,6 +10,7 @@
 #include "pages/FamilyPage.h"
 #include "pages/HouseholdPage.h"
 #include "records/Console.h"
+#include "sheet/DamageText.h"
 #include "sheet/SafeFile.h"
 
 #include <QAbstractButton>

@@ -1,0 +1,402 @@
+#include "sheet/DamageText.h"
+
+#include "records/Sim.h"
+
+namespace ListFile {
+
+QString shown(const QString &text)
+{
+    constexpr qsizetype kAtMost = 40;
+    if (text.size() <= kAtMost)
+        return text;
+    qsizetype keep = kAtMost - 1;
+    if (text.at(keep - 1).isHighSurrogate())
+        --keep;
+    return text.left(keep) + QChar(0x2026);
+}
+
+QString simCalled(const Sim &sim, int position)
+{
+    if (!sim.name().trimmed().isEmpty())
+        return shown(sim.name());
+    return QStringLiteral("the unnamed sim on line %1").arg(position + 1);
+}
+
+namespace {
+
+QString sectionName(Section section)
+{
+    switch (section) {
+    case Section::Sims:
+        return QStringLiteral("the sims");
+    case Section::Updates:
+        return QStringLiteral("the pending updates");
+    case Section::Achievements:
+        return QStringLiteral("the achievements log");
+    case Section::SettingsLine:
+        return QStringLiteral("the settings line");
+    case Section::Households:
+        return QStringLiteral("the households' played marks");
+    case Section::FamilyLinks:
+        return QStringLiteral("the family links");
+    }
+    return QString();
+}
+
+// "a", "a and b", "a, b and c".
+QString joined(const QStringList &items, QLatin1String last = QLatin1String(" and "))
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return QStringList(items.mid(0, items.size() - 1)).join(QLatin1String(", ")) + last
+        + items.last();
+}
+
+QString counted(int count, const char *what)
+{
+    return QString::number(count) + QLatin1Char(' ') + QLatin1String(what)
+        + (count == 1 ? QLatin1String(" line") : QLatin1String(" lines"));
+}
+
+// "a", "a and b", ..., "a, b, c, d, e and 2 other sims": `others` is what
+// follows the count of the rest, in the plural, and `other` for one.
+QString namedFew(const QStringList &names, const char *other = " other sim",
+                 const char *others = " other sims", QLatin1String last = QLatin1String(" and "))
+{
+    if (names.size() <= kNamedAtMost)
+        return joined(names, last);
+    const qsizetype more = names.size() - kNamedAtMost;
+    return QStringList(names.mid(0, kNamedAtMost)).join(QLatin1String(", ")) + last
+        + QString::number(more) + QLatin1String(more == 1 ? other : others);
+}
+
+// "the marriage of A and B", "the marriages of A and B and of C and D", the
+// first few named and the rest counted.
+QString marriages(const QList<QPair<QString, QString>> &couples)
+{
+    QStringList pairs;
+    for (qsizetype i = 0; i < couples.size() && i < kNamedAtMost; ++i)
+        pairs << couples.at(i).first + QLatin1String(" and ") + couples.at(i).second;
+    QString text = (couples.size() == 1 ? QLatin1String("the marriage of ")
+                                        : QLatin1String("the marriages of "))
+        + pairs.join(QLatin1String(" and of "));
+    if (couples.size() > kNamedAtMost)
+        text += QStringLiteral(", and %1 more").arg(couples.size() - kNamedAtMost);
+    return text;
+}
+
+QString marriages(const QString &sim, const QStringList &partners)
+{
+    QList<QPair<QString, QString>> couples;
+    for (const QString &partner : partners)
+        couples.append({sim, partner});
+    return marriages(couples);
+}
+
+QString simsCounted(int count)
+{
+    return QString::number(count) + (count == 1 ? QLatin1String(" sim") : QLatin1String(" sims"));
+}
+
+// One paragraph of the box, and how many damaged lines or links it tells
+// of, for the count of those that do not fit.
+struct Paragraph
+{
+    QString text;
+    int weight = 1;
+};
+
+// The first few paragraphs of `items`, then how many more there are.
+void appendFew(QList<Paragraph> *paragraphs, const QStringList &items, const char *oneMore,
+               const char *manyMore)
+{
+    for (qsizetype i = 0; i < items.size() && i < kNamedAtMost; ++i)
+        paragraphs->append({items.at(i)});
+    const qsizetype more = items.size() - kNamedAtMost;
+    if (more > 0) {
+        paragraphs->append({more == 1 ? QString::fromLatin1(oneMore)
+                                      : QString::fromLatin1(manyMore).arg(more),
+                            int(more)});
+    }
+}
+
+// The characters of paragraphs the box shows at most: with the first and
+// last lines around them, a box of about 2,000 characters still fits a
+// screen 800 pixels high.
+constexpr qsizetype kParagraphsAtMost = 1400;
+
+} // namespace
+
+QString damageText(const QString &listName, int format, const Damage &damage, bool backupExists)
+{
+    QList<Paragraph> paragraphs;
+    const auto add = [&](const QString &text, int weight = 1) {
+        paragraphs.append({text, weight});
+    };
+    // The sections a format reads after `section`, but the settings line,
+    // which is never read back, so its loss loses nothing, and the family
+    // links of a list that holds no sims.
+    const auto missingAfter = [&](Section section) {
+        QStringList missing;
+        const QList<Section> sections = sectionsRead(format);
+        const bool noLinks = section != Section::Sims && damage.sims == 0;
+        for (qsizetype i = sections.indexOf(section) + 1; i < sections.size(); ++i) {
+            if (sections.at(i) != Section::SettingsLine
+                && !(sections.at(i) == Section::FamilyLinks && noLinks))
+                missing << sectionName(sections.at(i));
+        }
+        return missing;
+    };
+    if (damage.endedEarly && damage.endedIn == Section::FamilyLinks) {
+        add(QStringLiteral("Only %1 of its %2 sims %3 their family links: the links of the other "
+                           "sims are missing, and if a line was lost from the middle, the links "
+                           "after it join the wrong sims.")
+                .arg(damage.linkLines)
+                .arg(damage.sims)
+                .arg(damage.linkLines == 1 ? QLatin1String("has") : QLatin1String("have")));
+    } else if (damage.endedEarly) {
+        QStringList missing = missingAfter(damage.endedIn);
+        if (damage.endedIn == Section::SettingsLine) {
+            add(QStringLiteral("It ends early, before ") + joined(missing)
+                + QStringLiteral(", which are missing."));
+        } else {
+            missing.prepend(QStringLiteral("the rest of ") + sectionName(damage.endedIn));
+            add(QStringLiteral("It ends early, inside ") + sectionName(damage.endedIn)
+                + QStringLiteral(": ") + joined(missing)
+                + (missing.size() == 1 ? QStringLiteral(" is missing.")
+                                       : QStringLiteral(" are missing.")));
+        }
+    }
+    if (!damage.marriagesOfMissingLines.isEmpty()) {
+        const auto &couples = damage.marriagesOfMissingLines;
+        add(QStringLiteral("With the missing lines, ") + marriages(couples)
+                + (couples.size() == 1 ? QStringLiteral(" is let go.")
+                                       : QStringLiteral(" are let go.")),
+            int(couples.size()));
+    }
+    if (damage.settingsLineMisplaced) {
+        const QStringList missing = missingAfter(Section::SettingsLine);
+        add(QStringLiteral("Its settings line is missing or out of place, as a lost or repeated "
+                           "line leaves it: the pending updates and the achievements log may be "
+                           "mixed up")
+            + (missing.isEmpty() ? QStringLiteral(".")
+                                 : QStringLiteral(", and ") + joined(missing)
+                                       + QStringLiteral(" after it are left out.")));
+    }
+    if (damage.linesAfterTheEnd > 0) {
+        add(QStringLiteral("It goes on after its households, where a ") + versionName(format)
+                + QStringLiteral(" list ends: ")
+                + (damage.linesAfterTheEnd == 1
+                       ? QStringLiteral("the line there is not read.")
+                       : QString::number(damage.linesAfterTheEnd)
+                           + QStringLiteral(" lines there are not read.")),
+            damage.linesAfterTheEnd);
+    }
+    if (!damage.cutLinkLineOf.isEmpty()) {
+        const QString &sim = damage.cutLinkLineOf;
+        QString line = QStringLiteral("It may end inside the family-link line of ") + sim
+            + QStringLiteral(", so the last link on it is left out");
+        // The comma was written, so the link before it is whole; what the
+        // cut took is the child named after it.
+        if (damage.cutAfterComma) {
+            line = QStringLiteral("It ends inside the family-link line of ") + sim
+                + QStringLiteral(", right after a comma: the child of ") + sim
+                + QStringLiteral(" named after it is missing");
+        } else if (!damage.cutMarriedTo.isEmpty()) {
+            line += QStringLiteral(", and with it ") + marriages(sim, damage.cutMarriedTo);
+        } else if (!damage.cutChildOneOf.isEmpty()) {
+            QStringList candidates = damage.cutChildOneOf;
+            for (qsizetype i = candidates.size(); i < damage.cutChildCandidates; ++i)
+                candidates << QString(); // counted, not named
+            line += QStringLiteral(", and with it ") + sim + QStringLiteral(" as a parent of ")
+                + namedFew(candidates, " other sim", " other sims", QLatin1String(" or "));
+        }
+        add(line + QLatin1Char('.'));
+    }
+    if (damage.linkLines > damage.sims) {
+        add(QStringLiteral("It has ") + counted(damage.linkLines, "family-link")
+            + QStringLiteral(" for its ") + simsCounted(damage.sims)
+            + QStringLiteral(": a line was lost or repeated, so the links may join the wrong "
+                             "sims."));
+    }
+    // A sim or family-link line keeps what could be read of it; the other
+    // sections' lines are skipped whole.
+    if (!damage.unreadableSims.isEmpty()) {
+        const QStringList &names = damage.unreadableSims;
+        add((names.size() == 1 ? QStringLiteral("The line of ") : QStringLiteral("The lines of "))
+                + namedFew(names) + QStringLiteral(" could not be read whole."),
+            int(names.size()));
+    }
+    static const struct
+    {
+        Section section;
+        const char *line;
+        const char *fate;
+    } kUnreadable[] = {
+        {Section::Updates, "update", " could not be read and will be left out."},
+        {Section::Achievements, "achievement", " could not be read and will be left out."},
+        {Section::FamilyLinks, "family-link", " could not be read whole."},
+    };
+    for (const auto &kind : kUnreadable) {
+        if (const int count = damage.unreadable[int(kind.section)])
+            add(counted(count, kind.line) + QLatin1String(kind.fate), count);
+    }
+    // A household line is named with what could not be read of it, so that
+    // the player knows which mark to set again.
+    QStringList marks;
+    for (const Damage::UnreadableMark &mark : damage.unreadableMarks) {
+        QString line = QStringLiteral("The household line of ") + mark.household
+            + QStringLiteral(" could not be read: ");
+        line += mark.mark.isEmpty()
+            ? QStringLiteral("it has no played mark")
+            : QStringLiteral("its played mark \"") + mark.mark
+                + QStringLiteral("\" is neither \"Yes\" nor \"No\"");
+        line += mark.opensNotPlayed
+            ? QStringLiteral(", so ") + mark.household + QStringLiteral(" opens not played.")
+            : QStringLiteral(", so it is left out.");
+        marks << line;
+    }
+    appendFew(&paragraphs, marks, "1 more household line could not be read and is left out.",
+              "%1 more household lines could not be read and are left out.");
+    QStringList withoutLine;
+    for (const QString &household : damage.householdsWithoutLine) {
+        withoutLine << QStringLiteral("The household line of ") + household
+                + QStringLiteral(" is missing, so ") + household
+                + QStringLiteral(" opens not played.");
+    }
+    appendFew(&paragraphs, withoutLine,
+              "1 more household has no household line and opens not played.",
+              "%1 more households have no household line and open not played.");
+    QStringList selfLinks;
+    for (const Damage::SelfLink &link : damage.selfLinks) {
+        QString line = QStringLiteral("The family-link line of ") + link.sim
+            + QStringLiteral(" names ") + link.sim;
+        if (!link.asSpouse)
+            line += QStringLiteral(" among the children, so that link is left out.");
+        else if (link.marriedTo.isEmpty())
+            line += QStringLiteral(" as spouse, so that link is left out and ") + link.sim
+                + QStringLiteral(" opens unmarried.");
+        else
+            line += QStringLiteral(" as spouse, so that link is left out, and with it ")
+                + marriages(link.sim, link.marriedTo) + QLatin1Char('.');
+        selfLinks << line;
+    }
+    appendFew(&paragraphs, selfLinks,
+              "1 more link names its own sim and is left out the same way.",
+              "%1 more links name their own sim and are left out the same way.");
+    QStringList strayLinks;
+    for (const Damage::StrayLink &link : damage.strayLinks) {
+        const bool one = link.positions.size() == 1;
+        QString line = QStringLiteral("The family-link line of ") + link.sim
+            + (one ? QStringLiteral(" names position ") : QStringLiteral(" names positions "))
+            + namedFew(link.positions, " more", " more")
+            + (link.asSpouse ? QStringLiteral(" as spouse") : QStringLiteral(" among the children"))
+            + (one ? QStringLiteral(", where the list holds no sim, so that link is left out")
+                   : QStringLiteral(", where the list holds no sims, so those links are left out"));
+        if (!link.asSpouse)
+            line += QLatin1Char('.');
+        else if (link.marriedTo.isEmpty())
+            line += QStringLiteral(" and ") + link.sim + QStringLiteral(" opens unmarried.");
+        else
+            line += QStringLiteral(", and with it ") + marriages(link.sim, link.marriedTo)
+                + QLatin1Char('.');
+        strayLinks << line;
+    }
+    appendFew(&paragraphs, strayLinks,
+              "1 more link names a position where the list holds no sim and is left out the "
+              "same way.",
+              "%1 more links name positions where the list holds no sim and are left out the "
+              "same way.");
+    QStringList loopLinks;
+    for (const auto &[parent, child] : damage.loopLinks) {
+        loopLinks << parent + QStringLiteral(" is not made a parent of ") + child
+                + QStringLiteral(": that would make a sim its own ancestor.");
+    }
+    appendFew(&paragraphs, loopLinks, "1 more parent link is not taken for the same reason.",
+              "%1 more parent links are not taken for the same reason.");
+    if (damage.notUtf8 > 0) {
+        // Sim, family-link and household lines are named; the lines of
+        // other sections are counted.
+        QStringList named;
+        int counts[kSectionCount] = {};
+        for (const Damage::NotUtf8Line &line : damage.notUtf8Lines) {
+            switch (line.section) {
+            case Section::Sims:
+                named << QStringLiteral("the line of ") + line.of;
+                break;
+            case Section::FamilyLinks:
+                named << QStringLiteral("the family-link line of ") + line.of;
+                break;
+            case Section::Households:
+                named << QStringLiteral("the household line of ") + line.of;
+                break;
+            default:
+                ++counts[int(line.section)];
+            }
+        }
+        QStringList items = named.mid(0, kNamedAtMost);
+        const qsizetype moreNamed = named.size() - items.size();
+        if (moreNamed > 0)
+            items << QStringLiteral("%1 more sim, family-link or household %2")
+                         .arg(moreNamed)
+                         .arg(moreNamed == 1 ? QLatin1String("line") : QLatin1String("lines"));
+        if (counts[int(Section::Updates)])
+            items << counted(counts[int(Section::Updates)], "update");
+        if (counts[int(Section::Achievements)])
+            items << counted(counts[int(Section::Achievements)], "achievement");
+        if (counts[int(Section::SettingsLine)])
+            items << QStringLiteral("the settings line");
+        const int others = damage.notUtf8 - int(damage.notUtf8Lines.size());
+        if (others > 0)
+            items << QString::number(others)
+                    + (others == 1 ? QLatin1String(" line no section reads")
+                                   : QLatin1String(" lines no section reads"));
+        const bool one = damage.notUtf8 == 1;
+        add(QStringLiteral("It is written in UTF-8, but ") + joined(items)
+                + (one ? QStringLiteral(" is not: it is read as Windows-1252, so its accented "
+                                        "letters may be wrong.")
+                       : QStringLiteral(" are not: they are read as Windows-1252, so their "
+                                        "accented letters may be wrong.")),
+            damage.notUtf8);
+    }
+
+    QStringList lines;
+    lines << QStringLiteral("The list file ") + fileName(listName)
+            + QStringLiteral(" is damaged or incomplete.");
+    qsizetype used = 0;
+    int notShown = 0;
+    for (const Paragraph &paragraph : std::as_const(paragraphs)) {
+        used += paragraph.text.size();
+        if (notShown > 0 || (used > kParagraphsAtMost && lines.size() > 1))
+            notShown += paragraph.weight;
+        else
+            lines << paragraph.text;
+    }
+    if (notShown > 0) {
+        lines << (notShown == 1
+                      ? QStringLiteral("1 more damaged line or link does not fit here.")
+                      : QStringLiteral("%1 more damaged lines or links do not fit here.")
+                            .arg(notShown));
+    }
+    if (!damage.wholeAs.isEmpty()) {
+        QStringList versions;
+        for (int format : damage.wholeAs)
+            versions << versionName(format);
+        lines << QStringLiteral("It reads whole as a ") + versions.join(QLatin1String(" or "))
+                + QStringLiteral(" list.");
+    }
+    lines << QString();
+    if (backupExists) {
+        lines << QStringLiteral("Open what could be read? No backup is written, so ")
+                + fileName(backupName(listName)) + QStringLiteral(" stays as it is.");
+    } else {
+        // The box must not promise a backup that was never written: the
+        // list file may be the only copy of what could not be read.
+        lines << QStringLiteral("Open what could be read? ") + fileName(listName)
+                + QStringLiteral(" stays as it is. It has no backup yet, so it may be the only "
+                                 "copy of what could not be read.");
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace ListFile
