@@ -334,6 +334,46 @@ QList<Mutant> mutantsOf(const QByteArray &bytes, int format)
         add(k, "a byte that is not UTF-8", crlfJoined(changed));
         out.last().mustBox = true;
     }
+    // On the only line with UTF-8 letters, a byte 0xFF put in or over each
+    // byte in turn: while one of its letters is whole, the file shows it is
+    // UTF-8, and the bad byte is damage. One that breaks every letter
+    // leaves nothing to tell the file from Windows-1252 text.
+    QList<int> highLines;
+    for (int k = 0; k < lines.size(); ++k) {
+        if (std::any_of(lines.at(k).begin(), lines.at(k).end(),
+                        [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+            highLines << k;
+    }
+    if (highLines.size() == 1) {
+        const int k = highLines.first();
+        const QByteArray &line = lines.at(k);
+        // Where each letter starts and ends.
+        QList<QPair<qsizetype, qsizetype>> letters;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(line.at(i));
+            if (byte >= 0xC0)
+                letters.append({i, i + (byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2)});
+        }
+        for (qsizetype at = 0; at <= line.size(); ++at) {
+            for (const bool over : {false, true}) {
+                if (over && at == line.size())
+                    continue;
+                const bool oneWhole = std::any_of(letters.begin(), letters.end(), [&](const auto &l) {
+                    return over ? at < l.first || at >= l.second : at <= l.first || at >= l.second;
+                });
+                if (!oneWhole)
+                    continue;
+                QList<QByteArray> changed = lines;
+                if (over)
+                    changed[k][at] = '\xFF';
+                else
+                    changed[k].insert(at, '\xFF');
+                add(k, "a byte that is not UTF-8", crlfJoined(changed));
+                out.last().mustBox = true;
+                out.last().name += QStringLiteral(" %1 byte %2").arg(over ? "over" : "before").arg(at);
+            }
+        }
+    }
     const int lastLines = qMax(0, int(lines.size()) - 3);
     qsizetype start = Fixture::cutAfter(bytes, lastLines).size();
     for (qsizetype kept = start; kept < bytes.size(); ++kept) {
@@ -925,6 +965,9 @@ private slots:
         QTest::newRow("0.5") << fixture("v05.sls") << 4;
         QTest::newRow("0.5, two couples") << fixture("moss-married.sls") << 4;
         QTest::newRow("0.5, a single parent") << fixture("moss-parent.sls") << 4;
+        // Lists whose only line with UTF-8 letters is a sim's.
+        QTest::newRow("0.5, one Latin name") << fixture("one-accented.sls") << 4;
+        QTest::newRow("0.5, one Cyrillic name") << fixture("one-cyrillic.sls") << 4;
     }
     void oneLineChangedIsBoxed()
     {
@@ -990,7 +1033,7 @@ private slots:
         QTest::newRow("unreadable lines")
             << lines << 4
             << head + "2 update lines could not be read and will be left out.\n"
-                      "1 family-link line could not be read whole." + tail;
+                      "The family-link line of Ben Brook could not be read whole." + tail;
         QTest::newRow("lost first sim line")
             << withLines(v05, 0, {}) << 4
             << head + "It has 7 family-link lines for its 6 sims: a line was lost or repeated, so "
@@ -1136,6 +1179,14 @@ private slots:
                       "the list holds no sim, so that link is left out.\n"
                       "2 more links name positions where the list holds no sim and are left out "
                       "the same way." + tail;
+        // An unreadable family-link line is named by its sim, five at the most.
+        QByteArray unreadableLinks = married;
+        for (int i = 0; i < 7; ++i)
+            unreadableLinks = withLine(unreadableLinks, 29 + i, "-1,-0");
+        QTest::newRow("seven family-link lines with a child -0")
+            << unreadableLinks << 4
+            << head + "The family-link lines of Cy Brook, Zo\u00eb \u00dcnal, Sue Study, Gus Ghost, "
+                      "Rex and 2 other sims could not be read whole." + tail;
         QTest::newRow("cut right after a comma, 0,2 to 0,")
             << cutAfter(v05, 22, 2) << 4
             << head + "Only 2 of its 7 sims have their family links: the links of the other sims "
@@ -1210,15 +1261,23 @@ private slots:
             << head + "The household line of Brook is missing, so Brook opens not played." + tail;
         QTest::newRow("the k of Likes not UTF-8")
             << QByteArray(v05).replace("Likes", "Li\xFF" "es") << 4
-            << head + "It is written in UTF-8, but the line of Ada Brook is not: it is read as "
-                      "Windows-1252, so its accented letters may be wrong." + tail;
+            << head + "It is written in UTF-8, but the line of Ada Brook is not throughout: the "
+                      "bytes that are not UTF-8 are read as Windows-1252, so some of its letters "
+                      "may be wrong." + tail;
+        // One bad byte costs one letter: the line keeps its UTF-8 name, and
+        // its household finds its line.
+        QTest::newRow("the i of merci in the notes of Zo\u00eb \u00dcnal not UTF-8")
+            << QByteArray(v05).replace("merci", "merc\xFF") << 4
+            << head + "It is written in UTF-8, but the line of Zo\u00eb \u00dcnal is not "
+                      "throughout: the bytes that are not UTF-8 are read as Windows-1252, so some "
+                      "of its letters may be wrong." + tail;
         QTest::newRow("several lines not UTF-8")
             << withLine(withLine(QByteArray(v05).replace("Likes", "Li\xFF" "es"), 17, "D\xF6rm,No"),
                         8, "\"Ada Brook had a b\xE9" "b\xE9.\",0,1") << 4
             << head + "The household line of Dorm is missing, so Dorm opens not played.\n"
                       "It is written in UTF-8, but the line of Ada Brook, the household line of "
-                      "D\u00f6rm and 1 update line are not: they are read as Windows-1252, so their "
-                      "accented letters may be wrong." + tail;
+                      "D\u00f6rm and 1 update line are not throughout: the bytes that are not UTF-8 "
+                      "are read as Windows-1252, so some of their letters may be wrong." + tail;
 
         // Every list in the box names a few and counts the rest.
         QList<QByteArray> twoThousand = {"-1,1"};
@@ -1226,8 +1285,8 @@ private slots:
             twoThousand.first() += "," + QByteArray::number(12 + i);
         QTest::newRow("2,000 positions naming no sim on one line")
             << madeList(12, twoThousand + QList<QByteArray>(11, "-1")) << 4
-            << head + "The family-link line of S0 names positions 12, 13, 14, 15, 16 and 1995 more "
-                      "among the children, where the list holds no sims, so those links are left "
+            << head + "The family-link line of S0 names positions 12, 13, 14, 15, 16 and 1995 other "
+                      "positions among the children, where the list holds no sims, so those links are left "
                       "out." + tail;
         QTest::newRow("a cut position that may name 11 sims")
             << madeList(30, QList<QByteArray>(29, "-1") << "-1,1", true) << 4
@@ -1238,7 +1297,8 @@ private slots:
             << madeList(8, QList<QByteArray>{"-2"} + QList<QByteArray>(7, "0")) << 4
             << head + "The family-link line of S0 names position -2 as spouse, where the list holds "
                       "no sim, so that link is left out, and with it the marriages of S0 and S1 and "
-                      "of S0 and S2 and of S0 and S3 and of S0 and S4 and of S0 and S5, and 2 more."
+                      "of S0 and S2 and of S0 and S3 and of S0 and S4 and of S0 and S5, and 2 other "
+                      "marriages."
                 + tail;
         QList<QByteArray> couples;
         for (int i = 0; i < 7; ++i)
@@ -1249,7 +1309,8 @@ private slots:
                       "are missing, and if a line was lost from the middle, the links after it "
                       "join the wrong sims.\n"
                       "With the missing lines, the marriages of S0 and S7 and of S1 and S8 and of "
-                      "S2 and S9 and of S3 and S10 and of S4 and S11, and 2 more are let go." + tail;
+                      "S2 and S9 and of S3 and S10 and of S4 and S11, and 2 other marriages are let go."
+                + tail;
         QTest::newRow("a long name is shortened")
             << withLine(v05, 5, "\"Gus Ghost " + QByteArray(60, 'G') + "\",105,5O,1,(3,0),\"At "
                                 "Large\",0,\"\",0,0,3,0,0,0,,") << 4
@@ -1279,17 +1340,19 @@ private slots:
 
     // The list-file fuzz targets' corpus files named "damaged" are damaged
     // in their target's version: each stands for the damage it is named
-    // after, so that the fuzzers start from every kind the box names.
+    // after, so that the fuzzers start from every kind the box names. Those
+    // named "whole" stand for lists that look damaged and are not.
     void damagedCorpusFilesAreDamaged()
     {
         CapturedStdout quiet;
         for (int format = 0; format <= 4; ++format) {
             const QString folder = QStringLiteral("../../fuzz/corpus/listfile_%1").arg(format);
-            const QStringList names = Fixture::fileNames(folder).filter(QRegularExpression("^damaged-"));
-            QVERIFY(!names.isEmpty());
+            const QStringList names =
+                Fixture::fileNames(folder).filter(QRegularExpression("^(damaged|whole)-"));
+            QVERIFY(!names.filter(QRegularExpression("^damaged-")).isEmpty());
             for (const QString &name : names) {
                 const QByteArray bytes = Fixture::bytes(folder + '/' + name);
-                QVERIFY2(!ListFile::read(bytes, format).damage.isEmpty(),
+                QVERIFY2(ListFile::read(bytes, format).damage.isEmpty() == name.startsWith("whole-"),
                          qPrintable(folder + '/' + name));
             }
         }
@@ -1465,6 +1528,34 @@ private slots:
         QCOMPARE(openAndSave(cp1252, 4), fixture("v05.sls"));
     }
 
+    // An older list written in the Windows code page, one of whose lines is
+    // valid UTF-8 by chance, as an accented capital before punctuation makes
+    // it, opens without a word and keeps its text.
+    void windowsCodePageListsWithChanceSequencesStaySilent_data()
+    {
+        QTest::addColumn<QByteArray>("notes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("CAF\u00c9\u2019S") << QByteArray("Runs the CAF\xC9\x92S kitchen.")
+                                   << QString::fromUtf8("Runs the CAFÉ’S kitchen.");
+        QTest::newRow("\u00c9\u201d, \u00c9 and \u00da before a no-break space and \u00b0")
+            << QByteArray("Sings OL\xC9\x94 and OL\xC9\xA0 at the D\xDA\xB0.")
+            << QString::fromUtf8("Sings OLÉ” and OLÉ\u00A0 at the DÚ°.");
+    }
+    void windowsCodePageListsWithChanceSequencesStaySilent()
+    {
+        QFETCH(QByteArray, notes);
+        QFETCH(QString, text);
+        const QByteArray cp1252 = QByteArray(fixture("v03.sls"))
+                                      .replace("\"Ben Brook\"", "\"B\xE9n Brook\"")
+                                      .replace(",1,0,,\r\n", ",1,0,," + notes + "\r\n");
+        CapturedStdout quiet;
+        const ListFile::Contents contents = ListFile::read(cp1252, 2);
+        QVERIFY(contents.damage.isEmpty());
+        QCOMPARE(contents.sims.at(1)->name(), QString::fromUtf8("Bén Brook"));
+        QCOMPARE(contents.sims.at(2)->notes(), text);
+        QVERIFY(QString::fromUtf8(openAndSave(cp1252, 2)).contains(",," + text + "\r\n"));
+    }
+
     void decoding_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -1620,6 +1711,35 @@ private slots:
         QTest::newRow("byte-order mark and one Windows line")
             << QByteArray("\xEF\xBB\xBFplain\nZo\xEB") << QString::fromUtf8("plain\nZoë")
             << QList<qsizetype>{1};
+        // A bad byte costs one letter: every UTF-8 sequence on its line,
+        // also the only one of the file, is read as UTF-8.
+        QTest::newRow("a bad byte on the only line with a UTF-8 letter")
+            << QByteArray("Zo\xC3\xAB t\xFF" "a\r\nplain\r\n") << QString::fromUtf8("Zoë tÿa\r\nplain\r\n")
+            << QList<qsizetype>{0};
+        QTest::newRow("a Cyrillic name with a bad byte")
+            << QByteArray("plain\n\xD0\x97\xD0\xBE\xD1\x8F\xFF") << QString::fromUtf8("plain\nЗояÿ")
+            << QList<qsizetype>{1};
+        QTest::newRow("a Greek letter with a bad byte")
+            << QByteArray("\xCE\xB1\xFF") << QString::fromUtf8("αÿ") << QList<qsizetype>{0};
+        QTest::newRow("three-byte punctuation with a bad byte")
+            << QByteArray("it\xE2\x80\x99s \xFF") << QString::fromUtf8("it’s ÿ") << QList<qsizetype>{0};
+        QTest::newRow("a four-byte letter with a bad byte")
+            << QByteArray("\xF0\x9F\x98\x80\xFF") << QString::fromUtf8("😀ÿ") << QList<qsizetype>{0};
+        // A sequence cut short is no sequence: its bytes are Windows-1252.
+        QTest::newRow("a three-byte sequence cut short")
+            << QByteArray("\xE2\x80 Zo\xC3\xAB") << QString::fromUtf8("â€ Zoë") << QList<qsizetype>{0};
+        QTest::newRow("an overlong form and a surrogate")
+            << QByteArray("\xC0\xAF\xED\xA0\x80 Zo\xC3\xAB")
+            << QString::fromUtf8("À¯í\u00A0€ Zoë") << QList<qsizetype>{0};
+        // Windows-1252 text gives two-byte sequences by chance where an
+        // accented capital stands before punctuation: an IPA symbol, not a
+        // letter, so the file stays Windows text.
+        QTest::newRow("CAF\u00c9\u2019S beside B\u00e9n")
+            << QByteArray("B\xE9n\nCAF\xC9\x92S") << QString::fromUtf8("Bén\nCAFÉ’S")
+            << QList<qsizetype>();
+        QTest::newRow("\u00c9 before a no-break space beside B\u00e9n")
+            << QByteArray("B\xE9n\nOL\xC9\xA0OL\xC9") << QString::fromUtf8("Bén\nOLÉ\u00A0OLÉ")
+            << QList<qsizetype>();
     }
     void decodingLines()
     {
@@ -1627,6 +1747,24 @@ private slots:
         const FileText::Lines lines = FileText::decodeLines(bytes);
         QTEST(lines.text, "text");
         QTEST(lines.notUtf8, "notUtf8");
+    }
+
+    // The accented capitals that end words, before the punctuation and the
+    // no-break space that follow a word, in a file that is otherwise
+    // Windows-1252 ("Bén"): read as Windows text, with no line taken for
+    // bad UTF-8.
+    void accentedCapitalsBeforePunctuationStayWindowsText()
+    {
+        const QByteArray capitals = "\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA\xDB\xDC\xDD";
+        const QByteArray after = "\x85\x91\x92\x93\x94\x96\x97\x99\xA0\xAB\xB0\xBB";
+        for (const char capital : capitals) {
+            for (const char mark : after) {
+                const QByteArray bytes = QByteArray("B\xE9n\nCAF") + capital + mark + "S";
+                const FileText::Lines lines = FileText::decodeLines(bytes);
+                QCOMPARE(lines.text, FileText::fromWindows1252(bytes));
+                QCOMPARE(lines.notUtf8, QList<qsizetype>());
+            }
+        }
     }
 
     // The linear writer gives the record's own line for every sim, also

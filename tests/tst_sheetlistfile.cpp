@@ -366,7 +366,8 @@ private slots:
             << withLine(v05, 11, "\"Ben Brook became a vampire.\",1,-O") << 4
             << "1 achievement line could not be read and will be left out." << 7;
         QTest::newRow("family-link position O")
-            << withLine(v05, 21, "1,O") << 4 << "1 family-link line could not be read whole." << 7;
+            << withLine(v05, 21, "1,O") << 4
+            << "The family-link line of Ada Brook could not be read whole." << 7;
         const QString noHouseholds =
             "It ends early, before the households' played marks, which are missing.";
         QTest::newRow("0.2 cut inside its settings line")
@@ -505,13 +506,50 @@ private slots:
             << 7;
         QTest::newRow("the k of Likes made 0xFF")
             << QByteArray(v05).replace("Likes", "Li\xFF" "es") << 4
-            << "It is written in UTF-8, but the line of Ada Brook is not: it is read as "
-               "Windows-1252, so its accented letters may be wrong." << 7;
+            << "It is written in UTF-8, but the line of Ada Brook is not throughout: the bytes "
+               "that are not UTF-8 are read as Windows-1252, so some of its letters may be wrong."
+            << 7;
+        // A bad byte on the only line with UTF-8 letters, or beside them.
+        const QString notThroughout = "It is written in UTF-8, but the line of %1 is not "
+                                      "throughout: the bytes that are not UTF-8 are read as "
+                                      "Windows-1252, so some of its letters may be wrong.";
+        QTest::newRow("a bad byte on the only line with a Latin name")
+            << QByteArray(fixture("one-accented.sls")).replace("tea", "t\xFF" "a") << 4
+            << notThroughout.arg(QString::fromUtf8("Zoë Brook")) << 2;
+        QTest::newRow("a bad byte on the only line with a Cyrillic name")
+            << QByteArray(fixture("one-cyrillic.sls")).replace("tea", "t\xFF" "a") << 4
+            << notThroughout.arg(QString::fromUtf8("Зоя Волкова")) << 2;
+        QTest::newRow("merci of Zo\u00eb \u00dcnal made merc and 0xFF")
+            << QByteArray(v05).replace("merci", "merc\xFF") << 4
+            << notThroughout.arg(QString::fromUtf8("Zoë Ünal")) << 7;
+        // Every "more" says what it counts.
+        QByteArray strayPairs = fixture("moss-married.sls");
+        for (int i = 0; i < 7; ++i) {
+            strayPairs = withLine(strayPairs, 29 + i,
+                                  "-1,4" + QByteArray::number(i) + ",5" + QByteArray::number(i));
+        }
+        QString strayText;
+        for (const QString &sim : {QString("Cy Brook"), QString::fromUtf8("Zoë Ünal"),
+                                   QString("Sue Study"), QString("Gus Ghost")}) {
+            strayText += QString("The family-link line of %1 names positions 4%2 and 5%2 among the "
+                                 "children, where the list holds no sims, so those links are left "
+                                 "out.\n")
+                             .arg(sim)
+                             .arg(strayText.count('\n'));
+        }
+        QTest::newRow("seven lines naming two positions each")
+            << strayPairs << 4
+            << strayText
+                + "The family-link line of Rex names positions 44 and 54 among the children, "
+                  "where the list holds no sims, so those links are left out.\n"
+                  "4 more links name positions where the list holds no sim and are left out the "
+                  "same way." << 12;
         QTest::newRow("an update's -1 made -0")
             << withLine(v05, 9, "\"Sue Study, Cy Brook and Zo\xC3\xAB \xC3\x9cnal threw a party.\",4,-0")
             << 4 << "1 update line could not be read and will be left out." << 7;
         QTest::newRow("a child -1 made -0")
-            << withLine(v05, 23, "-1,-0") << 4 << "1 family-link line could not be read whole." << 7;
+            << withLine(v05, 23, "-1,-0") << 4
+            << "The family-link line of Cy Brook could not be read whole." << 7;
         QTest::newRow("age 42 made 02")
             << withLine(v05, 1, "\"Ben Brook\",102,02,1,(5,0),\"Brook\",0,\"\",0,1,7,2,4,0,,") << 4
             << "The line of Ben Brook could not be read whole." << 7;
@@ -574,17 +612,53 @@ private slots:
     // After Open Anyway, a list with one byte that is not UTF-8 keeps its
     // UTF-8 letters everywhere but in that line; a list written in the
     // Windows code page opens without a word and keeps its letters.
+    // A bad byte costs one letter: the sim of its line keeps its UTF-8 name,
+    // its household and that household's mark.
+    void oneStrayByteKeepsTheUtf8Names_data()
+    {
+        QTest::addColumn<QByteArray>("damaged");
+        QTest::addColumn<QString>("sim");
+        QTest::addColumn<QString>("household");
+        QTest::addColumn<QString>("notes");
+        const QByteArray v05 = fixture("v05.sls");
+        QTest::newRow("in the line of Ada Brook")
+            << QByteArray(v05).replace("Likes", "Li\xFF" "es") << "Ada Brook" << "Brook,Yes"
+            << QString::fromUtf8("Liÿes tea.\r\nHates rain.");
+        QTest::newRow("in the notes of Zo\u00eb \u00dcnal")
+            << QByteArray(v05).replace("merci", "merc\xFF") << QString::fromUtf8("Zoë Ünal")
+            << QString::fromUtf8("Ünal,No") << QString::fromUtf8("Ça va – très bien, mercÿ.");
+        QTest::newRow("on the only line with UTF-8 letters")
+            << QByteArray(fixture("one-accented.sls")).replace("tea", "t\xFF" "a")
+            << QString::fromUtf8("Zoë Brook") << "Brook,Yes" << QString::fromUtf8("Likes tÿa.");
+        QTest::newRow("a Cyrillic name and household")
+            << QByteArray(fixture("one-cyrillic.sls"))
+                   .replace("tea", "t\xFF" "a")
+                   .replace("Brook\",0,\"\",0,1,7,0,0,0,,L", "\xD0\x92\xD0\xBE\xD0\xBB\xD0\xBA\xD0\xBE\xD0\xB2\xD1\x8B\",0,\"\",0,1,7,0,0,0,,L")
+                   .replace("Brook,Yes", "\xD0\x92\xD0\xBE\xD0\xBB\xD0\xBA\xD0\xBE\xD0\xB2\xD1\x8B,No\r\nBrook,Yes")
+            << QString::fromUtf8("Зоя Волкова") << QString::fromUtf8("Волковы,No")
+            << QString::fromUtf8("Likes tÿa.");
+    }
     void oneStrayByteKeepsTheUtf8Names()
     {
-        const QByteArray damaged = QByteArray(fixture("v05.sls")).replace("Likes", "Li\xFF" "es");
+        QFETCH(QByteArray, damaged);
+        QFETCH(QString, sim);
+        QFETCH(QString, household);
+        QFETCH(QString, notes);
         folder->write("Town.sls", damaged);
         SheetWindow w;
         boxes->answer = QMessageBox::Open;
         w.openList("Town");
         QCOMPARE(boxes->texts.size(), 1);
-        QVERIFY(w.simNames().contains(QString::fromUtf8("Zoë Ünal")));
-        QVERIFY(w.households().contains(QString::fromUtf8("Ünal,No")));
-        QVERIFY(w.updatePage()->saveEvents().contains(QString::fromUtf8("Zoë Ünal threw a party")));
+        QVERIFY(boxes->texts.first().contains("It is written in UTF-8, but the line of " + sim
+                                              + " is not throughout"));
+        QVERIFY(!boxes->texts.first().contains("is missing"));
+        const Sim *opened = w.simNamed(sim);
+        QVERIFY(opened);
+        QCOMPARE(opened->household() + ',', household.left(household.indexOf(',') + 1));
+        QCOMPARE(opened->notes(), notes);
+        QVERIFY(w.households().contains(household));
+        if (damaged.contains("party"))
+            QVERIFY(w.updatePage()->saveEvents().contains(QString::fromUtf8("Zoë Ünal threw a party")));
         QCOMPARE(SheetWindow::fileBytes("Town.sls"), damaged);
         QVERIFY(!QFile::exists("Town.bak.sls"));
     }
@@ -592,12 +666,15 @@ private slots:
     {
         QByteArray cp1252 = fixture("v03.sls");
         cp1252.replace("\"Sue Study\"", "\"Zo\xEB \xDCnal\"").replace("Dorm", "\xDCnal");
+        // A line that is valid UTF-8 by chance: \xC9\x92 reads as one letter.
+        cp1252.replace(",1,0,,\r\n", ",1,0,,Runs the CAF\xC9\x92S kitchen.\r\n");
         folder->write("Old.sls", cp1252);
         SheetWindow w;
         w.openList("Old", 2);
         QCOMPARE(boxes->texts, QStringList());
         QVERIFY(w.simNames().contains(QString::fromUtf8("Zoë Ünal")));
         QVERIFY(w.households().contains(QString::fromUtf8("Ünal,Yes")));
+        QCOMPARE(w.simNamed("Cy Brook")->notes(), QString::fromUtf8("Runs the CAFÉ’S kitchen."));
     }
 
     // However badly a list is damaged, its box fits a screen 800 pixels

@@ -3,13 +3,16 @@
 // for what was read reads back, in version 0.5, whole (no box would ask about
 // it: no section cut short, no line that cannot be read, a family-link line
 // for every sim and no more, a household line for every household of a sim),
-// to a sheet that is written to the same bytes.
+// to a sheet that is written to the same bytes. The file's text keeps its
+// lines where their bytes are: every LF of the file stays one, so no bad byte
+// joins or splits lines, and a line named as not UTF-8 is one of them.
 #include "FuzzCheck.h"
 
 #include "dialogs/SettingsLine.h"
 #include "records/Codes.h"
 #include "records/EntryLine.h"
 #include "records/HouseholdLine.h"
+#include "sheet/FileText.h"
 #include "sheet/Households.h"
 #include "sheet/ListFile.h"
 
@@ -71,7 +74,15 @@ ListFile::Sections sectionsOf(const ListFile::Contents &contents)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const ListFile::Contents read = ListFile::read(Fuzz::bytes(data, size), TOLVANE_FUZZ_FORMAT);
+    const QByteArray bytes = Fuzz::bytes(data, size);
+    const FileText::Lines text = FileText::decodeLines(bytes);
+    const qsizetype lineEnds = bytes.count('\n');
+    FUZZ_CHECK(text.text.count(QLatin1Char('\n')) == lineEnds, "decoding joins or splits lines");
+    for (qsizetype i = 0; i < text.notUtf8.size(); ++i) {
+        FUZZ_CHECK(text.notUtf8.at(i) <= lineEnds && (i == 0 || text.notUtf8.at(i - 1) < text.notUtf8.at(i)),
+                   "a line not UTF-8 is out of order or past the last");
+    }
+    const ListFile::Contents read = ListFile::read(bytes, TOLVANE_FUZZ_FORMAT);
     const QByteArray once = ListFile::write(read.sims, sectionsOf(read));
     const ListFile::Contents again = ListFile::read(once, 4);
     FUZZ_CHECK(again.sims.size() == read.sims.size(), "a written list reads back to other sims");

@@ -80,8 +80,12 @@ QString marriages(const QList<QPair<QString, QString>> &couples)
     QString text = (couples.size() == 1 ? QLatin1String("the marriage of ")
                                         : QLatin1String("the marriages of "))
         + pairs.join(QLatin1String(" and of "));
-    if (couples.size() > kNamedAtMost)
-        text += QStringLiteral(", and %1 more").arg(couples.size() - kNamedAtMost);
+    const qsizetype more = couples.size() - kNamedAtMost;
+    if (more > 0) {
+        text += QStringLiteral(", and %1 other %2")
+                    .arg(more)
+                    .arg(more == 1 ? QLatin1String("marriage") : QLatin1String("marriages"));
+    }
     return text;
 }
 
@@ -106,17 +110,22 @@ struct Paragraph
     int weight = 1;
 };
 
-// The first few paragraphs of `items`, then how many more there are.
-void appendFew(QList<Paragraph> *paragraphs, const QStringList &items, const char *oneMore,
+// The first few paragraphs of `items`, then how many lines or links the
+// rest tell of, in the unit the texts name.
+void appendFew(QList<Paragraph> *paragraphs, const QList<Paragraph> &items, const char *oneMore,
                const char *manyMore)
 {
-    for (qsizetype i = 0; i < items.size() && i < kNamedAtMost; ++i)
-        paragraphs->append({items.at(i)});
-    const qsizetype more = items.size() - kNamedAtMost;
+    int more = 0;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i < kNamedAtMost)
+            paragraphs->append(items.at(i));
+        else
+            more += items.at(i).weight;
+    }
     if (more > 0) {
         paragraphs->append({more == 1 ? QString::fromLatin1(oneMore)
                                       : QString::fromLatin1(manyMore).arg(more),
-                            int(more)});
+                            more});
     }
 }
 
@@ -221,12 +230,14 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
     }
     // A sim or family-link line keeps what could be read of it; the other
     // sections' lines are skipped whole.
-    if (!damage.unreadableSims.isEmpty()) {
-        const QStringList &names = damage.unreadableSims;
-        add((names.size() == 1 ? QStringLiteral("The line of ") : QStringLiteral("The lines of "))
-                + namedFew(names) + QStringLiteral(" could not be read whole."),
-            int(names.size()));
-    }
+    const auto linesOf = [&](const QStringList &names, const char *one, const char *many) {
+        if (!names.isEmpty()) {
+            add((names.size() == 1 ? QLatin1String(one) : QLatin1String(many)) + namedFew(names)
+                    + QStringLiteral(" could not be read whole."),
+                int(names.size()));
+        }
+    };
+    linesOf(damage.unreadableSims, "The line of ", "The lines of ");
     static const struct
     {
         Section section;
@@ -235,15 +246,15 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
     } kUnreadable[] = {
         {Section::Updates, "update", " could not be read and will be left out."},
         {Section::Achievements, "achievement", " could not be read and will be left out."},
-        {Section::FamilyLinks, "family-link", " could not be read whole."},
     };
     for (const auto &kind : kUnreadable) {
         if (const int count = damage.unreadable[int(kind.section)])
             add(counted(count, kind.line) + QLatin1String(kind.fate), count);
     }
+    linesOf(damage.unreadableLinkLinesOf, "The family-link line of ", "The family-link lines of ");
     // A household line is named with what could not be read of it, so that
     // the player knows which mark to set again.
-    QStringList marks;
+    QList<Paragraph> marks;
     for (const Damage::UnreadableMark &mark : damage.unreadableMarks) {
         QString line = QStringLiteral("The household line of ") + mark.household
             + QStringLiteral(" could not be read: ");
@@ -254,20 +265,20 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
         line += mark.opensNotPlayed
             ? QStringLiteral(", so ") + mark.household + QStringLiteral(" opens not played.")
             : QStringLiteral(", so it is left out.");
-        marks << line;
+        marks.append({line});
     }
     appendFew(&paragraphs, marks, "1 more household line could not be read and is left out.",
               "%1 more household lines could not be read and are left out.");
-    QStringList withoutLine;
+    QList<Paragraph> withoutLine;
     for (const QString &household : damage.householdsWithoutLine) {
-        withoutLine << QStringLiteral("The household line of ") + household
-                + QStringLiteral(" is missing, so ") + household
-                + QStringLiteral(" opens not played.");
+        withoutLine.append({QStringLiteral("The household line of ") + household
+                            + QStringLiteral(" is missing, so ") + household
+                            + QStringLiteral(" opens not played.")});
     }
     appendFew(&paragraphs, withoutLine,
               "1 more household has no household line and opens not played.",
               "%1 more households have no household line and open not played.");
-    QStringList selfLinks;
+    QList<Paragraph> selfLinks;
     for (const Damage::SelfLink &link : damage.selfLinks) {
         QString line = QStringLiteral("The family-link line of ") + link.sim
             + QStringLiteral(" names ") + link.sim;
@@ -279,17 +290,18 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
         else
             line += QStringLiteral(" as spouse, so that link is left out, and with it ")
                 + marriages(link.sim, link.marriedTo) + QLatin1Char('.');
-        selfLinks << line;
+        selfLinks.append({line});
     }
     appendFew(&paragraphs, selfLinks,
               "1 more link names its own sim and is left out the same way.",
               "%1 more links name their own sim and are left out the same way.");
-    QStringList strayLinks;
+    // A line may name many positions: the links are counted, not the lines.
+    QList<Paragraph> strayLinks;
     for (const Damage::StrayLink &link : damage.strayLinks) {
         const bool one = link.positions.size() == 1;
         QString line = QStringLiteral("The family-link line of ") + link.sim
             + (one ? QStringLiteral(" names position ") : QStringLiteral(" names positions "))
-            + namedFew(link.positions, " more", " more")
+            + namedFew(link.positions, " other position", " other positions")
             + (link.asSpouse ? QStringLiteral(" as spouse") : QStringLiteral(" among the children"))
             + (one ? QStringLiteral(", where the list holds no sim, so that link is left out")
                    : QStringLiteral(", where the list holds no sims, so those links are left out"));
@@ -300,17 +312,17 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
         else
             line += QStringLiteral(", and with it ") + marriages(link.sim, link.marriedTo)
                 + QLatin1Char('.');
-        strayLinks << line;
+        strayLinks.append({line, int(link.positions.size())});
     }
     appendFew(&paragraphs, strayLinks,
               "1 more link names a position where the list holds no sim and is left out the "
               "same way.",
               "%1 more links name positions where the list holds no sim and are left out the "
               "same way.");
-    QStringList loopLinks;
+    QList<Paragraph> loopLinks;
     for (const auto &[parent, child] : damage.loopLinks) {
-        loopLinks << parent + QStringLiteral(" is not made a parent of ") + child
-                + QStringLiteral(": that would make a sim its own ancestor.");
+        loopLinks.append({parent + QStringLiteral(" is not made a parent of ") + child
+                          + QStringLiteral(": that would make a sim its own ancestor.")});
     }
     appendFew(&paragraphs, loopLinks, "1 more parent link is not taken for the same reason.",
               "%1 more parent links are not taken for the same reason.");
@@ -353,10 +365,12 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
                                    : QLatin1String(" lines no section reads"));
         const bool one = damage.notUtf8 == 1;
         add(QStringLiteral("It is written in UTF-8, but ") + joined(items)
-                + (one ? QStringLiteral(" is not: it is read as Windows-1252, so its accented "
-                                        "letters may be wrong.")
-                       : QStringLiteral(" are not: they are read as Windows-1252, so their "
-                                        "accented letters may be wrong.")),
+                + (one ? QStringLiteral(" is not throughout: the bytes that are not UTF-8 are "
+                                        "read as Windows-1252, so some of its letters may be "
+                                        "wrong.")
+                       : QStringLiteral(" are not throughout: the bytes that are not UTF-8 are "
+                                        "read as Windows-1252, so some of their letters may be "
+                                        "wrong.")),
             damage.notUtf8);
     }
 

@@ -52,6 +52,81 @@ QString decode(const QByteArray &bytes)
     return decoder.hasError() ? fromWindows1252(body) : text;
 }
 
+namespace {
+
+// The UTF-8 sequence that starts at `at`: its length and its code point, or
+// a length of 0 where no valid sequence starts (a stray byte, a cut or
+// overlong sequence, a surrogate).
+struct Sequence
+{
+    int length = 0;
+    char32_t code = 0;
+};
+
+Sequence sequenceAt(const QByteArray &bytes, qsizetype at)
+{
+    const auto byte = [&](qsizetype i) {
+        return i < bytes.size() ? static_cast<unsigned char>(bytes.at(i)) : 0u;
+    };
+    const unsigned lead = byte(at);
+    if (lead < 0x80)
+        return {1, lead};
+    int length = 0;
+    char32_t code = 0;
+    // The bounds of the first continuation byte rule out overlong forms,
+    // surrogates and code points past U+10FFFF.
+    unsigned low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return {};
+    }
+    for (int k = 1; k < length; ++k) {
+        const unsigned next = byte(at + k);
+        if (next < low || next > high)
+            return {};
+        code = (code << 6) | (next & 0x3F);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return {length, code};
+}
+
+// Whether a sequence shows the text was written in UTF-8: Windows-1252 text
+// gives a valid two-byte sequence by chance wherever an accented capital
+// stands before punctuation or a no-break space ("CAFÉ’S" reads as "CAFɒS"),
+// but hardly ever three or four bytes in a row that make one, nor a letter
+// of the Latin, Greek or Cyrillic alphabets names are written in. Most
+// accented capitals (É, È, Ó, Ú, Ü, Ç...) before such a mark make IPA
+// symbols, rarer Latin letters or other scripts, which are left out; only
+// Ã, Ä, Å, Î, Ï, Ð and Ñ before one still make a letter.
+bool showsUtf8(const Sequence &sequence)
+{
+    if (sequence.length >= 3)
+        return true;
+    if (sequence.length != 2)
+        return false;
+    const char32_t c = sequence.code;
+    const bool latin1Letter = c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7;
+    const bool latinExtendedA = c >= 0x100 && c <= 0x17F;
+    const bool greek = c >= 0x386 && c <= 0x3CE && c != 0x387;
+    const bool cyrillic = c >= 0x400 && c <= 0x45F;
+    return latin1Letter || latinExtendedA || greek || cyrillic;
+}
+
+} // namespace
+
 Lines decodeLines(const QByteArray &bytes)
 {
     const bool bom = bytes.startsWith(kUtf8Bom);
@@ -61,40 +136,43 @@ Lines decodeLines(const QByteArray &bytes)
     lines.text = decoder.decode(body);
     if (!decoder.hasError())
         return lines;
-    // Split at LF, which is the same byte in both encodings and never part
-    // of a UTF-8 letter.
-    QList<QByteArrayView> parts;
-    bool utf8Letters = bom;
-    for (qsizetype start = 0; start <= body.size();) {
-        qsizetype end = body.indexOf('\n', start);
-        if (end < 0)
-            end = body.size();
-        const QByteArrayView part(body.constData() + start, end - start);
-        parts.append(part);
-        if (!utf8Letters) {
-            bool high = false;
-            for (const char c : part)
-                high = high || static_cast<unsigned char>(c) >= 0x80;
-            utf8Letters = high && isValidUtf8(part.toByteArray());
-        }
-        start = end + 1;
+    bool utf8 = bom;
+    for (qsizetype at = 0; !utf8 && at < body.size();) {
+        const Sequence sequence = sequenceAt(body, at);
+        utf8 = showsUtf8(sequence);
+        at += qMax(1, sequence.length);
     }
-    if (!utf8Letters) {
+    if (!utf8) {
         lines.text = fromWindows1252(body);
         return lines;
     }
+    // A UTF-8 file with bytes that are not UTF-8, as one changed byte leaves
+    // it: each sequence that is UTF-8 is read as UTF-8 and only the other
+    // bytes as Windows-1252, so that a bad byte costs one letter and a name
+    // on the same line keeps its letters. LF is the same byte in both and
+    // never part of a sequence, so the lines are counted as the cursor
+    // counts them.
     lines.text.clear();
     lines.text.reserve(body.size());
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        if (i > 0)
-            lines.text += QLatin1Char('\n');
-        const QByteArray part = parts.at(i).toByteArray();
-        if (isValidUtf8(part)) {
-            lines.text += QString::fromUtf8(part);
-        } else {
-            lines.text += fromWindows1252(part);
-            lines.notUtf8.append(i);
+    qsizetype line = 0;
+    for (qsizetype at = 0; at < body.size();) {
+        const Sequence sequence = sequenceAt(body, at);
+        if (sequence.length == 0) {
+            lines.text += fromWindows1252(body.mid(at, 1));
+            if (lines.notUtf8.isEmpty() || lines.notUtf8.last() != line)
+                lines.notUtf8.append(line);
+            ++at;
+            continue;
         }
+        if (sequence.code == '\n')
+            ++line;
+        if (QChar::requiresSurrogates(sequence.code)) {
+            lines.text += QChar(QChar::highSurrogate(sequence.code));
+            lines.text += QChar(QChar::lowSurrogate(sequence.code));
+        } else {
+            lines.text += QChar(char16_t(sequence.code));
+        }
+        at += sequence.length;
     }
     return lines;
 }

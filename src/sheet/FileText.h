@@ -19,17 +19,21 @@ QString fromWindows1252(const QByteArray &bytes);
 struct Lines
 {
     QString text;
-    // The lines, counted from 0 at LF as LineCursor hands them out, that are
-    // not UTF-8 in a file whose other lines are: ascending, and empty for a
-    // file that is UTF-8 throughout or Windows-1252 throughout.
+    // The lines, counted from 0 at LF as LineCursor hands them out, that
+    // hold bytes that are not UTF-8 in a file written in UTF-8: ascending,
+    // and empty for a file that is UTF-8 throughout or Windows-1252
+    // throughout.
     QList<qsizetype> notUtf8;
 };
 
-// As decode, but a file that holds UTF-8 letters and also lines that are
-// not UTF-8, as one changed byte leaves it, is neither: each line that is
-// UTF-8 is read as UTF-8 and only the others as Windows-1252, so that one
-// bad byte does not garble every name. A file without a UTF-8 letter is an
-// older list written in the Windows code page, and reads as decode reads it.
+// As decode, but a file that is not valid UTF-8 throughout and yet shows it
+// was written in UTF-8 (a byte-order mark, a sequence of three or four
+// bytes, or a two-byte letter of the Latin, Greek or Cyrillic alphabets,
+// which Windows-1252 text does not give by chance) is a UTF-8 file with bad
+// bytes, as one changed byte leaves it: every UTF-8 sequence is read as
+// UTF-8 and only the bytes that are not UTF-8 as Windows-1252, and the lines
+// that hold such bytes are listed. A file without such evidence is an older
+// list written in the Windows code page, and reads as decode reads it.
 Lines decodeLines(const QByteArray &bytes);
 
 // Hands out the lines of a text one at a time: a line ends at LF, every CR

@@ -350,8 +350,10 @@ Contents readText(const FileText::Lines &file, int format)
             }
             Sim::SkippedLinks skipped;
             if (!line.isEmpty()
-                && !sims.at(i)->familyLinksFromString(line, sims, &skipped))
+                && !sims.at(i)->familyLinksFromString(line, sims, &skipped)) {
                 ++unreadable(damage, Section::FamilyLinks);
+                damage.unreadableLinkLinesOf << simCalled(*sims.at(i), i);
+            }
             if (cut && cutSpouseOf != i && !damage.cutAfterComma)
                 damage.cutChildCandidates =
                     childCandidates(cutPart, sims, i, &damage.cutChildOneOf);

@@ -66,6 +66,9 @@ struct Damage
     // The names of the sims whose lines could not be read whole, in list
     // order, so that the player knows whom to look at.
     QStringList unreadableSims;
+    // The sims whose family-link lines could not be read whole, in list
+    // order: what could be read of each is applied.
+    QStringList unreadableLinkLinesOf;
     // Household lines whose played mark could not be read, in file order:
     // the household (the whole line when it has no comma), the mark as it
     // stands (null when there is none), and whether a sim of the list lives
@@ -130,9 +133,9 @@ struct Damage
     // them: the writer writes a line for each, and they open not played.
     // Special households, which are never marked, lose nothing.
     QStringList householdsWithoutLine;
-    // A file that holds UTF-8 letters and also lines that are not UTF-8, as
-    // one changed byte leaves it: those lines are read as Windows-1252, the
-    // others as UTF-8. Each such line that a section reads, in file order:
+    // A file written in UTF-8 that holds bytes that are not UTF-8, as one
+    // changed byte leaves it: those bytes are read as Windows-1252, all else
+    // as UTF-8. Each such line that a section reads, in file order:
     // its section and, for a sim, family-link or household line, its sim
     // or household.
     struct NotUtf8Line
