@@ -14,6 +14,8 @@
 // ratio of the two: the box's guess at the children the cut digits may have
 // named should cost about nothing, so the ratio should be about 1.
 
+#include "BenchSheet.h"
+
 #include "dialogs/SettingsLine.h"
 #include "records/Codes.h"
 #include "records/Console.h"
@@ -28,25 +30,8 @@
 
 #include <algorithm>
 #include <limits>
-#include <memory>
-#include <vector>
 
 namespace {
-
-struct Sheet
-{
-    std::vector<std::unique_ptr<Sim>> owned;
-    SimList sims;
-
-    explicit Sheet(int count)
-    {
-        owned.reserve(size_t(count));
-        for (int i = 0; i < count; ++i) {
-            owned.push_back(std::make_unique<Sim>());
-            sims.append(owned.back().get());
-        }
-    }
-};
 
 // The first sim's line: no spouse, then the positions 1 to `children`
 // twice over.
@@ -66,7 +51,7 @@ double bestReading(int children, int runs)
     const QString line = lineOf(children);
     double best = std::numeric_limits<double>::max();
     for (int r = 0; r < runs; ++r) {
-        Sheet sheet(children + 1);
+        BenchSheet sheet(children + 1);
         QElapsedTimer timer;
         timer.start();
         sheet.sims.first()->familyLinksFromString(line, sheet.sims);
@@ -81,7 +66,7 @@ double bestReading(int children, int runs)
 // child.
 QByteArray listOfParent(int count)
 {
-    Sheet sheet(count);
+    BenchSheet sheet(count);
     Sim *parent = sheet.sims.last();
     for (int i = 0; i + 1 < count; ++i)
         parent->addChild(sheet.sims.at(i));

@@ -1,5 +1,6 @@
 #include "records/Sim.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <memory>
@@ -35,6 +36,93 @@ QList<Sim *> childrenOf(const Sim *sim)
         children << sim->child(i).data();
     return children;
 }
+
+// Sim::dropOneSidedLinks as it was first written, through the public
+// members: each sim in list order lets go of a spouse that names another, of
+// the children that do not name it, and of the parents that do not list it,
+// searching each parent's children for it.
+void dropOneSidedLinksBySearching(const SimList &list)
+{
+    const auto lists = [](const Sim *parent, const Sim *child) {
+        for (int i = 0; i < parent->childCount(); ++i) {
+            if (parent->child(i) == child)
+                return true;
+        }
+        return false;
+    };
+    for (const QPointer<Sim> &sim : list) {
+        if (!sim)
+            continue;
+        if (sim->spouse() && sim->spouse()->spouse() != sim)
+            sim->clearSpouse();
+        for (int i = sim->childCount() - 1; i >= 0; --i) {
+            const QPointer<Sim> child = sim->child(i);
+            if (!child || !child->hasParent(sim))
+                sim->removeChild(i);
+        }
+        if (sim->parent1() && !lists(sim->parent1(), sim))
+            sim->clearParent1();
+        if (sim->parent2() && !lists(sim->parent2(), sim))
+            sim->clearParent2();
+    }
+}
+
+// Every link of every sim of a list, by position in it.
+QStringList linksOf(const SimList &list)
+{
+    const auto at = [&](const Sim *sim) {
+        return sim ? QString::number(list.indexOf(const_cast<Sim *>(sim))) : QStringLiteral("-");
+    };
+    QStringList links;
+    for (const QPointer<Sim> &sim : list) {
+        QStringList children;
+        for (int i = 0; i < sim->childCount(); ++i)
+            children << at(sim->child(i));
+        links << at(sim->spouse()) + ';' + at(sim->parent1()) + ';' + at(sim->parent2()) + ';'
+                + children.join(',');
+    }
+    return links;
+}
+
+// A list of `count` sims whose family-link lines, drawn from `seed`, give
+// many links one side alone holds: spouses naming sims married to others,
+// children listed by three sims or more, among them a few parents of many
+// children listed before and after them; then some parents let go of a
+// child, and some children of a parent, as an older program left them. A
+// few sims stand twice in the list.
+struct OlderFamily : Family
+{
+    OlderFamily(int count, quint32 seed)
+        : Family(count)
+    {
+        QRandomGenerator random(seed);
+        const auto position = [&] { return int(random.bounded(count)); };
+        for (int i = 0; i < count; ++i) {
+            QStringList parts{random.bounded(2) ? QString::number(position()) : "-1"};
+            const int children = random.bounded(20) == 0 ? 20 + int(random.bounded(150))
+                                                         : int(random.bounded(4));
+            for (int c = 0; c < children; ++c)
+                parts << QString::number(position());
+            list.at(i)->familyLinksFromString(parts.join(','), list);
+        }
+        for (int k = 0; k < count / 4; ++k) {
+            Sim *sim = list.at(position());
+            switch (random.bounded(3)) {
+            case 0:
+                if (sim->childCount() > 0)
+                    sim->removeChild(int(random.bounded(sim->childCount())));
+                break;
+            case 1:
+                sim->clearParent1();
+                break;
+            default:
+                sim->clearParent2();
+            }
+        }
+        for (int k = 0; k < 5; ++k)
+            list << list.at(position());
+    }
+};
 
 } // namespace
 
@@ -415,6 +503,46 @@ private slots:
         QCOMPARE(childrenOf(f[2]), QList<Sim *>{});
         QVERIFY(!f[4]->spouse());
         QVERIFY(!f[5]->spouse());
+    }
+
+    // A parent of many children is looked up in a set of them rather than
+    // searched: the links let go are the same as by searching, in every
+    // order of parents and children in the list.
+    void oneSidedLinksOfLargeFamiliesLetGo()
+    {
+        for (quint32 seed = 1; seed <= 20; ++seed) {
+            OlderFamily searched(300, seed);
+            OlderFamily looked(300, seed);
+            const QStringList before = linksOf(looked.list);
+            QCOMPARE(linksOf(searched.list), before);
+            dropOneSidedLinksBySearching(searched.list);
+            Sim::dropOneSidedLinks(looked.list);
+            QCOMPARE(linksOf(looked.list), linksOf(searched.list));
+            QVERIFY(linksOf(looked.list) != before);
+        }
+        // One parent of 40 children, listed after them; the first three are
+        // also listed by two sims before it, and name those two.
+        Family f(43);
+        for (int i = 0; i < 2; ++i)
+            f[40 + i]->familyLinksFromString("-1,0,1,2", f.list);
+        QStringList parts{"-1"};
+        for (int c = 0; c < 40; ++c)
+            parts << QString::number(c);
+        f[42]->familyLinksFromString(parts.join(','), f.list);
+        f[5]->clearParent1();
+        Sim::dropOneSidedLinks(f.list);
+        QList<Sim *> kept;
+        for (int c = 3; c < 40; ++c) {
+            if (c != 5)
+                kept << f[c];
+            QCOMPARE(f[c]->parent1().data(), c == 5 ? nullptr : f[42]);
+            QVERIFY(!f[c]->parent2());
+        }
+        QCOMPARE(childrenOf(f[42]), kept);
+        for (int c = 0; c < 3; ++c) {
+            QCOMPARE(f[c]->parent1().data(), f[40]);
+            QCOMPARE(f[c]->parent2().data(), f[41]);
+        }
     }
 
     // Parts that name no sim of the list, or the sim itself, are skipped,

@@ -39,6 +39,14 @@ QString markOf(const QStandardItemModel *model, const QString &household)
     return QStringLiteral("<missing>");
 }
 
+QStringList columnOf(const QStandardItemModel *model, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->item(row, column)->text();
+    return texts;
+}
+
 EditHouseholdDialog *openDialog()
 {
     const auto windows = QApplication::topLevelWidgets();
@@ -263,6 +271,38 @@ private slots:
         // A rebuild sorts by name again.
         page->setModel(rebuilt);
         QCOMPARE(page->saveHouseholds().toUtf8(), section);
+    }
+
+    // A section's lines read at once mark the households as one line after
+    // the other does: a line marks every row of its name, so a name the
+    // model holds twice is marked twice, and of two lines of one household
+    // the later wins; lines that cannot be read, or name no household of
+    // the model, change nothing.
+    void sectionReadAtOnceAsLineByLine()
+    {
+        const QList<QPair<QString, QString>> rows{{"Smith", "No"}, {"Lee, Jr.", "No"},
+                                                  {"Runaways", ""}, {"Smith", "No"},
+                                                  {"Jones", "Yes"}, {"Brook", "No"}};
+        const QStringList lines{"Smith,Yes", "Lee, Jr.,Yes", "Jones,No", "Ghosts,Yes",
+                                "Smith,No",  "Lee, Jr.,Ye",  "Brook",    "Jones,Yes",
+                                "Smith,Yes", "Runaways,",    "Brook,Yes", "Brook,No"};
+        auto *atOnce = householdModel(rows, page);
+        page->setModel(atOnce);
+        page->loadHouseholds(lines);
+        const QStringList marks = columnOf(atOnce, 1);
+        QCOMPARE(marks, QStringList({"Yes", "Yes", "", "Yes", "Yes", "No"}));
+
+        auto *lineByLine = householdModel(rows, page);
+        page->setModel(lineByLine);
+        for (const QString &line : lines)
+            page->loadHousehold(line);
+        QCOMPARE(columnOf(lineByLine, 1), marks);
+        QCOMPARE(columnOf(lineByLine, 0), columnOf(atOnce, 0));
+
+        // Without a model nothing is read.
+        HouseholdPage fresh;
+        fresh.loadHouseholds(lines);
+        QCOMPARE(fresh.sourceModel(), nullptr);
     }
 
     // A household name that holds line breaks is written as the sim line

@@ -124,6 +124,29 @@ private slots:
         QCOMPARE(SheetWindow::fileBytes("Town.bak.bak.sls"), expected);
     }
 
+    // A households section that names a household twice, as a hand edit
+    // leaves it, opens without a word: the later line's mark holds, and the
+    // list is saved with one line for each household.
+    void repeatedHouseholdLinesTakeTheLastMark()
+    {
+        const QByteArray v05 = fixture("v05.sls");
+        // At Large 15, Brook 16, Dorm 17, Runaways 18, Ünal 19.
+        const QByteArray repeated = withLines(
+            withLines(v05, 19, {"\xC3\x9Cnal,Yes", "Brook,No", "Runaways,"}), 17,
+            {"Dorm,Yes", "Dorm,No", "Dorm,Yes"});
+        folder->write("Town.sls", repeated);
+        SheetWindow w;
+        w.openList("Town");
+        QCOMPARE(boxes->texts, QStringList());
+        QStringList households = w.households();
+        households.sort();
+        QCOMPARE(households, QStringList({"At Large,No", "Brook,No", "Dorm,Yes", "Runaways,",
+                                          QString::fromUtf8("\xC3\x9Cnal,Yes")}));
+        const QByteArray saved =
+            withLine(withLine(withLine(v05, 16, "Brook,No"), 17, "Dorm,Yes"), 19, "\xC3\x9Cnal,Yes");
+        QCOMPARE(SheetWindow::fileBytes("Town.bak.sls"), saved);
+    }
+
     // Letters of a file saved in the Windows code page show as they were,
     // and the list is written back as UTF-8.
     void windowsCodePageListsKeepTheirLetters()

@@ -34,7 +34,14 @@ public:
     void clearPlayedFlags();
     // The households section of a list file, rows joined by CR LF.
     QString saveHouseholds();
+    // Marks the household of a line of that section with its mark; a line
+    // without a readable mark, or of a household the model does not hold,
+    // changes nothing. Lines are taken in order, so of two lines of one
+    // household the later one wins.
     void loadHousehold(QString line);
+    // The same for a section's lines at once, in time linear in the lines
+    // and the households.
+    void loadHouseholds(const QStringList &lines);
 
 public slots:
     void reset();

@@ -6,6 +6,7 @@
 #include "records/PartReader.h"
 #include "records/Bounds.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace {
@@ -348,6 +349,26 @@ bool Sim::familyLinksFromString(const QString &line, const SimList &list, Skippe
 
 void Sim::dropOneSidedLinks(const SimList &list)
 {
+    // Whether a parent lists a child now. A long children list is looked up
+    // in a set of it, made once: searching the list of a parent of n children
+    // for each of them took time in n squared (2 s for 40,000). A parent's
+    // list changes only in the parent's own turn below, which drops its set,
+    // so a set always holds the list as it stands.
+    constexpr qsizetype kSearchedAtMost = 16;
+    QHash<const Sim *, QSet<const Sim *>> listedBy;
+    const auto lists = [&](const Sim *parent, const QPointer<Sim> &child) {
+        if (parent->m_children.size() <= kSearchedAtMost)
+            return parent->m_children.contains(child);
+        auto found = listedBy.find(parent);
+        if (found == listedBy.end()) {
+            QSet<const Sim *> listed;
+            listed.reserve(parent->m_children.size());
+            for (const QPointer<Sim> &listedChild : parent->m_children)
+                listed.insert(listedChild.data());
+            found = listedBy.insert(parent, std::move(listed));
+        }
+        return found->contains(child.data());
+    };
     for (const QPointer<Sim> &sim : list) {
         if (!sim)
             continue;
@@ -356,8 +377,9 @@ void Sim::dropOneSidedLinks(const SimList &list)
         sim->m_children.removeIf([&](const QPointer<Sim> &child) {
             return !child || !child->hasParent(sim);
         });
+        listedBy.remove(sim.data());
         for (QPointer<Sim> *parent : {&sim->m_parent1, &sim->m_parent2}) {
-            if (*parent && !(*parent)->m_children.contains(sim))
+            if (*parent && !lists(parent->data(), sim))
                 *parent = nullptr;
         }
     }

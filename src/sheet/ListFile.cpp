@@ -498,6 +498,12 @@ void Receiver::loadAchievements(const QStringList &lines)
         loadAchievement(line);
 }
 
+void Receiver::loadHouseholds(const QStringList &lines)
+{
+    for (const QString &line : lines)
+        loadHousehold(line);
+}
+
 void apply(Contents &contents, int format, Receiver &receiver)
 {
     receiver.clearSheet();
@@ -511,8 +517,7 @@ void apply(Contents &contents, int format, Receiver &receiver)
     receiver.loadAchievements(contents.achievementLines);
     if (format > 0) {
         Console::line(QStringLiteral("Reading household info..."));
-        for (const QString &line : qAsConst(contents.householdLines))
-            receiver.loadHousehold(line);
+        receiver.loadHouseholds(contents.householdLines);
     }
 }
 

@@ -227,6 +227,7 @@ public:
     // together; by default one call per line.
     virtual void loadUpdates(const QStringList &lines);
     virtual void loadAchievements(const QStringList &lines);
+    virtual void loadHouseholds(const QStringList &lines);
 };
 
 // Puts a sheet that was read completely onto the sheet, with the progress

@@ -170,6 +170,7 @@ private:
     void loadUpdate(const QString &line) override;
     void loadAchievement(const QString &line) override;
     void loadHousehold(const QString &line) override;
+    void loadHouseholds(const QStringList &lines) override;
     void loadUpdates(const QStringList &lines) override;
     void loadAchievements(const QStringList &lines) override;
 

@@ -271,6 +271,11 @@ void Tolvane::loadHousehold(const QString &line)
     m_householdPage->loadHousehold(line);
 }
 
+void Tolvane::loadHouseholds(const QStringList &lines)
+{
+    m_householdPage->loadHouseholds(lines);
+}
+
 void Tolvane::loadUpdates(const QStringList &lines)
 {
     m_updatePage->loadEvents(lines);
