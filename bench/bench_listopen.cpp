@@ -16,6 +16,7 @@
 // while the program runs.
 
 #include "BenchSheet.h"
+#include "BenchSupport.h"
 
 #include "dialogs/SettingsLine.h"
 #include "events/UpdatePage.h"
@@ -30,37 +31,14 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QMessageBox>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
-#include <QTextStream>
-#include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <limits>
-#include <unistd.h>
 
 namespace {
-
-struct Times
-{
-    double open = std::numeric_limits<double>::max();
-    double save = std::numeric_limits<double>::max();
-    // The best run's open and save together.
-    double both = std::numeric_limits<double>::max();
-};
-
-double msOf(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 void call(Tolvane *sheet, const char *slot, QGenericArgument a = QGenericArgument(),
           QGenericArgument b = QGenericArgument())
@@ -151,24 +129,28 @@ void checkChildren(Tolvane *sheet, int count)
     }
 }
 
-void measure(const QString &list, int count, const Check &check, Times &times)
+// The open, the save and the two together of one run.
+struct Times
+{
+    double open = 0;
+    double save = 0;
+};
+
+Times measure(const QString &list, int count, const Check &check)
 {
     MainWindow window;
     installItemModels(&window);
     window.show();
     auto *sheet = qobject_cast<Tolvane *>(window.centralWidget());
 
-    const double open =
-        msOf([&] { call(sheet, "open", Q_ARG(QString, list), Q_ARG(int, 4)); });
+    Times times;
+    times.open = Bench::msOf([&] { call(sheet, "open", Q_ARG(QString, list), Q_ARG(int, 4)); });
     check(sheet, count);
     // Every run saves into a new file: the output of an earlier run would
     // make the save ask whether to replace that list.
     const QString saved = list + QStringLiteral("-saved");
     QFile::remove(ListFile::fileName(saved));
-    const double save = msOf([&] { call(sheet, "save", Q_ARG(QString, saved)); });
-    times.open = std::min(times.open, open);
-    times.save = std::min(times.save, save);
-    times.both = std::min(times.both, open + save);
+    times.save = Bench::msOf([&] { call(sheet, "save", Q_ARG(QString, saved)); });
 
     QByteArray before;
     QByteArray after;
@@ -178,6 +160,7 @@ void measure(const QString &list, int count, const Check &check, Times &times)
     if (before != after)
         qFatal("%s was saved otherwise than it was opened", qPrintable(list));
     window.close();
+    return times;
 }
 
 struct Case
@@ -186,7 +169,6 @@ struct Case
     int smallest;
     std::function<QByteArray(int)> list;
     Check check;
-    Times times[3];
 };
 
 } // namespace
@@ -198,17 +180,15 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     int households = 5000;
     int children = 20000;
-    int runs = 3;
     const QStringList args = app.arguments();
+    const int runs = Bench::runsOf(args, 3);
     for (int i = 1; i < args.size(); i += 2) {
         const int value = i + 1 < args.size() ? args.at(i + 1).toInt() : 0;
         if (args.at(i) == QLatin1String("--households") && value > 0)
             households = value;
         else if (args.at(i) == QLatin1String("--children") && value > 1)
             children = value;
-        else if (args.at(i) == QLatin1String("--runs") && value > 0)
-            runs = value;
-        else {
+        else if (args.at(i) != QLatin1String("--runs") || value <= 0) {
             std::fprintf(stderr,
                          "usage: bench_listopen [--households N] [--children N] [--runs N]\n");
             return 1;
@@ -219,11 +199,11 @@ int main(int argc, char **argv)
     if (!folder.isValid() || !QDir::setCurrent(folder.path()))
         qFatal("cannot make a working folder");
 
-    Case cases[] = {
-        {"households", households, householdsList, checkHouseholds, {}},
-        {"children", children, childrenList, checkChildren, {}},
+    const Case cases[] = {
+        {"households", households, householdsList, checkHouseholds},
+        {"children", children, childrenList, checkChildren},
     };
-    for (Case &c : cases) {
+    for (const Case &c : cases) {
         for (int k = 0; k < 3; ++k) {
             const int count = c.smallest << k;
             const QString name = QStringLiteral("%1%2").arg(QLatin1String(c.name)).arg(count);
@@ -234,56 +214,35 @@ int main(int argc, char **argv)
 
     // A box that waits for an answer would hang the run with no word:
     // nothing here should ask, so a box stops the run with its text.
-    QTimer boxWatch;
-    QObject::connect(&boxWatch, &QTimer::timeout, [] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            qFatal("a message box stopped the run: %s", qPrintable(box->text()));
-    });
-    boxWatch.start(100);
-
+    Bench::guardBoxes();
     // The progress lines of an open go to standard output; only the table
     // matters here.
-    std::fflush(stdout);
-    FILE *table = fdopen(dup(fileno(stdout)), "w");
-    if (!std::freopen("/dev/null", "w", stdout))
-        qFatal("cannot silence standard output");
+    FILE *table = Bench::tableStream();
+    QList<Bench::Doubling> lines;
+    for (const Case &c : cases) {
+        const QString name = QLatin1String(c.name);
+        lines << Bench::Doubling(name + QStringLiteral(", open"), c.smallest)
+              << Bench::Doubling(name + QStringLiteral(", save"), c.smallest)
+              << Bench::Doubling(name + QStringLiteral(", open and save"), c.smallest);
+    }
     for (int run = 0; run < runs; ++run) {
-        for (Case &c : cases) {
+        for (qsizetype i = 0; i < std::size(cases); ++i) {
+            const Case &c = cases[i];
             for (int k = 0; k < 3; ++k) {
                 const int count = c.smallest << k;
-                measure(QStringLiteral("%1%2").arg(QLatin1String(c.name)).arg(count), count,
-                        c.check, c.times[k]);
+                const Times times =
+                    measure(QStringLiteral("%1%2").arg(QLatin1String(c.name)).arg(count), count,
+                            c.check);
+                lines[3 * i].keep(count, times.open);
+                lines[3 * i + 1].keep(count, times.save);
+                lines[3 * i + 2].keep(count, times.open + times.save);
             }
         }
     }
-
-    QTextStream print(table);
-    print << "Best of " << runs << " runs; each doubling should take at most about 2.3 times as "
-                                   "long.\n";
-    print << QStringLiteral("case").leftJustified(12) << QStringLiteral("n").rightJustified(12)
-          << QStringLiteral("2n").rightJustified(12) << QStringLiteral("4n").rightJustified(12)
-          << QStringLiteral("2n/n").rightJustified(7) << QStringLiteral("4n/2n").rightJustified(7)
-          << "\n";
-    const auto ms = [](double value) {
-        return QString::number(value, 'f', 1).rightJustified(9) + QLatin1String(" ms");
-    };
-    const auto ratio = [](double large, double small) {
-        return QString::number(large / small, 'f', 2).rightJustified(7);
-    };
-    for (const Case &c : cases) {
-        print << QStringLiteral("%1 (n = %2)").arg(QLatin1String(c.name)).arg(c.smallest) << "\n";
-        const auto row = [&](const char *what, double Times::*field) {
-            const double a = c.times[0].*field;
-            const double b = c.times[1].*field;
-            const double d = c.times[2].*field;
-            print << QString::fromLatin1(what).leftJustified(12) << ms(a) << ms(b) << ms(d)
-                  << ratio(b, a) << ratio(d, b) << "\n";
-        };
-        row("  open", &Times::open);
-        row("  save", &Times::save);
-        row("  both", &Times::both);
-    }
-    print.flush();
+    std::fprintf(table, "Best of %d runs; each doubling should take at most about 2.3 times as "
+                        "long.\n", runs);
+    std::fflush(table);
+    Bench::print(table, lines);
     std::fclose(table);
     return 0;
 }

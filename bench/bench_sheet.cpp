@@ -15,6 +15,8 @@
 // folder. The lists are written into a temporary folder, which is also the
 // working folder while the program runs.
 
+#include "BenchSupport.h"
+
 #include "events/UpdatePage.h"
 #include "sheet/MainWindow.h"
 #include "sheet/Tolvane.h"
@@ -22,7 +24,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
@@ -33,10 +34,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <limits>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -52,14 +51,6 @@ struct Times
     double floor = std::numeric_limits<double>::max();
 };
 
-double msOf(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
 void keepBest(double &best, double ms)
 {
     best = std::min(best, ms);
@@ -69,7 +60,7 @@ void keepBest(double &best, double ms)
 // one row of five cells per sim line: what no open can do without.
 double floorOf(const QString &path)
 {
-    return msOf([&] {
+    return Bench::msOf([&] {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             qFatal("cannot read %s", qPrintable(path));
@@ -94,17 +85,6 @@ double floorOf(const QString &path)
     });
 }
 
-QAbstractButton *buttonOf(QWidget *root, const QString &text)
-{
-    const auto buttons = root->findChildren<QAbstractButton *>();
-    for (QAbstractButton *button : buttons) {
-        if (button->text() == text)
-            return button;
-    }
-    qFatal("no button %s", qPrintable(text));
-    return nullptr;
-}
-
 void call(Tolvane *sheet, const char *slot, QGenericArgument a = QGenericArgument(),
           QGenericArgument b = QGenericArgument())
 {
@@ -120,14 +100,14 @@ void measure(const QString &list, Times &times)
     auto *sheet = qobject_cast<Tolvane *>(window.centralWidget());
     auto *updates = sheet->findChild<UpdatePage *>();
 
-    keepBest(times.open, msOf([&] { call(sheet, "open", Q_ARG(QString, list), Q_ARG(int, 4)); }));
+    keepBest(times.open, Bench::msOf([&] { call(sheet, "open", Q_ARG(QString, list), Q_ARG(int, 4)); }));
     // Every run saves into a new file, as the first one does: the output of
     // an earlier run would make the save ask whether to replace that list,
     // and no one is there to answer.
     const QString saved = list + QStringLiteral("-saved");
     QFile::remove(saved + QStringLiteral(".sls"));
-    keepBest(times.save, msOf([&] { call(sheet, "save", Q_ARG(QString, saved)); }));
-    keepBest(times.filter, msOf([&] { call(sheet, "setDeadFilter", Q_ARG(bool, false)); }));
+    keepBest(times.save, Bench::msOf([&] { call(sheet, "save", Q_ARG(QString, saved)); }));
+    keepBest(times.filter, Bench::msOf([&] { call(sheet, "setDeadFilter", Q_ARG(bool, false)); }));
     call(sheet, "setDeadFilter", Q_ARG(bool, true));
 
     // The file's own pending updates are dropped: only the births apply.
@@ -139,11 +119,11 @@ void measure(const QString &list, Times &times)
                                .arg(sims.at(0)->name(), sims.at(1)->name())
                                .arg(n));
     }
-    QAbstractButton *apply = buttonOf(updates, QStringLiteral("Apply Updates"));
-    keepBest(times.births, msOf([&] { apply->click(); }));
+    QAbstractButton *apply = Bench::buttonOf(updates, QStringLiteral("Apply Updates"));
+    keepBest(times.births, Bench::msOf([&] { apply->click(); }));
 
     updates->clearEvents();
-    keepBest(times.rotation, msOf([&] { call(sheet, "doRotation"); }));
+    keepBest(times.rotation, Bench::msOf([&] { call(sheet, "doRotation"); }));
     keepBest(times.floor, floorOf(list + QStringLiteral(".sls")));
 
     // The sheet now differs from what was saved; it is thrown away unasked.
@@ -192,10 +172,7 @@ int main(int argc, char **argv)
     Times times[2];
     // The progress lines of an open go to standard output; only the table
     // matters here.
-    std::fflush(stdout);
-    FILE *table = fdopen(dup(fileno(stdout)), "w");
-    if (!std::freopen("/dev/null", "w", stdout))
-        qFatal("cannot silence standard output");
+    FILE *table = Bench::tableStream();
     for (int run = 0; run < runs; ++run) {
         for (int i = 0; i < 2; ++i)
             measure(QStringLiteral("sheet%1").arg(sizes[i]), times[i]);

@@ -398,6 +398,46 @@ private slots:
         QVERIFY(chosenFirst != chosenSecond);
     }
 
+    // The name combos follow the list handed over and the names of its
+    // sims: sims of equal names in the order of the list, a renamed sim in
+    // its new place once the list comes again, and under its new name where
+    // it stands at any refresh before that.
+    void namesFollowTheListAndRenames()
+    {
+        BrowserFamily family;
+        Sim *first = family.f.add("Sam", Gender::Male);
+        Sim *second = family.f.add("Sam", Gender::Male);
+        Sim *fay = family["Fay"];
+        Sim *dee = family["Dee"];
+        SimList sims = family.f.sims();
+        FamilyBrowser browser(dee, sims);
+        QComboBox *spouses = combo(browser, "spouseCombo");
+        QComboBox *children = combo(browser, "addChildCombo");
+        auto spouseAt = [&](int at) {
+            spouses->setCurrentIndex(at);
+            button(&browser, "Set Spouse:")->click();
+            return dee->spouse().data();
+        };
+        const int sam = spouses->findText("Sam");
+        QCOMPARE(spouseAt(sam), first);
+        QCOMPARE(spouseAt(sam + 1), second);
+
+        sims.move(sims.indexOf(second), 0);
+        browser.setSimList(sims);
+        QCOMPARE(spouseAt(sam), second);
+        QCOMPARE(spouseAt(sam + 1), first);
+
+        const int fayAt = children->findText("Fay");
+        fay->setName("Zoe");
+        browser.setSim(family["Ann"]);
+        QCOMPARE(children->itemText(fayAt), QStringLiteral("Zoe"));
+        QCOMPARE(spouses->itemText(fayAt), QStringLiteral("Zoe"));
+        browser.setSimList(sims);
+        QCOMPARE(items(children).last(), QStringLiteral("Zoe"));
+        QCOMPARE(items(spouses).mid(spouses->count() - 2), QStringList({"Zoe", "None"}));
+        QCOMPARE(children->currentIndex(), 0);
+    }
+
     void listChangesKeepTheTarget()
     {
         BrowserFamily family;

@@ -310,6 +310,46 @@ private slots:
         QCOMPARE(a->name(), QString("a"));
     }
 
+    // The sim an import merges a NID into: of several, the first in the
+    // list, whatever the NID order puts first; only sims of the last
+    // rebuild count, and a clear or a new list forgets them all.
+    void firstWithNidFollowsTheLastRebuild()
+    {
+        SheetSims sheet;
+        Sim *a = sheet.append(plainSim("a", 7));
+        Sim *b = sheet.append(plainSim("b", 3));
+        Sim *c = sheet.append(plainSim("c", 7));
+        rebuild(sheet);
+        QCOMPARE(sheet.firstWithNid(7), a);
+        QCOMPARE(sheet.firstWithNid(3), b);
+        QCOMPARE(sheet.firstWithNid(5), nullptr);
+        QCOMPARE(sheet.firstWithNid(-1), nullptr);
+
+        Sim *d = sheet.append(plainSim("d", 5));
+        QCOMPARE(sheet.firstWithNid(5), nullptr);
+        rebuild(sheet);
+        QCOMPARE(sheet.firstWithNid(5), d);
+
+        sheet.setRows(sheet.rowToSim(), SimList({b, c, a, d}));
+        QCOMPARE(sheet.firstWithNid(7), a);
+        sheet.setRows(sheet.rowToSim(), SimList({b, c, d}));
+        QCOMPARE(sheet.firstWithNid(7), c);
+
+        sheet.clear();
+        QCOMPARE(sheet.firstWithNid(7), nullptr);
+        QCOMPARE(sheet.firstWithNid(3), nullptr);
+
+        Sim *f = sheet.append(plainSim("f", 7));
+        rebuild(sheet);
+        QCOMPARE(sheet.firstWithNid(7), f);
+        SimStore read;
+        Sim *e = read.keep(plainSim("e", 7));
+        sheet.replace(read, {e});
+        QCOMPARE(sheet.firstWithNid(7), nullptr);
+        rebuild(sheet);
+        QCOMPARE(sheet.firstWithNid(7), e);
+    }
+
     void replaceTakesOverTheRecords()
     {
         SheetSims sheet;

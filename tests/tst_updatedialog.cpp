@@ -8,11 +8,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QScopeGuard>
 #include <QAbstractButton>
 #include <QSpinBox>
 #include <QtTest>
 
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -162,11 +165,14 @@ private slots:
         QTest::addColumn<QString>("order");
         QTest::addColumn<QString>("sorted");
         // B and b2 share the name "B"; A sorts first; 0 is a null entry.
-        QTest::newRow("equal names keep the earlier candidate") << "B A b2" << "A B b2";
-        QTest::newRow("selection sort is not stable") << "B b2 A" << "A b2 B";
+        QTest::newRow("equal names keep their order") << "B A b2" << "A B b2";
+        QTest::newRow("equal names keep their order, reversed") << "b2 B A" << "A b2 B";
+        QTest::newRow("equal names before a smaller one") << "B b2 A" << "A B b2";
         QTest::newRow("one sim") << "B" << "B";
         QTest::newRow("empty") << "" << "";
         QTest::newRow("null never moves") << "C 0 A B" << "A 0 B C";
+        QTest::newRow("nulls at both ends") << "0 C b2 A B 0" << "0 A b2 B C 0";
+        QTest::newRow("only nulls") << "0 0" << "0 0";
     }
     void sortsSimsByName()
     {
@@ -182,6 +188,77 @@ private slots:
         for (const QPointer<Sim> &sim : sims)
             tags.append(byTag.key(sim.data()));
         QCOMPARE(tags.join(' '), sorted);
+    }
+
+    // Wherever two names differ in the locale's order, the sort gives the
+    // order the selection sort it replaced gave, in locales that order case,
+    // accents and punctuation differently; sims of names that compare equal
+    // keep their order, and a null entry keeps its place.
+    void sortsNamesAsTheSelectionSortDid_data()
+    {
+        QTest::addColumn<QString>("locale");
+        for (const char *locale : {"C", "en_US", "de_DE", "sv_SE", "fr_FR"})
+            QTest::newRow(locale) << QString::fromLatin1(locale);
+    }
+    void sortsNamesAsTheSelectionSortDid()
+    {
+        QFETCH(QString, locale);
+        const QLocale before;
+        const auto restore = qScopeGuard([&before] { QLocale::setDefault(before); });
+        QLocale::setDefault(QLocale(locale));
+
+        const QStringList names{
+            "Ann", "ann", "ANN", QStringLiteral("\u00c4nn"), QStringLiteral("\u00e4nn"), "Anne",
+            "anne", "Ann-Marie", "Ann Marie", "AnnMarie", "Ann", " Ann", "Ann ", "", "Bo", "bo",
+            QStringLiteral("B\u00f6"), QStringLiteral("Zo\u00eb"), "Zoe", "zoe",
+            QStringLiteral("\u00d8y"), "Oy", QStringLiteral("\u00c9mile"),
+            QStringLiteral("E\u0301mile"), "Emile", QStringLiteral("\u00e9mile"),
+            QStringLiteral("Stra\u00dfe"), "Strasse", QStringLiteral("\u0141ukasz"),
+            "Lukasz", "10 Sims", "9 Sims", "O'Neil", "Oneil", "o-neil"};
+        // The sort that served before, on the names alone.
+        auto selectionSorted = [](QStringList list) {
+            for (qsizetype i = 0; i < list.size(); ++i) {
+                qsizetype m = i;
+                for (qsizetype j = i + 1; j < list.size(); ++j) {
+                    if (QString::localeAwareCompare(list.at(m), list.at(j)) > 0)
+                        m = j;
+                }
+                list.swapItemsAt(i, m);
+            }
+            return list;
+        };
+
+        std::mt19937 shuffle(11);
+        for (int round = 0; round < 20; ++round) {
+            QList<Sim *> input;
+            for (const QString &name : names)
+                input.append(makeSim(name));
+            std::shuffle(input.begin(), input.end(), shuffle);
+            SimList sims;
+            QStringList inputNames;
+            for (Sim *sim : std::as_const(input)) {
+                sims.append(sim);
+                inputNames.append(sim->name());
+            }
+            const qsizetype nullAt = round % (sims.size() + 1);
+            sims.insert(nullAt, nullptr);
+
+            sortSimsByName(sims);
+
+            QVERIFY(sims.at(nullAt).isNull());
+            sims.removeAt(nullAt);
+            const QStringList expected = selectionSorted(inputNames);
+            QCOMPARE(sims.size(), expected.size());
+            for (qsizetype i = 0; i < sims.size(); ++i) {
+                QVERIFY2(sims.at(i), qPrintable(QString::number(i)));
+                QVERIFY2(QString::localeAwareCompare(sims.at(i)->name(), expected.at(i)) == 0,
+                         qPrintable(sims.at(i)->name() + QStringLiteral(" where ") + expected.at(i)
+                                    + QStringLiteral(" sorted before")));
+                if (i > 0
+                    && QString::localeAwareCompare(sims.at(i - 1)->name(), sims.at(i)->name()) == 0)
+                    QVERIFY(input.indexOf(sims.at(i - 1).data()) < input.indexOf(sims.at(i).data()));
+            }
+        }
     }
 
     void simBoxOffersSortedNamesWithoutNulls()

@@ -1,5 +1,6 @@
 #include "dialogs/ExportReader.h"
 
+#include "records/SimSort.h"
 #include "sheet/FileText.h"
 
 #include <csv.h>
@@ -164,8 +165,8 @@ bool isUnnamed(const ImportRecord &record)
     return first.isEmpty() || first == QLatin1String("Unknown");
 }
 
-// A selection sort by first name and description in the user's collation:
-// records with equal keys end up in the order this sort has always given.
+// By first name and description in the user's collation; records of equal
+// keys keep the order of the export.
 void sortByName(QList<ImportRecord> &list)
 {
     QStringList keys;
@@ -173,17 +174,7 @@ void sortByName(QList<ImportRecord> &list)
     for (const ImportRecord &record : list)
         keys.append(record.at(ImportColumn::FirstName) + QLatin1Char(' ')
                     + record.at(ImportColumn::SimDescription));
-    for (qsizetype k = 0; k < list.size(); ++k) {
-        qsizetype smallest = k;
-        for (qsizetype j = k + 1; j < list.size(); ++j) {
-            if (QString::localeAwareCompare(keys.at(j), keys.at(smallest)) < 0)
-                smallest = j;
-        }
-        if (smallest != k) {
-            list.swapItemsAt(k, smallest);
-            keys.swapItemsAt(k, smallest);
-        }
-    }
+    sortByLocaleAwareKeys(list, keys);
 }
 
 } // namespace

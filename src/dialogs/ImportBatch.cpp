@@ -107,6 +107,8 @@ Sim *ImportBatch::add(ImportRecord &record, int category)
     sim->setGender(record.at(ImportColumn::Gender) == QLatin1String("Male") ? Gender::Male
                                                                             : Gender::Female);
     sim->setNid(idOf(record.at(ImportColumn::NID)));
+    if (!m_firstByNid.contains(sim->nid()))
+        m_firstByNid.insert(sim->nid(), sim);
     sim->setNotes(record.at(ImportColumn::SimDescription));
     sim->setSpecies(record.at(ImportColumn::Species));
     sim->setFlags(importNumber(record.at(ImportColumn::TypeFlags)));
@@ -131,13 +133,7 @@ Sim *ImportBatch::add(ImportRecord &record, int category)
 
 Sim *ImportBatch::findByNid(int nid) const
 {
-    if (nid == -1)
-        return nullptr;
-    for (Sim *sim : m_sims) {
-        if (sim->nid() == nid)
-            return sim;
-    }
-    return nullptr;
+    return nid == -1 ? nullptr : m_firstByNid.value(nid);
 }
 
 void ImportBatch::link(int index)
@@ -156,5 +152,6 @@ void ImportBatch::link(int index)
 
 QList<Sim *> ImportBatch::take()
 {
+    m_firstByNid.clear();
     return std::exchange(m_sims, {});
 }

@@ -2,6 +2,7 @@
 
 #include "dialogs/ExportReader.h"
 
+#include <QHash>
 #include <QList>
 
 
@@ -49,4 +50,7 @@ private:
     Sim *findByNid(int nid) const;
 
     QList<Sim *> m_sims;
+    // The first sim of the batch with each NID: a batch of thousands of
+    // sims is not searched once for every link.
+    QHash<int, Sim *> m_firstByNid;
 };

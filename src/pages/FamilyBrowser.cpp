@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace {
@@ -54,13 +56,22 @@ void showRelative(const QList<QWidget *> &relative, QLabel *none, bool exists)
     none->setVisible(!exists);
 }
 
-void fillNames(QComboBox *combo, const SimList &sims, bool withNone)
+QStringList namesOf(const SimList &sims)
 {
-    combo->clear();
+    QStringList names;
+    names.reserve(sims.size());
     for (const QPointer<Sim> &sim : sims)
-        combo->addItem(sim->name());
-    if (withNone)
-        combo->addItem(QStringLiteral("None"));
+        names.append(sim->name());
+    return names;
+}
+
+// The names go in as one plain list, which the combo takes over: item by
+// item, thousands of sims take several times as long to fill and to measure.
+void fillNames(QComboBox *combo, const QStringList &names, bool withNone)
+{
+    combo->setModel(new QStringListModel(withNone ? names + QStringList{QStringLiteral("None")}
+                                                  : names,
+                                         combo));
 }
 
 bool isChildOf(const Sim *parent, const Sim *child)
@@ -77,11 +88,9 @@ bool isChildOf(const Sim *parent, const Sim *child)
 FamilyBrowser::FamilyBrowser(QPointer<Sim> sim, SimList sims)
     : QDialog()
     , m_sim(sim)
-    , m_sims(sims)
 {
     setObjectName(QStringLiteral("familyBrowser"));
-    m_sims.removeAll(QPointer<Sim>());
-    sortSimsByName(m_sims);
+    takeSims(sims);
 
     m_titleLabel = plainLabel(QString(), QStringLiteral("titleLabel"));
 
@@ -178,10 +187,22 @@ void FamilyBrowser::setSim(QPointer<Sim> sim)
 
 void FamilyBrowser::setSimList(SimList sims)
 {
-    m_sims = sims;
-    m_sims.removeAll(QPointer<Sim>());
-    sortSimsByName(m_sims);
+    takeSims(sims);
     updateDisplay();
+}
+
+void FamilyBrowser::takeSims(SimList sims)
+{
+    sims.removeAll(QPointer<Sim>());
+    // Every rebuild of the sheet, a filter toggle too, hands the list over
+    // again: the same sims under the same names would sort into the order
+    // they already have.
+    if (sims == m_given && namesOf(m_sims) == m_sortedNames)
+        return;
+    m_given = sims;
+    m_sims = sims;
+    sortSimsByName(m_sims);
+    m_sortedNames = namesOf(m_sims);
 }
 
 SimList FamilyBrowser::siblings() const
@@ -189,15 +210,20 @@ SimList FamilyBrowser::siblings() const
     SimList result;
     if (!m_sim)
         return result;
+    // A parent may have thousands of children: the first parent's are
+    // looked up in a set.
+    QSet<const Sim *> taken;
     if (Sim *parent = m_sim->parent1().data()) {
         for (int i = 0; Sim *child = parent->child(i).data(); ++i) {
-            if (child != m_sim)
+            if (child != m_sim) {
                 result.append(child);
+                taken.insert(child);
+            }
         }
     }
     if (Sim *parent = m_sim->parent2().data()) {
         for (int i = 0; Sim *child = parent->child(i).data(); ++i) {
-            if (child != m_sim && !result.contains(child))
+            if (child != m_sim && !taken.contains(child))
                 result.append(child);
         }
     }
@@ -245,11 +271,23 @@ void FamilyBrowser::updateDisplay()
     for (const QPointer<Sim> &sibling : siblingList)
         m_siblingCombo->addItem(sibling->name());
 
-    fillNames(m_spouseCombo, m_sims, true);
-    fillNames(m_parent1Combo, m_sims, true);
-    fillNames(m_parent2Combo, m_sims, true);
-    fillNames(m_addChildCombo, m_sims, false);
-    fillNames(m_addSiblingCombo, m_sims, false);
+    // The five combos are filled anew only when the names they list have
+    // changed: each holds every sim of the sheet, and a retarget or an edit
+    // leaves them as they are. Either way each shows its first entry.
+    const QStringList names = namesOf(m_sims);
+    if (!m_namesShown || names != m_shownNames) {
+        fillNames(m_spouseCombo, names, true);
+        fillNames(m_parent1Combo, names, true);
+        fillNames(m_parent2Combo, names, true);
+        fillNames(m_addChildCombo, names, false);
+        fillNames(m_addSiblingCombo, names, false);
+        m_shownNames = names;
+        m_namesShown = true;
+    } else {
+        for (QComboBox *combo :
+             {m_spouseCombo, m_parent1Combo, m_parent2Combo, m_addChildCombo, m_addSiblingCombo})
+            combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+    }
     // Without a sim there is nothing to edit, and an empty list leaves
     // nothing to add.
     const bool editable = sim != nullptr;

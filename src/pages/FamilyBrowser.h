@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QStringList>
 
 class QComboBox;
 class QGroupBox;
@@ -45,6 +46,8 @@ private slots:
     void addSibling();
 
 private:
+    // Drops the null entries and keeps the sims sorted by name.
+    void takeSims(SimList sims);
     void updateDisplay();
     SimList siblings() const;
     Sim *chosenSim(const QComboBox *combo) const;
@@ -52,7 +55,15 @@ private:
     void setParent(QComboBox *combo, bool first);
 
     QPointer<Sim> m_sim;
+    // Sorted by name.
     SimList m_sims;
+    // The list m_sims was sorted from, in the order it came, and the names
+    // m_sims had then.
+    SimList m_given;
+    QStringList m_sortedNames;
+    // The names the edit combos list, once they are filled.
+    QStringList m_shownNames;
+    bool m_namesShown = false;
 
     QLabel *m_titleLabel;
     QGroupBox *m_navigationGroup;

@@ -37,6 +37,11 @@ public:
     // What a rebuild of the models computed.
     void setRows(const QList<int> &rowToSim, const SimList &nidSorted);
 
+    // The sim of the NID order with this NID; null when none has it. Of
+    // several with it, the first in the list. The NID order is the last
+    // rebuild's, so sims appended since are not found.
+    Sim *firstWithNid(int nid) const;
+
     // The sim shown in a row of the sim model; null when the row, or the
     // position it maps to, is out of range.
     Sim *simAtRow(int row) const;
@@ -46,8 +51,16 @@ public:
     int lastRowOf(int position) const;
 
 private:
+    // Drops firstWithNid's answers when the NID order changes.
+    void forgetNids();
+
     SimStore m_store;
     SimList m_sims;
     SimList m_nidSorted;
     QList<int> m_rowToSim;
+    // firstWithNid's answers, made at its first call after a rebuild, so
+    // that an import of thousands of sims does not search the NID order once
+    // for each of them.
+    mutable QHash<int, QPointer<Sim>> m_firstByNid;
+    mutable bool m_firstByNidMade = false;
 };

@@ -84,45 +84,14 @@ void holdAllHouseholdsBut(const SimList &sims, const QString &household, int hol
 
 } // namespace SimCreation
 
-namespace {
-
-// The sheet sim an imported record of this NID merges into; null when none
-// has the NID. Of several with it, the first in the sheet's list, so that
-// every import merges into the same one. The NID order is as of the last
-// rebuild, and the search stops at the first larger NID.
-Sim *mergeTarget(SheetSims &sheet, int nid)
-{
-    Sim *target = nullptr;
-    qsizetype targetAt = -1;
-    for (const QPointer<Sim> &sim : sheet.nidSorted()) {
-        if (!sim || sim->nid() < nid)
-            continue;
-        if (sim->nid() > nid)
-            break;
-        if (!target) {
-            target = sim;
-            continue;
-        }
-        // The NID order does not keep the list's order among equal NIDs.
-        if (targetAt < 0)
-            targetAt = sheet.sims().indexOf(target);
-        const qsizetype at = sheet.sims().indexOf(sim);
-        if (at >= 0 && (targetAt < 0 || at < targetAt)) {
-            target = sim;
-            targetAt = at;
-        }
-    }
-    return target;
-}
-
-} // namespace
-
 void ImportMerge::add(SheetSims &sheet, Sim *imported)
 {
     if (!imported)
         return;
     const int nid = imported->nid();
-    Sim *sim = nid < 0 || m_mergedNids.contains(nid) ? nullptr : mergeTarget(sheet, nid);
+    // Of several sheet sims with the NID, the first in the list takes it, so
+    // that every import merges into the same one.
+    Sim *sim = nid < 0 || m_mergedNids.contains(nid) ? nullptr : sheet.firstWithNid(nid);
     if (!sim) {
         sheet.append(imported);
         m_appended.append(imported);
@@ -133,7 +102,7 @@ void ImportMerge::add(SheetSims &sheet, Sim *imported)
     // sheet's sim of that NID, looked up before this import appends any.
     const Sim::KinIds ids = imported->namedKin();
     auto onSheet = [&](int relative) -> QPointer<Sim> {
-        return relative < 0 ? nullptr : mergeTarget(sheet, relative);
+        return relative < 0 ? nullptr : sheet.firstWithNid(relative);
     };
     m_merged.append({sim, imported, onSheet(ids.spouse), onSheet(ids.parent1), onSheet(ids.parent2)});
     // The merged record is off the list but stays alive.

@@ -3,6 +3,8 @@
 #include "events/UpdateDialog.h"
 #include "events/forms/FormGroups.h"
 
+#include <QSet>
+
 namespace EventForms {
 
 bool build(const QString &eventName, Context &ctx)
@@ -33,9 +35,16 @@ QStringList times()
 QStringList playableHouseholds(const SimList &sims)
 {
     QStringList households;
+    // A set of the names taken: a sheet has thousands of households.
+    QSet<QString> taken;
     for (const QPointer<Sim> &sim : sims) {
-        if (sim && !sim->isNonPlayable() && !households.contains(sim->household()))
-            households.append(sim->household());
+        if (!sim || sim->isNonPlayable())
+            continue;
+        const QString household = sim->household();
+        if (!taken.contains(household)) {
+            taken.insert(household);
+            households.append(household);
+        }
     }
     return households;
 }
