@@ -226,7 +226,7 @@ int main(int argc, char **argv)
               << Bench::Doubling(name + QStringLiteral(", open and save"), c.smallest);
     }
     for (int run = 0; run < runs; ++run) {
-        for (qsizetype i = 0; i < std::size(cases); ++i) {
+        for (int i = 0; i < int(std::size(cases)); ++i) {
             const Case &c = cases[i];
             for (int k = 0; k < 3; ++k) {
                 const int count = c.smallest << k;
