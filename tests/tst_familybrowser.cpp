@@ -399,9 +399,9 @@ private slots:
     }
 
     // The name combos follow the list handed over and the names of its
-    // sims: sims of equal names in the order of the list, a renamed sim in
-    // its new place once the list comes again, and under its new name where
-    // it stands at any refresh before that.
+    // sims: sims of equal names in the order the sort gives that list, a
+    // renamed sim in its new place once the list comes again, and under its
+    // new name where it stands at any refresh before that.
     void namesFollowTheListAndRenames()
     {
         BrowserFamily family;
