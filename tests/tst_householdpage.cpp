@@ -2,6 +2,7 @@
 #include "pages/HouseholdPage.h"
 #include "records/HouseholdLine.h"
 #include "support/MessageBoxCatcher.h"
+#include "support/SheetWindow.h"
 #include "support/WidgetLookup.h"
 
 #include <QApplication>
@@ -37,14 +38,6 @@ QString markOf(const QStandardItemModel *model, const QString &household)
             return model->item(row, 1)->text();
     }
     return QStringLiteral("<missing>");
-}
-
-QStringList columnOf(const QStandardItemModel *model, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts << model->item(row, column)->text();
-    return texts;
 }
 
 EditHouseholdDialog *openDialog()
@@ -289,15 +282,15 @@ private slots:
         auto *atOnce = householdModel(rows, page);
         page->setModel(atOnce);
         page->loadHouseholds(lines);
-        const QStringList marks = columnOf(atOnce, 1);
+        const QStringList marks = SheetWindow::column(atOnce, 1);
         QCOMPARE(marks, QStringList({"Yes", "Yes", "", "Yes", "Yes", "No"}));
 
         auto *lineByLine = householdModel(rows, page);
         page->setModel(lineByLine);
         for (const QString &line : lines)
             page->loadHousehold(line);
-        QCOMPARE(columnOf(lineByLine, 1), marks);
-        QCOMPARE(columnOf(lineByLine, 0), columnOf(atOnce, 0));
+        QCOMPARE(SheetWindow::column(lineByLine, 1), marks);
+        QCOMPARE(SheetWindow::column(lineByLine, 0), SheetWindow::column(atOnce, 0));
 
         // Without a model nothing is read.
         HouseholdPage fresh;

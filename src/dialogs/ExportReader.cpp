@@ -216,7 +216,7 @@ ExportRead read(const QByteArray &exportBytes)
     // Windows-1252, the code page the editor writes on an English system.
     const bool utf8 = FileText::isValidUtf8(bytes);
     auto decode = [utf8](QByteArrayView field) {
-        return utf8 ? QString::fromUtf8(field) : FileText::fromWindows1252(field.toByteArray());
+        return utf8 ? QString::fromUtf8(field) : FileText::fromWindows1252(field);
     };
 
     // The header is split at every comma, with no quotes and no trimming: a

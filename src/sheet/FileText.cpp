@@ -33,7 +33,7 @@ bool isValidUtf8(const QByteArray &bytes)
     return !decoder.hasError();
 }
 
-QString fromWindows1252(const QByteArray &bytes)
+QString fromWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar *out = text.data();
@@ -158,7 +158,7 @@ Lines decodeLines(const QByteArray &bytes)
     for (qsizetype at = 0; at < body.size();) {
         const Sequence sequence = sequenceAt(body, at);
         if (sequence.length == 0) {
-            lines.text += fromWindows1252(body.mid(at, 1));
+            lines.text += fromWindows1252(QByteArrayView(body).sliced(at, 1));
             if (lines.notUtf8.isEmpty() || lines.notUtf8.last() != line)
                 lines.notUtf8.append(line);
             ++at;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -13,7 +14,7 @@ namespace FileText {
 QString decode(const QByteArray &bytes);
 
 bool isValidUtf8(const QByteArray &bytes);
-QString fromWindows1252(const QByteArray &bytes);
+QString fromWindows1252(QByteArrayView bytes);
 
 // A list file's text, line by line where it has to be.
 struct Lines
