@@ -968,6 +968,9 @@ private slots:
         // Lists whose only line with UTF-8 letters is a sim's.
         QTest::newRow("0.5, one Latin name") << fixture("one-accented.sls") << 4;
         QTest::newRow("0.5, one Cyrillic name") << fixture("one-cyrillic.sls") << 4;
+        QTest::newRow("0.5, one Hebrew name and household") << fixture("one-hebrew.sls") << 4;
+        QTest::newRow("0.5, one Arabic name and household") << fixture("one-arabic.sls") << 4;
+        QTest::newRow("0.5, one Romanian name and household") << fixture("one-romanian.sls") << 4;
     }
     void oneLineChangedIsBoxed()
     {
@@ -1018,6 +1021,20 @@ private slots:
             << cutAfter(v05, 12) << 4
             << head + "It ends early, inside the achievements log: the rest of the achievements "
                       "log, the households' played marks and the family links are missing." + tail;
+        // A list without any family-link line is told so plainly, as an
+        // older list opened as 0.5 shows it.
+        QTest::newRow("0.3 opened as 0.5")
+            << fixture("v03.sls") << 4
+            << head + "It has no family-link lines: the family links of its 4 sims are missing.\n"
+                      "The lines of Ada Brook, Ben Brook, Cy Brook and Sue Study could not be read "
+                      "whole.\nIt reads whole as a 0.3 list." + tail;
+        QTest::newRow("cut after the households")
+            << cutAfter(v05, 21) << 4
+            << head + "It has no family-link lines: the family links of its 7 sims are missing."
+                + tail;
+        QTest::newRow("one sim, cut after the households")
+            << cutAfter(withLines(fixture("one-accented.sls"), 1, {}), 7) << 4
+            << head + "It has no family-link lines: the family links of its sim are missing." + tail;
         QTest::newRow("cut before the settings line")
             << cutAfter(v05, 14) << 4
             << head + "It ends early, before the households' played marks and the family links, "
@@ -1261,14 +1278,14 @@ private slots:
             << head + "The household line of Brook is missing, so Brook opens not played." + tail;
         QTest::newRow("the k of Likes not UTF-8")
             << QByteArray(v05).replace("Likes", "Li\xFF" "es") << 4
-            << head + "It is written in UTF-8, but the line of Ada Brook is not throughout: the "
+            << head + "It is written in UTF-8, but the line of Ada Brook is not UTF-8 throughout: the "
                       "bytes that are not UTF-8 are read as Windows-1252, so some of its letters "
                       "may be wrong." + tail;
         // One bad byte costs one letter: the line keeps its UTF-8 name, and
         // its household finds its line.
         QTest::newRow("the i of merci in the notes of Zo\u00eb \u00dcnal not UTF-8")
             << QByteArray(v05).replace("merci", "merc\xFF") << 4
-            << head + "It is written in UTF-8, but the line of Zo\u00eb \u00dcnal is not "
+            << head + "It is written in UTF-8, but the line of Zo\u00eb \u00dcnal is not UTF-8 "
                       "throughout: the bytes that are not UTF-8 are read as Windows-1252, so some "
                       "of its letters may be wrong." + tail;
         QTest::newRow("several lines not UTF-8")
@@ -1276,7 +1293,7 @@ private slots:
                         8, "\"Ada Brook had a b\xE9" "b\xE9.\",0,1") << 4
             << head + "The household line of Dorm is missing, so Dorm opens not played.\n"
                       "It is written in UTF-8, but the line of Ada Brook, the household line of "
-                      "D\u00f6rm and 1 update line are not throughout: the bytes that are not UTF-8 "
+                      "D\u00f6rm and 1 update line are not UTF-8 throughout: the bytes that are not UTF-8 "
                       "are read as Windows-1252, so some of their letters may be wrong." + tail;
 
         // Every list in the box names a few and counts the rest.
@@ -1540,6 +1557,12 @@ private slots:
         QTest::newRow("\u00c9\u201d, \u00c9 and \u00da before a no-break space and \u00b0")
             << QByteArray("Sings OL\xC9\x94 and OL\xC9\xA0 at the D\xDA\xB0.")
             << QString::fromUtf8("Sings OLÉ” and OLÉ\u00A0 at the DÚ°.");
+        QTest::newRow("fatigu\u00e9 \u00bb") << QByteArray("Se dit fatigu\xE9\xA0\xBB.")
+                                         << QString::fromUtf8("Se dit fatigué\u00A0».");
+        QTest::newRow("caf\u00e9\u2026\u201d") << QByteArray("\x93Un caf\xE9\x85\x94")
+                                           << QString::fromUtf8("“Un café…”");
+        QTest::newRow("PI\u00d9\u2026, wei\u00df\u201c")
+            << QByteArray("Non PI\xD9\x85 \x84wei\xDF\x93") << QString::fromUtf8("Non PIÙ… „weiß“");
     }
     void windowsCodePageListsWithChanceSequencesStaySilent()
     {
@@ -1676,6 +1699,39 @@ private slots:
         QCOMPARE(contents.sims.at(3)->household(), QString::fromUtf8("Ünal"));
         QVERIFY(contents.householdLines.contains(QString::fromUtf8("Ünal,No")));
     }
+    // A list whose only UTF-8 letters are a name and its household in an
+    // alphabet of two-byte letters is still UTF-8 with a bad byte, wherever
+    // the byte is: the box names the line, and the name, the household and
+    // its mark read whole.
+    void namesOfEveryAlphabetShowUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("household");
+        QTest::addColumn<QString>("lineOf");
+        for (const ListFixtures::BadByteBesideAName &list : ListFixtures::badBytesBesideNames()) {
+            QTest::addRow("%s", qPrintable(list.name))
+                << list.bytes << list.sim << list.household << list.lineOf;
+        }
+    }
+    void namesOfEveryAlphabetShowUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, name);
+        QFETCH(QString, household);
+        QFETCH(QString, lineOf);
+        CapturedStdout quiet;
+        const ListFile::Contents contents = ListFile::read(bytes, 4);
+        QCOMPARE(contents.damage.notUtf8, 1);
+        QCOMPARE(contents.damage.notUtf8Lines.size(), 1);
+        QCOMPARE(contents.damage.notUtf8Lines.first().section, ListFile::Section::Sims);
+        QCOMPARE(contents.damage.notUtf8Lines.first().of, lineOf);
+        QCOMPARE(contents.sims.at(0)->name(), name);
+        QCOMPARE(contents.sims.at(0)->household(), household);
+        QCOMPARE(contents.householdLines, (QStringList{"Brook,Yes", household + ",No"}));
+        QCOMPARE(contents.damage.householdsWithoutLine, QStringList());
+    }
+
     void oneStrayByteGarblesOnlyItsLine()
     {
         const QByteArray v05 = fixture("v05.sls");
@@ -1740,6 +1796,50 @@ private slots:
         QTest::newRow("\u00c9 before a no-break space beside B\u00e9n")
             << QByteArray("B\xE9n\nOL\xC9\xA0OL\xC9") << QString::fromUtf8("Bén\nOLÉ\u00A0OLÉ")
             << QList<qsizetype>();
+        // A letter of any alphabet shows UTF-8: Hebrew letters follow ×,
+        // which is no letter, and most others no mark that ends a word.
+        QTest::newRow("a Hebrew name with a bad byte")
+            << QByteArray("\xD7\x93\xD7\x95\xD7\x93\n\xFF") << QString::fromUtf8("דוד\nÿ")
+            << QList<qsizetype>{1};
+        QTest::newRow("an Arabic name with a bad byte")
+            << QByteArray("\xD8\xAD\xD8\xAF\xD8\xA7\xD8\xAF\xFF") << QString::fromUtf8("حدادÿ")
+            << QList<qsizetype>{0};
+        QTest::newRow("an Armenian name with a bad byte")
+            << QByteArray("\xD4\xB1\xD6\x80\xD5\xB4\xD5\xA5\xD5\xB6 \xFF")
+            << QString::fromUtf8("Արմեն ÿ") << QList<qsizetype>{0};
+        QTest::newRow("Romanian \u0218 before t")
+            << QByteArray("\xC8\x98tefan\r\nok\xFF\r\n") << QString::fromUtf8("Ștefan\r\nokÿ\r\n")
+            << QList<qsizetype>{1};
+        QTest::newRow("Vietnamese \u01b0 and \u01a1")
+            << QByteArray("Tr\xC6\xB0\xC6\xA1ng \xFF") << QString::fromUtf8("Trương ÿ")
+            << QList<qsizetype>{0};
+        // Some letters are also what Windows-1252 gives by chance ("È™",
+        // "Ù…"), but inside a word, before a small letter or beside
+        // another such letter, they are not.
+        QTest::newRow("Romanian \u0219 (\u00c8\u2122) before a")
+            << QByteArray("Mure\xC8\x99" "an \xFF") << QString::fromUtf8("Mureșan ÿ")
+            << QList<qsizetype>{0};
+        QTest::newRow("Vietnamese \u1ec5 (\u00e1\u00bb\u2026) before n")
+            << QByteArray("Nguy\xE1\xBB\x85n \xFF") << QString::fromUtf8("Nguyễn ÿ")
+            << QList<qsizetype>{0};
+        QTest::newRow("two Arabic letters, each \u00d9\u2026 or \u00d8\u00b0 alone")
+            << QByteArray("\xD9\x85\xD8\xB0 \xFF") << QString::fromUtf8("مذ ÿ")
+            << QList<qsizetype>{0};
+        // What Windows-1252 writers type by chance: an accented letter, then
+        // the marks that end its word, in two bytes or three.
+        QTest::newRow("fatigu\u00e9, a no-break space and \u00bb beside B\u00e9n")
+            << QByteArray("B\xE9n\nfatigu\xE9\xA0\xBB.") << QString::fromUtf8("Bén\nfatigué\u00A0».")
+            << QList<qsizetype>();
+        QTest::newRow("caf\u00e9\u2026\u201d beside B\u00e9n")
+            << QByteArray("B\xE9n\ncaf\xE9\x85\x94") << QString::fromUtf8("Bén\ncafé…”")
+            << QList<qsizetype>();
+        QTest::newRow("PI\u00d9\u2026 and wei\u00df\u201c beside B\u00e9n")
+            << QByteArray("B\xE9n\nPI\xD9\x85 \x84wei\xDF\x93")
+            << QString::fromUtf8("Bén\nPIÙ… „weiß“") << QList<qsizetype>();
+        // An apostrophe or a dash joins the next word without a blank.
+        QTest::newRow("JOS\u00c9\u2019s and OL\u00c9\u2014and beside B\u00e9n")
+            << QByteArray("B\xE9n\nJOS\xC9\x92s OL\xC9\x97" "and")
+            << QString::fromUtf8("Bén\nJOSÉ’s OLÉ—and") << QList<qsizetype>();
     }
     void decodingLines()
     {
@@ -1749,20 +1849,44 @@ private slots:
         QTEST(lines.notUtf8, "notUtf8");
     }
 
-    // The accented capitals that end words, before the punctuation and the
+    // The accented letters that end words, before the punctuation and the
     // no-break space that follow a word, in a file that is otherwise
     // Windows-1252 ("Bén"): read as Windows text, with no line taken for
-    // bad UTF-8.
-    void accentedCapitalsBeforePunctuationStayWindowsText()
+    // bad UTF-8. A capital and a mark make two bytes that are UTF-8, a small
+    // letter and two marks three.
+    void accentedLettersBeforePunctuationStayWindowsText_data()
     {
-        const QByteArray capitals = "\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA\xDB\xDC\xDD";
-        const QByteArray after = "\x85\x91\x92\x93\x94\x96\x97\x99\xA0\xAB\xB0\xBB";
-        for (const char capital : capitals) {
-            for (const char mark : after) {
-                const QByteArray bytes = QByteArray("B\xE9n\nCAF") + capital + mark + "S";
-                const FileText::Lines lines = FileText::decodeLines(bytes);
-                QCOMPARE(lines.text, FileText::fromWindows1252(bytes));
-                QCOMPARE(lines.notUtf8, QList<qsizetype>());
+        QTest::addColumn<QByteArray>("letters");
+        QTest::addColumn<int>("marks");
+        QTest::newRow("capitals and \u00df, one mark")
+            << QByteArray("\xC7\xC8\xC9\xCA\xCB\xCC\xCD\xD2\xD3\xD4\xD5\xD6\xD8\xD9\xDA\xDB\xDC\xDD\xDF")
+            << 1;
+        QTest::newRow("small letters, two marks")
+            << QByteArray("\xE0\xE1\xE2\xE3\xE4\xE5\xE7\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF") << 2;
+        QTest::newRow("small letters, three marks") << QByteArray("\xF1\xF2\xF3\xF4") << 3;
+    }
+    void accentedLettersBeforePunctuationStayWindowsText()
+    {
+        QFETCH(QByteArray, letters);
+        QFETCH(int, marks);
+        const QByteArray after = "\x85\x91\x92\x93\x94\x96\x97\x99\xA0\xA9\xAB\xAE\xB0\xBB";
+        QList<QByteArray> ends{QByteArray()};
+        for (int k = 0; k < marks; ++k) {
+            QList<QByteArray> longer;
+            for (const QByteArray &end : std::as_const(ends)) {
+                for (const char mark : after)
+                    longer << end + mark;
+            }
+            ends = longer;
+        }
+        for (const char letter : letters) {
+            for (const QByteArray &end : std::as_const(ends)) {
+                for (const QByteArray &next : {QByteArray("S"), QByteArray(" "), QByteArray()}) {
+                    const QByteArray bytes = QByteArray("B\xE9n\nCAF") + letter + end + next;
+                    const FileText::Lines lines = FileText::decodeLines(bytes);
+                    QCOMPARE(lines.text, FileText::fromWindows1252(bytes));
+                    QCOMPARE(lines.notUtf8, QList<qsizetype>());
+                }
             }
         }
     }

@@ -529,11 +529,11 @@ private slots:
             << 7;
         QTest::newRow("the k of Likes made 0xFF")
             << QByteArray(v05).replace("Likes", "Li\xFF" "es") << 4
-            << "It is written in UTF-8, but the line of Ada Brook is not throughout: the bytes "
+            << "It is written in UTF-8, but the line of Ada Brook is not UTF-8 throughout: the bytes "
                "that are not UTF-8 are read as Windows-1252, so some of its letters may be wrong."
             << 7;
         // A bad byte on the only line with UTF-8 letters, or beside them.
-        const QString notThroughout = "It is written in UTF-8, but the line of %1 is not "
+        const QString notThroughout = "It is written in UTF-8, but the line of %1 is not UTF-8 "
                                       "throughout: the bytes that are not UTF-8 are read as "
                                       "Windows-1252, so some of its letters may be wrong.";
         QTest::newRow("a bad byte on the only line with a Latin name")
@@ -542,6 +542,20 @@ private slots:
         QTest::newRow("a bad byte on the only line with a Cyrillic name")
             << QByteArray(fixture("one-cyrillic.sls")).replace("tea", "t\xFF" "a") << 4
             << notThroughout.arg(QString::fromUtf8("Зоя Волкова")) << 2;
+        // Names written wholly in two-byte letters of other alphabets show
+        // UTF-8 as well, wherever the bad byte is.
+        QTest::newRow("a bad byte beside a Hebrew name and household")
+            << QByteArray(fixture("one-hebrew.sls")).replace("tea", "t\xFF" "a") << 4
+            << notThroughout.arg(QString::fromUtf8("דוד כהן")) << 2;
+        QTest::newRow("a bad byte on another line than a Romanian name")
+            << QByteArray(fixture("one-romanian.sls")).replace("0,0,0,,\r\n", "0,0,0,,ok\xFF\r\n")
+            << 4 << notThroughout.arg("Ben Brook") << 2;
+        // A list without any family-link line says so.
+        QTest::newRow("0.3 opened as 0.5")
+            << fixture("v03.sls") << 4
+            << "It has no family-link lines: the family links of its 4 sims are missing.\n"
+               "The lines of Ada Brook, Ben Brook, Cy Brook and Sue Study could not be read whole.\n"
+               "It reads whole as a 0.3 list." << 4;
         QTest::newRow("merci of Zo\u00eb \u00dcnal made merc and 0xFF")
             << QByteArray(v05).replace("merci", "merc\xFF") << 4
             << notThroughout.arg(QString::fromUtf8("Zoë Ünal")) << 7;
@@ -643,23 +657,28 @@ private slots:
         QTest::addColumn<QString>("sim");
         QTest::addColumn<QString>("household");
         QTest::addColumn<QString>("notes");
+        QTest::addColumn<QString>("lineOf"); // the line the box names, when not the sim's
         const QByteArray v05 = fixture("v05.sls");
         QTest::newRow("in the line of Ada Brook")
             << QByteArray(v05).replace("Likes", "Li\xFF" "es") << "Ada Brook" << "Brook,Yes"
-            << QString::fromUtf8("Liÿes tea.\r\nHates rain.");
+            << QString::fromUtf8("Liÿes tea.\r\nHates rain.") << QString();
         QTest::newRow("in the notes of Zo\u00eb \u00dcnal")
             << QByteArray(v05).replace("merci", "merc\xFF") << QString::fromUtf8("Zoë Ünal")
-            << QString::fromUtf8("Ünal,No") << QString::fromUtf8("Ça va – très bien, mercÿ.");
+            << QString::fromUtf8("Ünal,No") << QString::fromUtf8("Ça va – très bien, mercÿ.") << QString();
         QTest::newRow("on the only line with UTF-8 letters")
             << QByteArray(fixture("one-accented.sls")).replace("tea", "t\xFF" "a")
-            << QString::fromUtf8("Zoë Brook") << "Brook,Yes" << QString::fromUtf8("Likes tÿa.");
+            << QString::fromUtf8("Zoë Brook") << "Brook,Yes" << QString::fromUtf8("Likes tÿa.") << QString();
         QTest::newRow("a Cyrillic name and household")
             << QByteArray(fixture("one-cyrillic.sls"))
                    .replace("tea", "t\xFF" "a")
                    .replace("Brook\",0,\"\",0,1,7,0,0,0,,L", "\xD0\x92\xD0\xBE\xD0\xBB\xD0\xBA\xD0\xBE\xD0\xB2\xD1\x8B\",0,\"\",0,1,7,0,0,0,,L")
                    .replace("Brook,Yes", "\xD0\x92\xD0\xBE\xD0\xBB\xD0\xBA\xD0\xBE\xD0\xB2\xD1\x8B,No\r\nBrook,Yes")
             << QString::fromUtf8("Зоя Волкова") << QString::fromUtf8("Волковы,No")
-            << QString::fromUtf8("Likes tÿa.");
+            << QString::fromUtf8("Likes tÿa.") << QString();
+        for (const ListFixtures::BadByteBesideAName &list : ListFixtures::badBytesBesideNames()) {
+            QTest::addRow("%s", qPrintable(list.name))
+                << list.bytes << list.sim << list.household + ",No" << list.notes << list.lineOf;
+        }
     }
     void oneStrayByteKeepsTheUtf8Names()
     {
@@ -667,13 +686,15 @@ private slots:
         QFETCH(QString, sim);
         QFETCH(QString, household);
         QFETCH(QString, notes);
+        QFETCH(QString, lineOf);
         folder->write("Town.sls", damaged);
         SheetWindow w;
         boxes->answer = QMessageBox::Open;
         w.openList("Town");
         QCOMPARE(boxes->texts.size(), 1);
-        QVERIFY(boxes->texts.first().contains("It is written in UTF-8, but the line of " + sim
-                                              + " is not throughout"));
+        QVERIFY(boxes->texts.first().contains("It is written in UTF-8, but the line of "
+                                              + (lineOf.isEmpty() ? sim : lineOf)
+                                              + " is not UTF-8 throughout"));
         QVERIFY(!boxes->texts.first().contains("is missing"));
         const Sim *opened = w.simNamed(sim);
         QVERIFY(opened);
@@ -685,19 +706,32 @@ private slots:
         QCOMPARE(SheetWindow::fileBytes("Town.sls"), damaged);
         QVERIFY(!QFile::exists("Town.bak.sls"));
     }
+    // Lines that are valid UTF-8 by chance, as an accented letter before the
+    // marks that end its word makes them, in two bytes or three.
+    void windowsCodePageOlderListOpensWithoutABox_data()
+    {
+        QTest::addColumn<QByteArray>("notes");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("CAF\u00c9\u2019S") << QByteArray("Runs the CAF\xC9\x92S kitchen.")
+                                   << QString::fromUtf8("Runs the CAFÉ’S kitchen.");
+        QTest::newRow("fatigu\u00e9 \u00bb and caf\u00e9\u2026\u201d")
+            << QByteArray("\xAB Je suis fatigu\xE9\xA0\xBB, dit-il. \x93Un caf\xE9\x85\x94")
+            << QString::fromUtf8("« Je suis fatigué\u00A0», dit-il. “Un café…”");
+    }
     void windowsCodePageOlderListOpensWithoutABox()
     {
+        QFETCH(QByteArray, notes);
+        QFETCH(QString, text);
         QByteArray cp1252 = fixture("v03.sls");
         cp1252.replace("\"Sue Study\"", "\"Zo\xEB \xDCnal\"").replace("Dorm", "\xDCnal");
-        // A line that is valid UTF-8 by chance: \xC9\x92 reads as one letter.
-        cp1252.replace(",1,0,,\r\n", ",1,0,,Runs the CAF\xC9\x92S kitchen.\r\n");
+        cp1252.replace(",1,0,,\r\n", ",1,0,," + notes + "\r\n");
         folder->write("Old.sls", cp1252);
         SheetWindow w;
         w.openList("Old", 2);
         QCOMPARE(boxes->texts, QStringList());
         QVERIFY(w.simNames().contains(QString::fromUtf8("Zoë Ünal")));
         QVERIFY(w.households().contains(QString::fromUtf8("Ünal,Yes")));
-        QCOMPARE(w.simNamed("Cy Brook")->notes(), QString::fromUtf8("Runs the CAFÉ’S kitchen."));
+        QCOMPARE(w.simNamed("Cy Brook")->notes(), text);
     }
 
     // However badly a list is damaged, its box fits a screen 800 pixels

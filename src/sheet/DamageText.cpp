@@ -156,7 +156,11 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
         }
         return missing;
     };
-    if (damage.endedEarly && damage.endedIn == Section::FamilyLinks) {
+    if (damage.endedEarly && damage.endedIn == Section::FamilyLinks && damage.linkLines == 0) {
+        add(QStringLiteral("It has no family-link lines: the family links of ")
+            + (damage.sims == 1 ? QStringLiteral("its sim are missing.")
+                                : QStringLiteral("its %1 sims are missing.").arg(damage.sims)));
+    } else if (damage.endedEarly && damage.endedIn == Section::FamilyLinks) {
         add(QStringLiteral("Only %1 of its %2 sims %3 their family links: the links of the other "
                            "sims are missing, and if a line was lost from the middle, the links "
                            "after it join the wrong sims.")
@@ -365,12 +369,12 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
                                    : QLatin1String(" lines no section reads"));
         const bool one = damage.notUtf8 == 1;
         add(QStringLiteral("It is written in UTF-8, but ") + joined(items)
-                + (one ? QStringLiteral(" is not throughout: the bytes that are not UTF-8 are "
-                                        "read as Windows-1252, so some of its letters may be "
-                                        "wrong.")
-                       : QStringLiteral(" are not throughout: the bytes that are not UTF-8 are "
-                                        "read as Windows-1252, so some of their letters may be "
-                                        "wrong.")),
+                + (one ? QStringLiteral(" is not UTF-8 throughout: the bytes that are not "
+                                        "UTF-8 are read as Windows-1252, so some of its letters "
+                                        "may be wrong.")
+                       : QStringLiteral(" are not UTF-8 throughout: the bytes that are not "
+                                        "UTF-8 are read as Windows-1252, so some of their "
+                                        "letters may be wrong.")),
             damage.notUtf8);
     }
 

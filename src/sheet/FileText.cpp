@@ -103,26 +103,78 @@ Sequence sequenceAt(const QByteArray &bytes, qsizetype at)
     return {length, code};
 }
 
-// Whether a sequence shows the text was written in UTF-8: Windows-1252 text
-// gives a valid two-byte sequence by chance wherever an accented capital
-// stands before punctuation or a no-break space ("CAFÉ’S" reads as "CAFɒS"),
-// but hardly ever three or four bytes in a row that make one, nor a letter
-// of the Latin, Greek or Cyrillic alphabets names are written in. Most
-// accented capitals (É, È, Ó, Ú, Ü, Ç...) before such a mark make IPA
-// symbols, rarer Latin letters or other scripts, which are left out; only
-// Ã, Ä, Å, Î, Ï, Ð and Ñ before one still make a letter.
-bool showsUtf8(const Sequence &sequence)
+bool letterOrMark(char32_t code)
 {
-    if (sequence.length >= 3)
+    return QChar::isLetter(code) || QChar::isMark(code);
+}
+
+// The Windows-1252 marks that end a word, and so may stand right after its
+// last letter: … ‘ ’ “ ” – — ™, the no-break space, « », ° and the trade
+// marks ® and ©.
+bool endsAWord(unsigned char byte)
+{
+    switch (byte) {
+    case 0x85: case 0x91: case 0x92: case 0x93: case 0x94: case 0x96: case 0x97:
+    case 0x99: case 0xA0: case 0xA9: case 0xAB: case 0xAE: case 0xB0: case 0xBB:
         return true;
-    if (sequence.length != 2)
+    default:
         return false;
-    const char32_t c = sequence.code;
-    const bool latin1Letter = c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7;
-    const bool latinExtendedA = c >= 0x100 && c <= 0x17F;
-    const bool greek = c >= 0x386 && c <= 0x3CE && c != 0x387;
-    const bool cyrillic = c >= 0x400 && c <= 0x45F;
-    return latin1Letter || latinExtendedA || greek || cyrillic;
+    }
+}
+
+// Whether a sequence is what Windows-1252 text gives by chance: the last
+// letter of a word, accented, followed by the marks that end the word, as
+// "CAFÉ’S", "PIÙ…", "weiß“" and "fatigué »" give them. Ã, Ä, Å, Æ, Î, Ï, Ð
+// and Ñ are left out: before such a mark they make the letters of the Latin,
+// Vietnamese, Greek and Cyrillic names most lists hold, and they rarely end a
+// word; so is Þ, which starts words. × is no letter, and leads every Hebrew
+// letter.
+bool byChance(const QByteArray &bytes, qsizetype at, const Sequence &sequence)
+{
+    const auto lead = static_cast<unsigned char>(bytes.at(at));
+    switch (lead) {
+    case 0xC3: case 0xC4: case 0xC5: case 0xC6: case 0xCE: case 0xCF: case 0xD0: case 0xD1:
+    case 0xD7: case 0xDE:
+        return false;
+    default:
+        break;
+    }
+    for (int k = 1; k < sequence.length; ++k) {
+        if (!endsAWord(static_cast<unsigned char>(bytes.at(at + k))))
+            return false;
+    }
+    return true;
+}
+
+// Whether the sequence at `at` shows the text was written in UTF-8: a letter
+// of any alphabet in two bytes, or any sequence of three or four, unless it
+// is what Windows-1252 text gives by chance. Even then it counts where it
+// stands inside a word, as names stand: beside another letter of two bytes
+// or more (a Hebrew, Arabic or Armenian name is a run of them), or before a
+// small letter (a Romanian "ș" before "a"), which a Windows writer puts right
+// after a mark only after an apostrophe or a dash.
+bool showsUtf8(const QByteArray &bytes, qsizetype at, const Sequence &sequence,
+               bool afterLetter)
+{
+    if (sequence.length < 2 || (sequence.length == 2 && !letterOrMark(sequence.code)))
+        return false;
+    if (!byChance(bytes, at, sequence))
+        return true;
+    if (!letterOrMark(sequence.code))
+        return false;
+    if (afterLetter)
+        return true;
+    const qsizetype next = at + sequence.length;
+    if (next >= bytes.size())
+        return false;
+    const char following = bytes.at(next);
+    if (following >= 'a' && following <= 'z') {
+        // ’, – and —: "JOSÉ’s", "OLÉ—and".
+        const auto mark = static_cast<unsigned char>(bytes.at(next - 1));
+        return mark != 0x92 && mark != 0x96 && mark != 0x97;
+    }
+    const Sequence after = sequenceAt(bytes, next);
+    return after.length >= 2 && letterOrMark(after.code);
 }
 
 } // namespace
@@ -137,9 +189,11 @@ Lines decodeLines(const QByteArray &bytes)
     if (!decoder.hasError())
         return lines;
     bool utf8 = bom;
+    bool afterLetter = false;
     for (qsizetype at = 0; !utf8 && at < body.size();) {
         const Sequence sequence = sequenceAt(body, at);
-        utf8 = showsUtf8(sequence);
+        utf8 = showsUtf8(body, at, sequence, afterLetter);
+        afterLetter = sequence.length >= 2 && letterOrMark(sequence.code);
         at += qMax(1, sequence.length);
     }
     if (!utf8) {

@@ -28,13 +28,15 @@ struct Lines
 };
 
 // As decode, but a file that is not valid UTF-8 throughout and yet shows it
-// was written in UTF-8 (a byte-order mark, a sequence of three or four
-// bytes, or a two-byte letter of the Latin, Greek or Cyrillic alphabets,
-// which Windows-1252 text does not give by chance) is a UTF-8 file with bad
-// bytes, as one changed byte leaves it: every UTF-8 sequence is read as
-// UTF-8 and only the bytes that are not UTF-8 as Windows-1252, and the lines
-// that hold such bytes are listed. A file without such evidence is an older
-// list written in the Windows code page, and reads as decode reads it.
+// was written in UTF-8 is a UTF-8 file with bad bytes, as one changed byte
+// leaves it: every UTF-8 sequence is read as UTF-8 and only the bytes that
+// are not UTF-8 as Windows-1252, and the lines that hold such bytes are
+// listed. What shows it is what Windows-1252 text does not give by chance:
+// a byte-order mark, a letter of any alphabet in two bytes or any sequence
+// of three or four, but not an accented letter followed by the marks that
+// end a word ("CAFÉ’S", "fatigué »") unless it stands inside a word. A file
+// without such evidence is an older list written in the Windows code page,
+// and reads as decode reads it.
 Lines decodeLines(const QByteArray &bytes);
 
 // Hands out the lines of a text one at a time: a line ends at LF, every CR

@@ -218,4 +218,33 @@ QList<Garbled> garbledSimLines()
     return out;
 }
 
+QList<BadByteBesideAName> badBytesBesideNames()
+{
+    const struct
+    {
+        const char *file;
+        const char *alphabet;
+        const char *sim;
+        const char *household;
+    } lists[] = {
+        {"one-hebrew.sls", "Hebrew", "דוד כהן", "כהן"},
+        {"one-arabic.sls", "Arabic", "ليلى حداد", "حداد"},
+        {"one-romanian.sls", "Romanian", "Ștefan Mureșan", "Mureșan"},
+    };
+    QList<BadByteBesideAName> cases;
+    for (const auto &one : lists) {
+        const QByteArray bytes = list(QString::fromLatin1(one.file));
+        const QString sim = QString::fromUtf8(one.sim);
+        const QString household = QString::fromUtf8(one.household);
+        const QString alphabet = QString::fromLatin1(one.alphabet);
+        cases.append({alphabet + QStringLiteral(", the bad byte on the name's line"),
+                      QByteArray(bytes).replace("tea", "t\xFF" "a"), sim, household,
+                      QString::fromUtf8("Likes tÿa."), sim});
+        cases.append({alphabet + QStringLiteral(", the bad byte on another line"),
+                      QByteArray(bytes).replace("0,0,0,,\r\n", "0,0,0,,ok\xFF\r\n"), sim,
+                      household, QStringLiteral("Likes tea."), QStringLiteral("Ben Brook")});
+    }
+    return cases;
+}
+
 } // namespace ListFixtures

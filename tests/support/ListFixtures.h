@@ -47,4 +47,19 @@ struct Garbled
 // a blank before or after it, a plus sign, or "-0" for a -1 or a 0.
 QList<Garbled> garbledSimLines();
 
+// Lists of two sims whose only UTF-8 letters are the first sim's name and
+// household (with its household line), in Hebrew, Arabic or Romanian, whose
+// letters are two bytes each, with one byte that is not UTF-8: on that sim's
+// line, in its notes, or on the other sim's line.
+struct BadByteBesideAName
+{
+    QString name; // of the case
+    QByteArray bytes;
+    QString sim;
+    QString household;
+    QString notes; // the sim's, as read
+    QString lineOf; // the sim whose line holds the bad byte
+};
+QList<BadByteBesideAName> badBytesBesideNames();
+
 } // namespace ListFixtures
