@@ -109,13 +109,14 @@ bool letterOrMark(char32_t code)
 }
 
 // The Windows-1252 marks that end a word, and so may stand right after its
-// last letter: … ‘ ’ “ ” – — ™, the no-break space, « », ° and the trade
-// marks ® and ©.
+// last letter: … ‘ ’ “ ” – — ™, the no-break space, « » ‹ ›, °, the trade
+// marks ® and ©, and ´, which many type for an apostrophe.
 bool endsAWord(unsigned char byte)
 {
     switch (byte) {
-    case 0x85: case 0x91: case 0x92: case 0x93: case 0x94: case 0x96: case 0x97:
-    case 0x99: case 0xA0: case 0xA9: case 0xAB: case 0xAE: case 0xB0: case 0xBB:
+    case 0x85: case 0x8B: case 0x91: case 0x92: case 0x93: case 0x94: case 0x96: case 0x97:
+    case 0x99: case 0x9B: case 0xA0: case 0xA9: case 0xAB: case 0xAE: case 0xB0: case 0xB4:
+    case 0xBB:
         return true;
     default:
         return false;
@@ -169,9 +170,9 @@ bool showsUtf8(const QByteArray &bytes, qsizetype at, const Sequence &sequence,
         return false;
     const char following = bytes.at(next);
     if (following >= 'a' && following <= 'z') {
-        // ’, – and —: "JOSÉ’s", "OLÉ—and".
+        // ’, ´, – and —: "JOSÉ’s", "OLÉ—and".
         const auto mark = static_cast<unsigned char>(bytes.at(next - 1));
-        return mark != 0x92 && mark != 0x96 && mark != 0x97;
+        return mark != 0x92 && mark != 0xB4 && mark != 0x96 && mark != 0x97;
     }
     const Sequence after = sequenceAt(bytes, next);
     return after.length >= 2 && letterOrMark(after.code);
