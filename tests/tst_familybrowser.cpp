@@ -62,6 +62,20 @@ QStringList linksOf(const SimList &sims)
     return lines;
 }
 
+// Each sim's parents, in either order: the list file keeps which sims they
+// are but not which place each held.
+QStringList parentsOf(const SimList &sims)
+{
+    auto name = [](const QPointer<Sim> &other) { return other ? other->name() : QString("-"); };
+    QStringList lines;
+    for (const QPointer<Sim> &sim : sims) {
+        QStringList parents{name(sim->parent1()), name(sim->parent2())};
+        parents.sort();
+        lines << sim->name() + ": " + parents.join('+');
+    }
+    return lines;
+}
+
 // Writes the sims as the list file does, sim lines then family-link lines,
 // and reads them back into new records.
 SimList reopened(const SimList &sims, std::vector<std::unique_ptr<Sim>> &owner)
@@ -290,6 +304,64 @@ private slots:
         // A refresh shows every combo's first entry.
         for (QComboBox *box : browser.findChildren<QComboBox *>())
             QCOMPARE(box->currentIndex(), box->count() ? 0 : -1);
+    }
+
+    // One sim is never both parents: given the other place, it moves there
+    // and leaves its own place empty. Each press is "button=choice".
+    void oneSimTakesOneParentPlace_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QStringList>("presses");
+        QTest::addColumn<QStringList>("changes");
+        QTest::addColumn<QStringList>("none");
+        QTest::addColumn<QString>("shownParent");
+
+        QTest::newRow("second parent set as first")
+            << "Ann" << QStringList{"Set First Parent:=Ma"}
+            << QStringList{"Pa.children: [Ann, Bob, Cal] -> [Bob, Cal]",
+                           "Ann.parents: Pa+Ma -> Ma+-"}
+            << QStringList{"spouseNone", "parent2None", "childrenNone"} << "parent1Button=Ma";
+        QTest::newRow("first parent set as second")
+            << "Ann" << QStringList{"Set Second Parent:=Pa"}
+            << QStringList{"Ma.children: [Ann, Bob] -> [Bob]", "Ann.parents: Pa+Ma -> -+Pa"}
+            << QStringList{"spouseNone", "parent1None", "childrenNone"} << "parent2Button=Pa";
+        QTest::newRow("second, then first")
+            << "Dee" << QStringList{"Set Second Parent:=Fay", "Set First Parent:=Fay"}
+            << QStringList{"Dee.parents: -+- -> Fay+-", "Fay.children: [] -> [Dee]"}
+            << QStringList{"spouseNone", "parent2None", "childrenNone", "siblingsNone"}
+            << "parent1Button=Fay";
+        QTest::newRow("first, then second")
+            << "Dee" << QStringList{"Set First Parent:=Fay", "Set Second Parent:=Fay"}
+            << QStringList{"Dee.parents: -+- -> -+Fay", "Fay.children: [] -> [Dee]"}
+            << QStringList{"spouseNone", "parent1None", "childrenNone", "siblingsNone"}
+            << "parent2Button=Fay";
+    }
+    void oneSimTakesOneParentPlace()
+    {
+        QFETCH(QString, target);
+        QFETCH(QStringList, presses);
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, none);
+        QFETCH(QString, shownParent);
+        BrowserFamily family;
+        FamilyBrowser browser(family[target], family.f.sims());
+        browser.show();
+        const SimSnapshot before(family.f.sims());
+        for (const QString &press : presses) {
+            const QString pressed = press.section('=', 0, 0);
+            const char *comboName =
+                pressed == "Set First Parent:" ? "parent1Combo" : "parent2Combo";
+            choose(browser, comboName, press.section('=', 1));
+            QTest::mouseClick(button(&browser, pressed), Qt::LeftButton);
+        }
+        QCOMPARE(before.diff(SimSnapshot(family.f.sims())), changes);
+        QCOMPARE(noneRows(browser), none);
+        const QString parentButton = shownParent.section('=', 0, 0);
+        QCOMPARE(browser.findChild<QAbstractButton *>(parentButton)->text(),
+                 shownParent.section('=', 1));
+        // The file keeps the parent once, whichever place it held.
+        std::vector<std::unique_ptr<Sim>> owner;
+        QCOMPARE(parentsOf(reopened(family.f.sims(), owner)), parentsOf(family.f.sims()));
     }
 
     void refusesLoops_data()

@@ -174,6 +174,61 @@ private slots:
         QVERIFY(!baby->hasParent(nullptr));
     }
 
+    // One sim is never both parents: the list file lists the child once, so
+    // it would reopen as one parent. Sims by position: 0 P, 1 Q, 2 the
+    // child; -1 for none. The child starts with the parents `was1` and
+    // `was2`, then setParents(`give1`, `give2`).
+    void setParentsKeepsEachSimInOnePlace_data()
+    {
+        QTest::addColumn<int>("was1");
+        QTest::addColumn<int>("was2");
+        QTest::addColumn<int>("give1");
+        QTest::addColumn<int>("give2");
+        QTest::addColumn<int>("now1");
+        QTest::addColumn<int>("now2");
+        // How often P and Q list the child afterwards.
+        QTest::addColumn<QList<int>>("listedBy");
+        QTest::newRow("second parent set first")
+            << -1 << 0 << 0 << -1 << 0 << -1 << QList<int>{1, 0};
+        QTest::newRow("first parent set second")
+            << 0 << -1 << -1 << 0 << -1 << 0 << QList<int>{1, 0};
+        QTest::newRow("second parent set first, first replaced")
+            << 1 << 0 << 0 << -1 << 0 << -1 << QList<int>{1, 0};
+        QTest::newRow("first parent set second, second replaced")
+            << 0 << 1 << -1 << 0 << -1 << 0 << QList<int>{1, 0};
+        QTest::newRow("one sim for both places")
+            << -1 << -1 << 0 << 0 << 0 << -1 << QList<int>{1, 0};
+        QTest::newRow("one sim for both places, another second")
+            << -1 << 1 << 0 << 0 << 0 << 1 << QList<int>{1, 1};
+        QTest::newRow("one sim for both places, that sim second")
+            << 1 << 0 << 0 << 0 << 0 << -1 << QList<int>{1, 0};
+        QTest::newRow("parents swapped") << 0 << 1 << 1 << 0 << 1 << 0 << QList<int>{1, 1};
+        QTest::newRow("the same parents again") << 0 << 1 << 0 << 1 << 0 << 1 << QList<int>{1, 1};
+    }
+    void setParentsKeepsEachSimInOnePlace()
+    {
+        QFETCH(int, was1);
+        QFETCH(int, was2);
+        QFETCH(int, give1);
+        QFETCH(int, give2);
+        QFETCH(int, now1);
+        QFETCH(int, now2);
+        QFETCH(QList<int>, listedBy);
+        Family f(3);
+        Sim *kid = f[2];
+        const auto sim = [&](int at) { return at < 0 ? nullptr : f[at]; };
+        kid->setParents(sim(was1), nullptr);
+        kid->setParents(nullptr, sim(was2));
+        QCOMPARE(kid->parent1().data(), sim(was1));
+        QCOMPARE(kid->parent2().data(), sim(was2));
+
+        kid->setParents(sim(give1), sim(give2));
+        QCOMPARE(kid->parent1().data(), sim(now1));
+        QCOMPARE(kid->parent2().data(), sim(now2));
+        QCOMPARE(QList<int>({int(childrenOf(f[0]).count(kid)), int(childrenOf(f[1]).count(kid))}),
+                 listedBy);
+    }
+
     void addChild()
     {
         Family f(5);
@@ -694,6 +749,12 @@ private slots:
         kid->addChild(stale);
         kid->replaceRelative(stale, real);
         QCOMPARE(childrenOf(kid), QList<Sim *>({f[4], real, f[5]}));
+        // Nor both parents: the second place goes.
+        kid->setParents(nullptr, f[3]);
+        kid->replaceRelative(f[3], real);
+        QCOMPARE(kid->parent1().data(), real);
+        QVERIFY(!kid->parent2());
+        kid->setParents(nullptr, f[3]);
         kid->replaceRelative(f[3], kid);
         QVERIFY(!kid->parent2());
         kid->replaceRelative(f[5], nullptr);

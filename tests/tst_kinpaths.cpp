@@ -69,6 +69,27 @@ private:
         QCOMPARE(familyLinkFaults(sims()), QStringList());
     }
 
+    // The family browser, opened on the sim as a player does: its row of
+    // the List of Sims selected, "Add or Edit Family" on the Family Ties tab.
+    FamilyBrowser *familyBrowserOn(const QString &name) const
+    {
+        if (!w->selectSim(name))
+            return nullptr;
+        w->sheet()->setCurrentIndex(2);
+        QTest::mouseClick(WidgetLookup::button(w->sheet(), "Add or Edit Family"), Qt::LeftButton);
+        return SheetWindow::openWindow<FamilyBrowser>();
+    }
+
+    // Presses "Set First Parent:" or "Set Second Parent:" with a sim chosen.
+    static void setParent(FamilyBrowser *browser, const QString &pressed, const QString &parent)
+    {
+        const char *comboName =
+            pressed == "Set First Parent:" ? "parent1Combo" : "parent2Combo";
+        auto *combo = browser->findChild<QComboBox *>(comboName);
+        combo->setCurrentIndex(combo->findText(parent));
+        QTest::mouseClick(WidgetLookup::button(browser, pressed), Qt::LeftButton);
+    }
+
 private slots:
     void init()
     {
@@ -118,14 +139,9 @@ private slots:
         const QByteArray exported = Fixture::bytes("exports/kin.csv");
         w->importExport(exported, everyone);
         w->addSim("Gran Oak");
-        QVERIFY(w->selectSim("Pa Oak"));
-        w->sheet()->setCurrentIndex(2);
-        QTest::mouseClick(WidgetLookup::button(w->sheet(), "Add or Edit Family"), Qt::LeftButton);
-        auto *browser = SheetWindow::openWindow<FamilyBrowser>();
+        FamilyBrowser *browser = familyBrowserOn("Pa Oak");
         QVERIFY(browser);
-        auto *parents = browser->findChild<QComboBox *>("parent1Combo");
-        parents->setCurrentIndex(parents->findText("Gran Oak"));
-        QTest::mouseClick(WidgetLookup::button(browser, "Set First Parent:"), Qt::LeftButton);
+        setParent(browser, "Set First Parent:", "Gran Oak");
         QCOMPARE(w->simNamed("Pa Oak")->parent1()->name(), QString("Gran Oak"));
         const QStringList family = kin(sims());
 
@@ -212,6 +228,92 @@ private slots:
             new UpdateEntry(sentence, w->simNamed(sim1), w->simNamed(sim2)));
         QTest::mouseClick(WidgetLookup::button(w->updatePage(), "Apply Updates"), Qt::LeftButton);
         checkSoundAfterReopen(expected);
+    }
+
+    // One sim is never both parents, whatever path offers it the other
+    // place: an export whose two parent ids lead to Pa, a re-import naming
+    // as first the parent the sheet has second, an adoption by the second
+    // parent, a birth naming one sim in both boxes, and the family browser
+    // in either order. The steps are "import" (fixture, ticks), "sentence"
+    // (text, sim1, sim2) or "browser" (target, then "button=choice"), taken
+    // after one-parent.csv is imported whole; `child` then has Pa Elm as
+    // its one parent, in `place`.
+    void oneSimIsNeverBothParents_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("child");
+        QTest::addColumn<int>("place");
+        QTest::newRow("one sim under both parent ids") << "" << QStringList() << "Kid Elm" << 1;
+        QTest::newRow("re-import of the child alone")
+            << "import" << QStringList{"exports/one-parent-again.csv", "Tot Elm"} << "Tot Elm" << 1;
+        QTest::newRow("re-import with the parent")
+            << "import" << QStringList{"exports/one-parent-again.csv", "Select All Playables"}
+            << "Tot Elm" << 1;
+        QTest::newRow("adoption by the second parent")
+            << "sentence"
+            << QStringList{"On day 1 of the rotation, Pa Elm adopted Tot Elm, whose name was "
+                           "changed to Tot Elm, before six PM (eleven AM for pets).",
+                           "Pa Elm", "Tot Elm"}
+            << "Tot Elm" << 1;
+        QTest::newRow("birth with one sim in both boxes")
+            << "sentence"
+            << QStringList{"On day 1 of the rotation, Pa Elm and Pa Elm had a female baby named "
+                           "Bo Elm before six PM.",
+                           "Pa Elm", "Pa Elm"}
+            << "Bo Elm" << 1;
+        QTest::newRow("browser, second parent then first")
+            << "browser"
+            << QStringList{"Lou Elm", "Set Second Parent:=Pa Elm", "Set First Parent:=Pa Elm"}
+            << "Lou Elm" << 1;
+        QTest::newRow("browser, first parent then second")
+            << "browser"
+            << QStringList{"Lou Elm", "Set First Parent:=Pa Elm", "Set Second Parent:=Pa Elm"}
+            << "Lou Elm" << 2;
+    }
+    void oneSimIsNeverBothParents()
+    {
+        QFETCH(QString, step);
+        QFETCH(QStringList, args);
+        QFETCH(QString, child);
+        QFETCH(int, place);
+        w->importExport(Fixture::bytes("exports/one-parent.csv"), {"Select All Playables"});
+        if (step == "import") {
+            w->importExport(Fixture::bytes(args.at(0)), args.mid(1));
+        } else if (step == "sentence") {
+            w->updatePage()->addEvent(
+                new UpdateEntry(args.at(0), w->simNamed(args.at(1)), w->simNamed(args.at(2))));
+            QTest::mouseClick(WidgetLookup::button(w->updatePage(), "Apply Updates"),
+                              Qt::LeftButton);
+        } else if (step == "browser") {
+            w->addSim(args.at(0));
+            FamilyBrowser *browser = familyBrowserOn(args.at(0));
+            QVERIFY(browser);
+            for (const QString &press : args.mid(1))
+                setParent(browser, press.section('=', 0, 0), press.section('=', 1));
+            // The browser shows the parent in one row, "None" in the other.
+            const auto shown = [&](const char *name) {
+                return browser->findChild<QWidget *>(name)->isVisible();
+            };
+            const bool first = place == 1;
+            QVERIFY(shown(first ? "parent1Button" : "parent2Button"));
+            QVERIFY(shown(first ? "parent2None" : "parent1None"));
+            QVERIFY(!shown(first ? "parent1None" : "parent2None"));
+            QVERIFY(!shown(first ? "parent2Button" : "parent1Button"));
+            QCOMPARE(browser->findChild<QAbstractButton *>(first ? "parent1Button"
+                                                                 : "parent2Button")
+                         ->text(),
+                     QString("Pa Elm"));
+        }
+        const Sim *sim = w->simNamed(child);
+        QVERIFY(sim);
+        const Sim *pa = w->simNamed("Pa Elm");
+        QCOMPARE(sim->parent1().data(), place == 1 ? pa : nullptr);
+        QCOMPARE(sim->parent2().data(), place == 2 ? pa : nullptr);
+
+        checkSoundAfterReopen(kin(sims()));
+        w->saveList("KinAgain");
+        QCOMPARE(SheetWindow::fileBytes("KinAgain.sls"), SheetWindow::fileBytes("Kin.sls"));
     }
 };
 

@@ -146,8 +146,13 @@ void ImportBatch::link(int index)
     // marriage lets whoever either sim leaves go.
     sim->setSpouse(findByNid(ids.spouse));
     // Ids that run in a circle would make a sim its own ancestor.
-    sim->setParents(parentUnlessLoop(findByNid(ids.parent1), sim), nullptr);
-    sim->setParents(nullptr, parentUnlessLoop(findByNid(ids.parent2), sim));
+    Sim *first = parentUnlessLoop(findByNid(ids.parent1), sim);
+    Sim *second = parentUnlessLoop(findByNid(ids.parent2), sim);
+    // Both ids may lead to one sim. It is then the one parent, in the first
+    // place, where the list opened again would show it too: the file keeps
+    // parents only through the children's lists. One call sees both ids;
+    // a second call would move that sim to the second place.
+    sim->setParents(first, second);
 }
 
 QList<Sim *> ImportBatch::take()

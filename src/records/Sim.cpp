@@ -586,17 +586,32 @@ void Sim::setParents(QPointer<Sim> first, QPointer<Sim> second)
 {
     if (first == m_parent1 && second == m_parent2)
         return;
+    // No sim becomes its own parent.
+    if (first == this)
+        first = nullptr;
+    if (second == this)
+        second = nullptr;
+    // Nor is one sim both parents: the list file lists the child once, so
+    // the sim would come back as one parent only. Given for both places it
+    // takes the first; given for one place it leaves the other.
+    if (second == first)
+        second = nullptr;
     const QPointer<Sim> formerFirst = m_parent1;
     const QPointer<Sim> formerSecond = m_parent2;
-    // No sim becomes its own parent.
-    if (first && first != this) {
+    if (first) {
+        if (m_parent2 == first)
+            m_parent2 = nullptr;
         m_parent1 = first;
-        first->addChild(this);
     }
-    if (second && second != this) {
+    if (second) {
+        if (m_parent1 == second)
+            m_parent1 = nullptr;
         m_parent2 = second;
-        second->addChild(this);
     }
+    if (first)
+        first->addChild(this);
+    if (second)
+        second->addChild(this);
     // Parents are stored only through their children lists, so a replaced
     // parent that kept this sim would be its parent again on the next open.
     detachFrom(formerFirst);
@@ -641,6 +656,8 @@ void Sim::replaceRelative(const Sim *from, const QPointer<Sim> &to)
         m_parent1 = target;
     if (m_parent2 == from)
         m_parent2 = target;
+    if (m_parent2 == m_parent1)
+        m_parent2 = nullptr;
     if (m_spouse == from)
         m_spouse = target;
     for (int i = int(m_children.size()) - 1; i >= 0; --i) {

@@ -120,6 +120,9 @@ public:
     // Setting a spouse or parents keeps every link held by both sides:
     // whoever either sim leaves lets go of it (detachFrom).
     void setSpouse(QPointer<Sim> sim);
+    // A null argument keeps that parent. One sim is never both parents: a
+    // sim given for one place leaves the other, and one given for both
+    // takes the first place only.
     void setParents(QPointer<Sim> first, QPointer<Sim> second);
     void addChild(QPointer<Sim> child);
     // A former relative lets go of this sim where this sim no longer holds
@@ -162,7 +165,8 @@ public:
     void setNamedKin(const KinIds &ids) { m_namedKin = ids; }
     // Every link (parents, spouse, children) that points at `from` points at
     // `to` instead; nothing else changes, on either sim. A child already
-    // listed is not listed twice, and no sim becomes its own relative.
+    // listed is not listed twice, no sim becomes its own relative, and one
+    // that would become both parents keeps the first place only.
     void replaceRelative(const Sim *from, const QPointer<Sim> &to);
 
     // The sim line of the list file: written in format 0.5, read in any

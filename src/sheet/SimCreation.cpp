@@ -14,6 +14,8 @@ Sim *fromUpdate(SheetSims &sheet, const QString &name, int gender, int age, int 
     sim->setHold(hold);
     if (!household.isEmpty())
         sim->setHousehold(household);
+    // A birth sentence may name one sim in both boxes: it becomes the first
+    // parent only.
     sim->setParents(parent1, parent2);
     Console::line(QStringLiteral("New Sim made: ") + name + QLatin1Char(' ') + QString::number(age)
                   + QLatin1Char(' ') + QString::number(gender) + QLatin1Char(' ')
@@ -149,6 +151,9 @@ void ImportMerge::finish()
         };
         const QPointer<Sim> parent1 = named(record->parent1(), merged.parent1);
         const QPointer<Sim> parent2 = named(record->parent2(), merged.parent2);
+        // The two may be one sim (both ids lead to it), or a parent the sim
+        // has in the other place; setParents leaves each sim in one place,
+        // the first where the record names it first.
         Sim::Relatives relatives;
         relatives.spouse = named(record->spouse(), merged.spouse);
         relatives.parent1 = parentUnlessLoop(parent1, sim);

@@ -64,13 +64,7 @@ QString linkSignature(const SimList &list, const Sim *sim)
     const auto at = [&](const QPointer<Sim> &relative) {
         return relative ? int(list.indexOf(relative)) : -1;
     };
-    // One sim named as both parents is one parent link: the list file
-    // lists the child once.
-    QList<int> parents{at(sim->parent1())};
-    if (sim->parent2() != sim->parent1())
-        parents << at(sim->parent2());
-    else
-        parents << -1;
+    QList<int> parents{at(sim->parent1()), at(sim->parent2())};
     QList<int> children;
     for (int i = 0; i < sim->childCount(); ++i)
         children << at(sim->child(i));
@@ -162,6 +156,8 @@ QStringList familyLinkFaults(const SimList &sims)
                 break;
             }
         }
+        if (sim->parent1() && sim->parent1() == sim->parent2())
+            out << placed(sims, sim) + ".both parents";
         if (isOwnAncestor(sim))
             out << placed(sims, sim) + ".own ancestor";
     }

@@ -25,7 +25,8 @@ QStringList linksReadBackOtherwise(const SimList &sims);
 // list order, each sim named with its position ("Ann#2"): a link held by one
 // side only (".spouse", ".parent", ".child"), a link off the list
 // (".off"), a sim that is its own spouse (".own spouse") or its own ancestor
-// (".own ancestor"), and a sim whose links read back otherwise from the
+// (".own ancestor"), a sim with one sim as both its parents (".both
+// parents"), and a sim whose links read back otherwise from the
 // family-link lines the list file would hold (".reads back"). Empty when the
 // links are sound.
 QStringList familyLinkFaults(const SimList &sims);
