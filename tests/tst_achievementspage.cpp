@@ -1,5 +1,6 @@
 #include "pages/AchievementEntry.h"
 #include "pages/AchievementsPage.h"
+#include "records/EntryLine.h"
 #include "records/Sim.h"
 #include "support/Fixture.h"
 #include "support/CapturedStdout.h"
@@ -12,6 +13,7 @@
 #include <QRegularExpression>
 #include <QLayout>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 using WidgetLookup::button;
@@ -192,6 +194,80 @@ private slots:
         QTest::mouseClick(holds, Qt::LeftButton);
         QCOMPARE(shownTexts(page).size(), 6);
         QVERIFY(!showAll->isEnabled());
+    }
+
+    // On a shown tab, whatever shows or hides entries leaves the log shown,
+    // exactly the chosen entries on screen, the log fitted to them and the
+    // scroll bar in step with it; also when a list is loaded into it.
+    void shownLogFollowsEveryChange()
+    {
+        AchievementsPage page;
+        page.resize(400, 300);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        auto *scroll = page.findChild<QScrollArea *>();
+        QWidget *log = scroll->widget();
+        QScrollBar *bar = scroll->verticalScrollBar();
+
+        QStringList lines;
+        QStringList all;
+        for (int i = 0; i < 20; ++i) {
+            all << QString("Ann Lee grew up %1.").arg(i) << "Put Bo Lee on hold for 2 days."
+                << separator;
+            lines << EntryLine::format(all.at(3 * i), 0, -1)
+                  << EntryLine::format(all.at(3 * i + 1), 1, -1)
+                  << EntryLine::format(separator, -1, -1);
+        }
+        QStringList anns;
+        QStringList noHolds;
+        for (const QString &text : all) {
+            if (text.startsWith("Ann"))
+                anns << text;
+            if (!text.startsWith("Put"))
+                noHolds << text;
+        }
+
+        // What is amiss with the log on screen; empty when nothing is.
+        const auto amiss = [&](const QStringList &wanted) {
+            QStringList onScreen;
+            for (const AchievementEntry *entry : page.entries()) {
+                if (entry->isVisible())
+                    onScreen << entry->text();
+            }
+            if (onScreen != wanted)
+                return QString("on screen: %1 of %2 entries, not %3")
+                    .arg(onScreen.size()).arg(page.entries().size()).arg(wanted.size());
+            if (log->size() != log->layout()->minimumSize())
+                return QString("the log is not fitted to its entries");
+            if (bar->maximum() <= 0 || log->y() != -bar->value())
+                return QString("the log is at %1, its scroll bar at %2 of %3")
+                    .arg(log->y()).arg(bar->value()).arg(bar->maximum());
+            return QString();
+        };
+
+        page.loadEntries(sheet, lines);
+        QCOMPARE(amiss(all), QString());
+
+        bar->setValue(bar->maximum());
+        QTest::mouseClick(button(&page, "Filter by Sim"), Qt::LeftButton);
+        QCOMPARE(amiss(anns), QString());
+
+        page.addEntry("Cy <b>Lee</b> moved in.", &cy, nullptr);
+        QCOMPARE(amiss(anns + QStringList{"Cy <b>Lee</b> moved in."}), QString());
+        all << "Cy <b>Lee</b> moved in.";
+        noHolds << "Cy <b>Lee</b> moved in.";
+
+        bar->setValue(bar->maximum());
+        QTest::mouseClick(button(&page, "Show All"), Qt::LeftButton);
+        QCOMPARE(amiss(all), QString());
+
+        bar->setValue(bar->maximum());
+        QTest::mouseClick(button(&page, "Show holds"), Qt::LeftButton);
+        QCOMPARE(amiss(noHolds), QString());
+
+        QTest::mouseClick(button(&page, "Show holds"), Qt::LeftButton);
+        QCOMPARE(amiss(all), QString());
+        QVERIFY(!button(&page, "Show All")->isEnabled());
     }
 
     void clearingKeepsTheSimFilter()

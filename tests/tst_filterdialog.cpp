@@ -6,6 +6,9 @@
 #include <QGroupBox>
 #include <QMetaMethod>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <memory>
@@ -85,10 +88,19 @@ const Expected expected[] = {
 const QStringList groupTitles{"Life",       "Type",       "Species",   "Gender",
                               "Life Stage", "Aspiration", "Paranormal"};
 
+// A taskbar and a title bar as Windows draws them at their usual size: a
+// window fits a laptop's screen, 768 pixels high, when it is no taller
+// than the screen less both.
+constexpr int kLaptopRoom = 768 - 40 - 32;
+
+// The group boxes, top to bottom, as the layout in the scroll area holds them.
 QList<QGroupBox *> groupBoxes(const FilterDialog &dialog)
 {
     QList<QGroupBox *> groups;
-    QLayout *main = dialog.layout();
+    const auto *scroll = dialog.findChild<QScrollArea *>();
+    if (!scroll || !scroll->widget() || !scroll->widget()->layout())
+        return groups;
+    QLayout *main = scroll->widget()->layout();
     for (int i = 0; i < main->count(); ++i)
         groups << qobject_cast<QGroupBox *>(main->itemAt(i)->widget());
     return groups;
@@ -118,6 +130,16 @@ QStringList places(const FilterDialog &dialog)
 class TestFilterDialog : public QObject
 {
     Q_OBJECT
+
+public:
+    // The headless platform's screen is a laptop's, 768 pixels high, in
+    // place of its own, taller one.
+    static void initMain()
+    {
+        if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+            qputenv("QT_QPA_PLATFORM",
+                    "offscreen:configfile=" TOLVANE_FIXTURES "/screens/laptop.json");
+    }
 
 private slots:
     void groupsAndBoxes()
@@ -159,11 +181,40 @@ private slots:
         QCOMPARE(declared, wanted);
     }
 
+    // The groups stand taller than a laptop's screen, yet the dialog fits
+    // it with its title bar above and the taskbar below, and so does the
+    // smallest the player can make it.
+    void fitsALaptopScreen()
+    {
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry().height(), 768);
+        FilterDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY2(dialog.frameGeometry().height() <= kLaptopRoom,
+                 qPrintable(QString::number(dialog.frameGeometry().height())));
+        QVERIFY2(dialog.minimumSize().height() <= kLaptopRoom,
+                 qPrintable(QString::number(dialog.minimumSize().height())));
+        QVERIFY(dialog.minimumSizeHint().height() <= kLaptopRoom);
+        // The groups are scrolled through, not squeezed: every box keeps
+        // the room it asks for.
+        const auto *scroll = dialog.findChild<QScrollArea *>();
+        QVERIFY(scroll);
+        QVERIFY(scroll->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(scroll->horizontalScrollBar()->maximum(), 0);
+        for (const QCheckBox *box : dialog.findChildren<QCheckBox *>())
+            QVERIFY2(box->size().expandedTo(box->sizeHint()) == box->size(),
+                     qPrintable(box->text()));
+    }
+
+    // Every box is reached by scrolling to it and clicked where the player
+    // sees it, through the window.
     void eachBoxSendsItsOwnSignal()
     {
         FilterDialog dialog;
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *scroll = dialog.findChild<QScrollArea *>();
+        QVERIFY(scroll);
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         for (const Expected &box : expected)
             spies.push_back(std::make_unique<QSignalSpy>(&dialog, box.signal));
@@ -177,9 +228,13 @@ private slots:
             QVERIFY2(box, expected[i].label);
             // Off, on, off again: the last state counts. A box is wider than
             // its text in the grid, so the click goes to its indicator.
+            scroll->ensureWidgetVisible(box);
             const QPoint indicator(4, box->height() / 2);
+            QVERIFY2(scroll->viewport()->rect().contains(box->mapTo(scroll->viewport(), indicator)),
+                     expected[i].label);
             for (int click = 0; click < 3; ++click)
-                QTest::mouseClick(box, Qt::LeftButton, {}, indicator);
+                QTest::mouseClick(dialog.windowHandle(), Qt::LeftButton, {},
+                                  box->mapTo(&dialog, indicator));
             QSignalSpy &spy = *spies.at(i);
             QCOMPARE(spy.size(), 3);
             QCOMPARE(spy.at(0).at(0).toBool(), false);

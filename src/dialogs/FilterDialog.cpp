@@ -7,7 +7,19 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QMetaMethod>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+
+namespace {
+
+// Room the dialog leaves on its screen: below it for a taskbar, even where
+// the screen reports none, and above it for its title bar.
+constexpr int kTaskbar = 40;
+constexpr int kTitleBar = 40;
+
+} // namespace
 
 FilterDialog::FilterDialog()
     : QDialog()
@@ -41,5 +53,28 @@ FilterDialog::FilterDialog()
         m_groupBoxes.append(groupBox);
         m_mainLayout->addWidget(groupBox);
     }
-    setLayout(m_mainLayout);
+
+    // The seven groups stand taller than a laptop's screen: they scroll, so
+    // that the last boxes can be reached on any screen. Nothing scrolls
+    // sideways; the dialog is as wide as the boxes and the scroll bar.
+    auto *groups = new QWidget;
+    groups->setLayout(m_mainLayout);
+    m_scrollArea = new QScrollArea;
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setWidget(groups);
+    m_scrollArea->setMinimumWidth(groups->sizeHint().width()
+                                  + m_scrollArea->verticalScrollBar()->sizeHint().width());
+    auto *layout = new QVBoxLayout;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scrollArea);
+    setLayout(layout);
+
+    // Every group at once where the screen has room for them, else as tall
+    // as it has room for.
+    const QScreen *screen = this->screen();
+    const int room = qMin(screen->availableGeometry().height(),
+                          screen->geometry().height() - kTaskbar) - kTitleBar;
+    resize(sizeHint().width(), qMin(groups->sizeHint().height(), room));
 }

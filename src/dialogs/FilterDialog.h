@@ -5,6 +5,7 @@
 
 class QCheckBox;
 class QGroupBox;
+class QScrollArea;
 class QVBoxLayout;
 
 // Fifty check boxes in seven groups, one per bit of the sheet's filter
@@ -75,5 +76,7 @@ private:
     QList<QCheckBox *> m_boxes;
     // In FilterTable::groups() order.
     QList<QGroupBox *> m_groupBoxes;
+    // The group boxes, top to bottom, in the scroll area.
     QVBoxLayout *m_mainLayout;
+    QScrollArea *m_scrollArea;
 };

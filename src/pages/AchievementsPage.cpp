@@ -103,9 +103,7 @@ void AchievementsPage::log(const QString &text, Sim *sim1, Sim *sim2)
 void AchievementsPage::showAll()
 {
     const bool holds = m_showHoldsBox->isChecked();
-    for (AchievementEntry *entry : entries())
-        entry->setVisible(holds || !entry->isHold());
-    fitContainer();
+    showEntries([holds](const AchievementEntry *entry) { return holds || !entry->isHold(); });
     m_showAllButton->setEnabled(false);
 }
 
@@ -116,10 +114,30 @@ void AchievementsPage::filterEntries()
         return;
     Sim *chosen = m_sims.at(index).data();
     const bool holds = m_showHoldsBox->isChecked();
-    for (AchievementEntry *entry : entries())
-        entry->setVisible(chosen && entry->involves(chosen) && (holds || !entry->isHold()));
-    fitContainer();
+    showEntries([chosen, holds](const AchievementEntry *entry) {
+        return chosen && entry->involves(chosen) && (holds || !entry->isHold());
+    });
     m_showAllButton->setEnabled(true);
+}
+
+void AchievementsPage::showEntries(const std::function<bool(const AchievementEntry *)> &shown)
+{
+    whileLogHidden([&] {
+        for (AchievementEntry *entry : entries())
+            entry->setVisible(shown(entry));
+    });
+    fitContainer();
+}
+
+void AchievementsPage::whileLogHidden(const std::function<void()> &change)
+{
+    // Each entry shown in a shown log lays the whole log out again, which
+    // made a log of thousands take seconds to show; with the log hidden
+    // while it changes, it is laid out once, when shown again.
+    const bool shown = !m_entryContainer->isHidden();
+    m_entryContainer->hide();
+    change();
+    m_entryContainer->setVisible(shown);
 }
 
 void AchievementsPage::filterHolds()
@@ -184,14 +202,17 @@ void AchievementsPage::loadEntry(SimList list, QString line)
 
 void AchievementsPage::loadEntries(SimList list, const QStringList &lines)
 {
-    for (const QString &line : lines) {
-        EntryLine::Fields fields;
-        if (!EntryLine::parse(line, &fields)) {
-            // A damaged line must not stop the rest of the list from loading.
-            Console::line(QStringLiteral("Skipping malformed achievements line: ") + line);
-            continue;
+    whileLogHidden([&] {
+        for (const QString &line : lines) {
+            EntryLine::Fields fields;
+            if (!EntryLine::parse(line, &fields)) {
+                // A damaged line must not stop the rest of the list from loading.
+                Console::line(QStringLiteral("Skipping malformed achievements line: ") + line);
+                continue;
+            }
+            log(fields.text, EntryLine::simAt(list, fields.pos1),
+                EntryLine::simAt(list, fields.pos2));
         }
-        log(fields.text, EntryLine::simAt(list, fields.pos1), EntryLine::simAt(list, fields.pos2));
-    }
+    });
     fitContainer();
 }

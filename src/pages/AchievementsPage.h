@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class AchievementEntry;
 class QCheckBox;
 class QComboBox;
@@ -50,6 +52,10 @@ protected:
 private:
     void deleteEntries();
     void fitContainer();
+    // Shows the entries `shown` picks, hides the others and fits the log.
+    void showEntries(const std::function<bool(const AchievementEntry *)> &shown);
+    // Runs `change` with the log hidden, then shows the log again as it was.
+    void whileLogHidden(const std::function<void()> &change);
     // Logs an entry without fitting the log to it.
     void log(const QString &text, Sim *sim1, Sim *sim2);
 
