@@ -253,6 +253,54 @@ private slots:
         QCOMPARE(texts(quietRows(sims.list, {{"B", "Yes"}})).first(), QString("Brook=No"));
     }
 
+    // A rename carries the household's mark to its new name, as the sheet
+    // does it: the marks taken before the sims move, then the rebuild.
+    void renamedHouseholdKeepsItsMark_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QString>("oldName");
+        QTest::addColumn<QString>("newName");
+        QTest::addColumn<QStringList>("after");
+
+        QTest::newRow("played") << QStringList{"Brook=Yes", "Lee=No"} << "Brook" << "Brooks"
+                                << QStringList{"Brooks=Yes", "Lee=No"};
+        QTest::newRow("not played") << QStringList{"Brook=No", "Lee=Yes"} << "Brook" << "Brooks"
+                                    << QStringList{"Brooks=No", "Lee=Yes"};
+        QTest::newRow("unchanged name") << QStringList{"Brook=Yes"} << "Brook" << "Brook"
+                                        << QStringList{"Brook=Yes"};
+        QTest::newRow("played joins unplayed") << QStringList{"Brook=Yes", "Lee=No"} << "Brook"
+                                               << "Lee" << QStringList{"Lee=Yes"};
+        QTest::newRow("unplayed joins played") << QStringList{"Brook=No", "Lee=Yes"} << "Brook"
+                                               << "Lee" << QStringList{"Lee=Yes"};
+        QTest::newRow("to a special name") << QStringList{"Brook=Yes"} << "Brook" << "Downtown"
+                                           << QStringList{"Downtown="};
+        QTest::newRow("from a special name") << QStringList{"Downtown=", "Lee=Yes"} << "Downtown"
+                                             << "Town" << QStringList{"Town=No", "Lee=Yes"};
+        QTest::newRow("unknown household") << QStringList{"Brook=Yes"} << "Gone" << "Brook"
+                                           << QStringList{"Brook=Yes"};
+        QTest::newRow("case counts") << QStringList{"Brook=Yes", "brook=No"} << "brook" << "Lee"
+                                     << QStringList{"Brook=Yes", "Lee=No"};
+    }
+
+    void renamedHouseholdKeepsItsMark()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QString, oldName);
+        QFETCH(QString, newName);
+        QFETCH(QStringList, after);
+
+        Sims sims;
+        QList<HouseholdRow> marks;
+        for (const QString &text : before) {
+            const QStringList parts = text.split('=');
+            sims.add(parts.at(0) + " sim", 40, 0, parts.at(0));
+            marks.append({parts.at(0), parts.at(1)});
+        }
+        const QList<HouseholdRow> carried = ModelRows::renamedHousehold(marks, oldName, newName);
+        Households::rename(sims.list, oldName, newName);
+        QCOMPARE(texts(quietRows(sims.list, carried)), after);
+    }
+
     void householdProgressLines()
     {
         Sims sims;

@@ -9,7 +9,10 @@
 #include "events/UpdatePage.h"
 #include "pages/FamilyBrowser.h"
 #include "pages/FamilyPage.h"
+#include "pages/AchievementEntry.h"
+#include "pages/AchievementsPage.h"
 #include "pages/AgePage.h"
+#include "pages/EditHouseholdDialog.h"
 #include "pages/AspirationPage.h"
 #include "pages/HouseholdPage.h"
 #include "sheet/SettingsFile.h"
@@ -614,16 +617,90 @@ private slots:
         QVERIFY(WidgetLookup::clickRow(w->householdView(), "Brook"));
         QVERIFY(WidgetLookup::label(w->householdPage(), "Ada Brook\nBen Brook\nCy Brook"));
 
-        // A rename moves every member, listed or hidden, and the renamed
-        // household starts the rotation unplayed.
+        // A rename moves every member, listed or hidden, and the new name
+        // keeps the mark the player set, on the tab and in the saved list.
         w->press("Filter List...");
         SheetWindow::openWindow<FilterDialog>()->findChild<QCheckBox *>("setChildFilter")->click();
         QCOMPARE(w->simNames().size(), 6);
-        emit w->householdPage()->replaceHouseholdName("Brook", "Brookes");
-        QVERIFY(w->households().contains("Brookes,No"));
-        QVERIFY(!w->households().contains("Brook,Yes"));
+        QVERIFY(w->households().contains("Brook,Yes"));
+        QVERIFY(WidgetLookup::clickRow(w->householdView(), "Brook"));
+        QTest::mouseClick(WidgetLookup::button(w->householdPage(), "Edit Selected Household"),
+                          Qt::LeftButton);
+        auto *rename = SheetWindow::openWindow<EditHouseholdDialog>();
+        rename->findChild<QLineEdit *>()->setText("Brookes");
+        QTest::mouseClick(WidgetLookup::button(rename, "Ok"), Qt::LeftButton);
+        QStringList households = w->households();
+        households.sort();
+        QCOMPARE(households,
+                 QStringList({"At Large,No", "Brookes,Yes", "Dorm,No", "Runaways,", "Ünal,No"}));
         QCOMPARE(w->simNamed("Cy Brook")->household(), QString("Brookes"));
         QCOMPARE(SheetWindow::column(w->simModel(), 1).first(), QString("Brookes"));
+        w->saveList("Renamed");
+        QVERIFY(SheetWindow::fileBytes("Renamed.sls").contains("\r\nBrookes,Yes\r\nDorm,No\r\n"));
+
+        // An unplayed household stays unplayed under its new name.
+        QVERIFY(WidgetLookup::clickRow(w->householdView(), "Dorm"));
+        QTest::mouseClick(WidgetLookup::button(w->householdPage(), "Edit Selected Household"),
+                          Qt::LeftButton);
+        rename->findChild<QLineEdit *>()->setText("College");
+        QTest::mouseClick(WidgetLookup::button(rename, "Ok"), Qt::LeftButton);
+        households = w->households();
+        households.sort();
+        QCOMPARE(households,
+                 QStringList({"At Large,No", "Brookes,Yes", "College,No", "Runaways,", "Ünal,No"}));
+    }
+
+    // The log's sim box lists each sim of the log in hand once, whatever was
+    // open before, and each of them filters the log to its own entries.
+    void logSimBoxFollowsTheListInHand()
+    {
+        QByteArray bytes = fixture("v05.sls");
+        bytes.replace("\"Ben Brook became a vampire.\",1,-1\r\n",
+                      "\"Ben Brook became a vampire.\",1,-1\r\n"
+                      "\"Ada Brook and Zo\xc3\xab \xc3\x9cnal became friends.\",0,3\r\n"
+                      "\"Sue Study got an A.\",4,-1\r\n");
+        folder->write("Brook.sls", bytes);
+        folder->write("Other.sls", fixture("v05.sls"));
+        w = std::make_unique<SheetWindow>();
+        auto *page = w->achievementsPage();
+        auto *box = page->findChild<QComboBox *>();
+        const auto boxTexts = [box] {
+            QStringList texts;
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+            return texts;
+        };
+        const auto filteredTo = [&](int row) {
+            box->setCurrentIndex(row);
+            QTest::mouseClick(WidgetLookup::button(page, "Filter by Sim"), Qt::LeftButton);
+            QStringList shown;
+            for (const AchievementEntry *entry : page->entries()) {
+                if (!entry->isHidden())
+                    shown << entry->text();
+            }
+            return shown;
+        };
+
+        const QStringList brookSims{"Ben Brook", "Ada Brook", "Zoë Ünal", "Sue Study"};
+        for (int open = 0; open < 2; ++open) {
+            w->openList("Brook");
+            QCOMPARE(boxTexts(), brookSims);
+            QCOMPARE(filteredTo(0), QStringList({"Ben Brook became a vampire."}));
+            QCOMPARE(filteredTo(1), QStringList({"Ada Brook and Zoë Ünal became friends."}));
+            QCOMPARE(filteredTo(2), QStringList({"Ada Brook and Zoë Ünal became friends."}));
+            QCOMPARE(filteredTo(3), QStringList({"Sue Study got an A."}));
+        }
+
+        // Opening another list leaves no sim of the former one, and no sim
+        // filter in force.
+        w->openList("Other");
+        QCOMPARE(boxTexts(), QStringList({"Ben Brook"}));
+        QVERIFY(!WidgetLookup::button(page, "Show All")->isEnabled());
+        QCOMPARE(filteredTo(0), QStringList({"Ben Brook became a vampire."}));
+        w->clearList();
+        QCOMPARE(box->count(), 0);
+        QVERIFY(!WidgetLookup::button(page, "Filter by Sim")->isEnabled());
+        QVERIFY(!WidgetLookup::button(page, "Show All")->isEnabled());
     }
 
     // The played marks survive a rebuild by name.

@@ -170,6 +170,14 @@ void AchievementsPage::deleteEntries()
 void AchievementsPage::clearEntries()
 {
     deleteEntries();
+    // The sim box lists the sims of the log in hand: a sim of the former
+    // log would filter the next one to nothing, and would be listed again
+    // beside the new record of the same sim when a list is opened again.
+    m_sims.clear();
+    m_listed.clear();
+    m_simBox->clear();
+    m_filterButton->setEnabled(false);
+    m_showAllButton->setEnabled(false);
     fitContainer();
     m_entryContainer->update();
 }

@@ -7,6 +7,7 @@
 
 #include <QHash>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 
@@ -108,6 +109,28 @@ QList<HouseholdRow> householdRows(const SimList &sims, const QList<HouseholdRow>
         }
         rows.append(row);
     }
+    return rows;
+}
+
+QList<HouseholdRow> renamedHousehold(QList<HouseholdRow> rows, const QString &oldName,
+                                     const QString &newName)
+{
+    if (oldName == newName)
+        return rows;
+    const auto isOld = [&oldName](const HouseholdRow &row) { return row.name == oldName; };
+    const auto old = std::find_if(rows.cbegin(), rows.cend(), isOld);
+    if (old == rows.cend())
+        return rows;
+    const QString mark = old->played;
+    rows.removeIf(isOld);
+    for (HouseholdRow &row : rows) {
+        if (row.name == newName) {
+            if (mark == QLatin1String("Yes"))
+                row.played = mark;
+            return rows;
+        }
+    }
+    rows.append({newName, mark});
     return rows;
 }
 

@@ -55,4 +55,11 @@ struct HouseholdRow
 // progress lines of the rebuild go to standard output.
 QList<HouseholdRow> householdRows(const SimList &sims, const QList<HouseholdRow> &previous);
 
+// The rows of the household model once household `oldName` is called
+// `newName`, for the rebuild that follows the rename to carry its mark: the
+// new name takes the old one's mark; joined to a household of that name, it
+// is played when either was. The other rows are as they were.
+QList<HouseholdRow> renamedHousehold(QList<HouseholdRow> rows, const QString &oldName,
+                                     const QString &newName);
+
 } // namespace ModelRows

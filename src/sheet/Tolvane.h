@@ -27,6 +27,9 @@ class HouseholdPage;
 class MainWindow;
 class QStandardItemModel;
 class UpdatePage;
+namespace ModelRows {
+struct HouseholdRow;
+}
 
 // The sheet: the tab widget at the centre of the main window and the owner
 // of everything on it: every sim, the ten settings, the filter masks, the
@@ -163,6 +166,12 @@ private slots:
     void updateModels();
 
 private:
+    // The rebuild of updateModels, each household's played mark taken from
+    // `marks` by name.
+    void rebuildModels(const QList<ModelRows::HouseholdRow> &marks);
+    // The rows of the household model as they stand.
+    QList<ModelRows::HouseholdRow> householdMarks() const;
+
     // What an open does to the sheet, called by ListFile::apply.
     void clearSheet() override;
     void takeSims(SimStore &store, const SimList &sims) override;

@@ -10,6 +10,7 @@
 #include "records/Bounds.h"
 #include "records/ListFileText.h"
 #include "sheet/Households.h"
+#include "sheet/ModelRows.h"
 
 #include <QMessageBox>
 
@@ -180,6 +181,10 @@ void Tolvane::showHousehold(QString household)
 
 void Tolvane::replaceHouseholdName(QString oldName, QString newName)
 {
+    // The rebuild carries marks by name, so the mark the player set would
+    // otherwise stay with the old name and be lost.
+    const QList<ModelRows::HouseholdRow> marks =
+        ModelRows::renamedHousehold(householdMarks(), oldName, newName);
     Households::rename(m_sims.sims(), oldName, newName);
-    updateModels();
+    rebuildModels(marks);
 }

@@ -57,7 +57,17 @@ QString Tolvane::ageText(int age, int kind) const
     return ModelRows::ageText(age, kind, m_settings.AgeDisplay);
 }
 
+QList<ModelRows::HouseholdRow> Tolvane::householdMarks() const
+{
+    return householdRowsOf(m_householdPage->sourceModel());
+}
+
 void Tolvane::updateModels()
+{
+    rebuildModels(householdMarks());
+}
+
+void Tolvane::rebuildModels(const QList<ModelRows::HouseholdRow> &marks)
 {
     // An import ends with this call: its merged sims are settled first, so
     // that no link on the sheet leads to a record that is not on it.
@@ -86,8 +96,7 @@ void Tolvane::updateModels()
     m_familyPage->setSimList(sims);
 
     QStandardItemModel *householdModel = m_householdPage->sourceModel();
-    const QList<ModelRows::HouseholdRow> households =
-        ModelRows::householdRows(sims, householdRowsOf(householdModel));
+    const QList<ModelRows::HouseholdRow> households = ModelRows::householdRows(sims, marks);
     m_householdPage->reset();
     m_householdPage->setModel(nullptr);
     if (householdModel) {
