@@ -717,6 +717,20 @@ private slots:
         QTest::newRow("fatigu\u00e9 \u00bb and caf\u00e9\u2026\u201d")
             << QByteArray("\xAB Je suis fatigu\xE9\xA0\xBB, dit-il. \x93Un caf\xE9\x85\x94")
             << QString::fromUtf8("« Je suis fatigué\u00A0», dit-il. “Un café…”");
+        // A no-break space typed for a word space, before a small letter.
+        QTest::newRow("\u00c8, a no-break space and vero")
+            << QByteArray("\xC8\xA0vero") << QString::fromUtf8("È\u00A0vero");
+        QTest::newRow("JOS\u00c9, a no-break space and da")
+            << QByteArray("JOS\xC9\xA0" "da") << QString::fromUtf8("JOSÉ\u00A0da");
+        QTest::newRow("gro\u00df, a no-break space and und")
+            << QByteArray("gro\xDF\xA0und") << QString::fromUtf8("groß\u00A0und");
+        // Still chance beside the Romanian È™ and the Vietnamese á»“: ™
+        // after É, … after È, and » after é where a no-break space follows.
+        QTest::newRow("NESCAF\u00c9\u2122") << QByteArray("NESCAF\xC9\x99")
+                                          << QString::fromUtf8("NESCAFÉ™");
+        QTest::newRow("CAFF\u00c8\u2026") << QByteArray("CAFF\xC8\x85") << QString::fromUtf8("CAFFÈ…");
+        QTest::newRow("\u00abcaf\u00e9\u00bb, a no-break space and !")
+            << QByteArray("\xAB" "caf\xE9\xBB\xA0!") << QString::fromUtf8("«café»\u00A0!");
     }
     void windowsCodePageOlderListOpensWithoutABox()
     {

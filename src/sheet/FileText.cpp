@@ -132,8 +132,8 @@ bool endsAWord(unsigned char byte)
 // letter.
 bool byChance(const QByteArray &bytes, qsizetype at, const Sequence &sequence)
 {
-    const auto lead = static_cast<unsigned char>(bytes.at(at));
-    switch (lead) {
+    const auto byte = [&](int k) { return static_cast<unsigned char>(bytes.at(at + k)); };
+    switch (byte(0)) {
     case 0xC3: case 0xC4: case 0xC5: case 0xC6: case 0xCE: case 0xCF: case 0xD0: case 0xD1:
     case 0xD7: case 0xDE:
         return false;
@@ -141,9 +141,18 @@ bool byChance(const QByteArray &bytes, qsizetype at, const Sequence &sequence)
         break;
     }
     for (int k = 1; k < sequence.length; ++k) {
-        if (!endsAWord(static_cast<unsigned char>(bytes.at(at + k))))
+        if (!endsAWord(byte(k)))
             return false;
     }
+    // Nobody types "È™" or "È›": they are the Romanian ș and ț that end
+    // words ("Ionuț", "Grigoraș").
+    if (byte(0) == 0xC8 && (byte(1) == 0x99 || byte(1) == 0x9B))
+        return false;
+    // Windows writers put only a no-break space right after a closing »
+    // ("«café»\xA0!"). Another mark there makes a Vietnamese letter (ồ, ị,
+    // ễ are "á»“", "á»‹", "á»…") or a Chinese one (任 is "ä»»").
+    if (sequence.length == 3 && byte(1) == 0xBB && byte(2) != 0xA0)
+        return false;
     return true;
 }
 
@@ -153,7 +162,7 @@ bool byChance(const QByteArray &bytes, qsizetype at, const Sequence &sequence)
 // stands inside a word, as names stand: beside another letter of two bytes
 // or more (a Hebrew, Arabic or Armenian name is a run of them), or before a
 // small letter (a Romanian "ș" before "a"), which a Windows writer puts right
-// after a mark only after an apostrophe or a dash.
+// after a mark only after an apostrophe, a dash or a no-break space.
 bool showsUtf8(const QByteArray &bytes, qsizetype at, const Sequence &sequence,
                bool afterLetter)
 {
@@ -170,9 +179,10 @@ bool showsUtf8(const QByteArray &bytes, qsizetype at, const Sequence &sequence,
         return false;
     const char following = bytes.at(next);
     if (following >= 'a' && following <= 'z') {
-        // ’, ´, – and —: "JOSÉ’s", "OLÉ—and".
+        // ’, ´, – and —: "JOSÉ’s", "OLÉ—and"; and a no-break space typed for
+        // a word space: "JOSÉ\xA0da", "groß\xA0und".
         const auto mark = static_cast<unsigned char>(bytes.at(next - 1));
-        return mark != 0x92 && mark != 0xB4 && mark != 0x96 && mark != 0x97;
+        return mark != 0x92 && mark != 0xB4 && mark != 0x96 && mark != 0x97 && mark != 0xA0;
     }
     const Sequence after = sequenceAt(bytes, next);
     return after.length >= 2 && letterOrMark(after.code);

@@ -34,7 +34,8 @@ struct Lines
 // listed. What shows it is what Windows-1252 text does not give by chance:
 // a byte-order mark, a letter of any alphabet in two bytes or any sequence
 // of three or four, but not an accented letter followed by the marks that
-// end a word ("CAFÉ’S", "fatigué »") unless it stands inside a word. A file
+// end a word ("CAFÉ’S", "fatigué »") unless it stands inside a word or
+// nobody types it so ("È™" is Romanian ș, "á»“" Vietnamese ồ). A file
 // without such evidence is an older list written in the Windows code page,
 // and reads as decode reads it.
 Lines decodeLines(const QByteArray &bytes);

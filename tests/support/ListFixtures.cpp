@@ -230,6 +230,13 @@ QList<BadByteBesideAName> badBytesBesideNames()
         {"one-hebrew.sls", "Hebrew", "דוד כהן", "כהן"},
         {"one-arabic.sls", "Arabic", "ليلى حداد", "حداد"},
         {"one-romanian.sls", "Romanian", "Ștefan Mureșan", "Mureșan"},
+        // Letters whose bytes read as an accented letter and the marks that
+        // end a word: ồ and ị as "á»“" and "á»‹", 任 as "ä»»", ț and ș at a
+        // word's end as "È›" and "È™".
+        {"one-vietnamese.sls", "Vietnamese", "Hồ Thị Mai", "Hồ"},
+        {"one-chinese.sls", "Chinese", "任 Ling", "任"},
+        {"one-romanian-word-ends.sls", "Romanian, at words' ends",
+         "Ionuț Grigoraș", "Grigoraș"},
     };
     QList<BadByteBesideAName> cases;
     for (const auto &one : lists) {

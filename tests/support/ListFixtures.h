@@ -48,8 +48,8 @@ struct Garbled
 QList<Garbled> garbledSimLines();
 
 // Lists of two sims whose only UTF-8 letters are the first sim's name and
-// household (with its household line), in Hebrew, Arabic or Romanian, whose
-// letters are two bytes each, with one byte that is not UTF-8: on that sim's
+// household (with its household line), in Hebrew, Arabic, Romanian,
+// Vietnamese or Chinese, with one byte that is not UTF-8: on that sim's
 // line, in its notes, or on the other sim's line.
 struct BadByteBesideAName
 {
