@@ -9,10 +9,15 @@ QString shown(const QString &text)
     constexpr qsizetype kAtMost = 40;
     if (text.size() <= kAtMost)
         return text;
-    qsizetype keep = kAtMost - 1;
-    if (text.at(keep - 1).isHighSurrogate())
-        --keep;
-    return text.left(keep) + QChar(0x2026);
+    // Both ends are kept: names that share a long start, as a family's do,
+    // often differ only at their end ("Ann Smith-Jones 1", "… 2").
+    qsizetype head = (kAtMost - 1) / 2;
+    qsizetype tail = kAtMost - 1 - head;
+    if (text.at(head - 1).isHighSurrogate())
+        --head;
+    if (text.at(text.size() - tail).isLowSurrogate())
+        --tail;
+    return text.left(head) + QChar(0x2026) + text.right(tail);
 }
 
 QString simCalled(const Sim &sim, int position)
@@ -58,29 +63,38 @@ QString counted(int count, const char *what)
         + (count == 1 ? QLatin1String(" line") : QLatin1String(" lines"));
 }
 
-// "a", "a and b", ..., "a, b, c, d, e and 2 other sims": `others` is what
-// follows the count of the rest, in the plural, and `other` for one.
-QString namedFew(const QStringList &names, const char *other = " other sim",
-                 const char *others = " other sims", QLatin1String last = QLatin1String(" and "))
+// "a", "a and b", ..., "a, b, c, d, e and 2 other sims": the first `named`
+// names, then the count of the rest, `one` or `many` saying what it counts;
+// with none named, the count alone ("7 sims").
+QString namedFew(const QStringList &names, qsizetype named, const char *one = "sim",
+                 const char *many = "sims", QLatin1String last = QLatin1String(" and "))
 {
-    if (names.size() <= kNamedAtMost)
+    if (names.size() <= named)
         return joined(names, last);
-    const qsizetype more = names.size() - kNamedAtMost;
-    return QStringList(names.mid(0, kNamedAtMost)).join(QLatin1String(", ")) + last
-        + QString::number(more) + QLatin1String(more == 1 ? other : others);
+    const qsizetype more = names.size() - named;
+    const QString count = QString::number(more)
+        + (named > 0 ? QLatin1String(" other ") : QLatin1String(" "))
+        + QLatin1String(more == 1 ? one : many);
+    if (named == 0)
+        return count;
+    return QStringList(names.mid(0, named)).join(QLatin1String(", ")) + last + count;
 }
 
 // "the marriage of A and B", "the marriages of A and B and of C and D", the
-// first few named and the rest counted.
-QString marriages(const QList<QPair<QString, QString>> &couples)
+// first `named` named and the rest counted; with none named, "3 marriages".
+QString marriages(const QList<QPair<QString, QString>> &couples, qsizetype named)
 {
+    if (named == 0) {
+        return QString::number(couples.size())
+            + (couples.size() == 1 ? QLatin1String(" marriage") : QLatin1String(" marriages"));
+    }
     QStringList pairs;
-    for (qsizetype i = 0; i < couples.size() && i < kNamedAtMost; ++i)
+    for (qsizetype i = 0; i < couples.size() && i < named; ++i)
         pairs << couples.at(i).first + QLatin1String(" and ") + couples.at(i).second;
     QString text = (couples.size() == 1 ? QLatin1String("the marriage of ")
                                         : QLatin1String("the marriages of "))
         + pairs.join(QLatin1String(" and of "));
-    const qsizetype more = couples.size() - kNamedAtMost;
+    const qsizetype more = couples.size() - named;
     if (more > 0) {
         text += QStringLiteral(", and %1 other %2")
                     .arg(more)
@@ -89,12 +103,12 @@ QString marriages(const QList<QPair<QString, QString>> &couples)
     return text;
 }
 
-QString marriages(const QString &sim, const QStringList &partners)
+QString marriages(const QString &sim, const QStringList &partners, qsizetype named)
 {
     QList<QPair<QString, QString>> couples;
     for (const QString &partner : partners)
         couples.append({sim, partner});
-    return marriages(couples);
+    return marriages(couples, named);
 }
 
 QString simsCounted(int count)
@@ -110,23 +124,50 @@ struct Paragraph
     int weight = 1;
 };
 
-// The first few paragraphs of `items`, then how many lines or links the
-// rest tell of, in the unit the texts name.
-void appendFew(QList<Paragraph> *paragraphs, const QList<Paragraph> &items, const char *oneMore,
-               const char *manyMore)
+// How an item is told of when it is counted, not named: what follows its
+// count, for one and for more, saying what becomes of it as its own
+// paragraph would ("household has no household line and opens not played.").
+struct Counted
 {
-    int more = 0;
+    const char *one;
+    const char *many;
+};
+
+// The first `named` paragraphs of `items`, then how many lines or links the
+// rest tell of, in the unit the texts name: one count for each way
+// `countedAs` gives of telling of them, in the order they first come.
+void appendFew(QList<Paragraph> *paragraphs, const QList<Paragraph> &items,
+               const QList<Counted> &countedAs, qsizetype named)
+{
+    QList<Counted> ways;
+    QList<int> counts;
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (i < kNamedAtMost)
+        if (i < named) {
             paragraphs->append(items.at(i));
-        else
-            more += items.at(i).weight;
+            continue;
+        }
+        qsizetype way = 0;
+        while (way < ways.size() && qstrcmp(ways.at(way).one, countedAs.at(i).one) != 0)
+            ++way;
+        if (way == ways.size()) {
+            ways.append(countedAs.at(i));
+            counts.append(0);
+        }
+        counts[way] += items.at(i).weight;
     }
-    if (more > 0) {
-        paragraphs->append({more == 1 ? QString::fromLatin1(oneMore)
-                                      : QString::fromLatin1(manyMore).arg(more),
-                            more});
+    for (qsizetype way = 0; way < ways.size(); ++way) {
+        const int count = counts.at(way);
+        paragraphs->append({QString::number(count)
+                                + (named > 0 ? QLatin1String(" more ") : QLatin1String(" "))
+                                + QLatin1String(count == 1 ? ways.at(way).one : ways.at(way).many),
+                            count});
     }
+}
+
+// The same way of counting for each of `items`.
+QList<Counted> alike(const QList<Paragraph> &items, Counted way)
+{
+    return QList<Counted>(items.size(), way);
 }
 
 // The characters of paragraphs the box shows at most: with the first and
@@ -134,10 +175,14 @@ void appendFew(QList<Paragraph> *paragraphs, const QList<Paragraph> &items, cons
 // screen 800 pixels high.
 constexpr qsizetype kParagraphsAtMost = 1400;
 
-} // namespace
-
-QString damageText(const QString &listName, int format, const Damage &damage, bool backupExists)
+// The paragraphs of the box, naming at most `named` items of each kind and
+// in each list and counting the rest; with none named, each kind is
+// counted whole.
+QList<Paragraph> paragraphsNaming(int format, const Damage &damage, qsizetype named)
 {
+    // A paragraph that tells of one line names at least one of what goes
+    // with it.
+    const qsizetype namedWith = qMax(named, qsizetype(1));
     QList<Paragraph> paragraphs;
     const auto add = [&](const QString &text, int weight = 1) {
         paragraphs.append({text, weight});
@@ -182,7 +227,7 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
     }
     if (!damage.marriagesOfMissingLines.isEmpty()) {
         const auto &couples = damage.marriagesOfMissingLines;
-        add(QStringLiteral("With the missing lines, ") + marriages(couples)
+        add(QStringLiteral("With the missing lines, ") + marriages(couples, named)
                 + (couples.size() == 1 ? QStringLiteral(" is let go.")
                                        : QStringLiteral(" are let go.")),
             int(couples.size()));
@@ -216,13 +261,17 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
                 + QStringLiteral(", right after a comma: the child of ") + sim
                 + QStringLiteral(" named after it is missing");
         } else if (!damage.cutMarriedTo.isEmpty()) {
-            line += QStringLiteral(", and with it ") + marriages(sim, damage.cutMarriedTo);
+            line += QStringLiteral(", and with it ") + marriages(sim, damage.cutMarriedTo, named);
         } else if (!damage.cutChildOneOf.isEmpty()) {
             QStringList candidates = damage.cutChildOneOf;
             for (qsizetype i = candidates.size(); i < damage.cutChildCandidates; ++i)
                 candidates << QString(); // counted, not named
+            // Counted whole, they are still the sims of which it may be the
+            // parent of one: "one of 40 sims".
+            const qsizetype namedHere = candidates.size() == 1 ? 1 : named;
             line += QStringLiteral(", and with it ") + sim + QStringLiteral(" as a parent of ")
-                + namedFew(candidates, " other sim", " other sims", QLatin1String(" or "));
+                + (namedHere == 0 ? QStringLiteral("one of ") : QString())
+                + namedFew(candidates, namedHere, "sim", "sims", QLatin1String(" or "));
         }
         add(line + QLatin1Char('.'));
     }
@@ -236,7 +285,8 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
     // sections' lines are skipped whole.
     const auto linesOf = [&](const QStringList &names, const char *one, const char *many) {
         if (!names.isEmpty()) {
-            add((names.size() == 1 ? QLatin1String(one) : QLatin1String(many)) + namedFew(names)
+            add((names.size() == 1 ? QLatin1String(one) : QLatin1String(many))
+                    + namedFew(names, named)
                     + QStringLiteral(" could not be read whole."),
                 int(names.size()));
         }
@@ -259,6 +309,7 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
     // A household line is named with what could not be read of it, so that
     // the player knows which mark to set again.
     QList<Paragraph> marks;
+    QList<Counted> marksCounted;
     for (const Damage::UnreadableMark &mark : damage.unreadableMarks) {
         QString line = QStringLiteral("The household line of ") + mark.household
             + QStringLiteral(" could not be read: ");
@@ -270,9 +321,15 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
             ? QStringLiteral(", so ") + mark.household + QStringLiteral(" opens not played.")
             : QStringLiteral(", so it is left out.");
         marks.append({line});
+        marksCounted.append(
+            mark.opensNotPlayed
+                ? Counted{"household line could not be read, so its household opens not played.",
+                          "household lines could not be read, so their households open not "
+                          "played."}
+                : Counted{"household line could not be read and is left out.",
+                          "household lines could not be read and are left out."});
     }
-    appendFew(&paragraphs, marks, "1 more household line could not be read and is left out.",
-              "%1 more household lines could not be read and are left out.");
+    appendFew(&paragraphs, marks, marksCounted, named);
     QList<Paragraph> withoutLine;
     for (const QString &household : damage.householdsWithoutLine) {
         withoutLine.append({QStringLiteral("The household line of ") + household
@@ -280,9 +337,16 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
                             + QStringLiteral(" opens not played.")});
     }
     appendFew(&paragraphs, withoutLine,
-              "1 more household has no household line and opens not played.",
-              "%1 more households have no household line and open not played.");
+              alike(withoutLine, {"household has no household line and opens not played.",
+                                  "households have no household line and open not played."}),
+              named);
+    // Counted after one of them is named, the rest are "left out the same
+    // way"; counted whole, each is said to be left out as spouse or as child.
+    const auto countedLink = [&](bool asSpouse, Counted sameWay, Counted spouse, Counted child) {
+        return named > 0 ? sameWay : asSpouse ? spouse : child;
+    };
     QList<Paragraph> selfLinks;
+    QList<Counted> selfLinksCounted;
     for (const Damage::SelfLink &link : damage.selfLinks) {
         QString line = QStringLiteral("The family-link line of ") + link.sim
             + QStringLiteral(" names ") + link.sim;
@@ -293,19 +357,27 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
                 + QStringLiteral(" opens unmarried.");
         else
             line += QStringLiteral(" as spouse, so that link is left out, and with it ")
-                + marriages(link.sim, link.marriedTo) + QLatin1Char('.');
+                + marriages(link.sim, link.marriedTo, namedWith) + QLatin1Char('.');
         selfLinks.append({line});
+        selfLinksCounted.append(countedLink(
+            link.asSpouse,
+            {"link names its own sim and is left out the same way.",
+             "links name their own sim and are left out the same way."},
+            {"link names its own sim as spouse and is left out, so that sim opens unmarried.",
+             "links name their own sim as spouse and are left out, so those sims open "
+             "unmarried."},
+            {"link names its own sim among the children and is left out.",
+             "links name their own sim among the children and are left out."}));
     }
-    appendFew(&paragraphs, selfLinks,
-              "1 more link names its own sim and is left out the same way.",
-              "%1 more links name their own sim and are left out the same way.");
+    appendFew(&paragraphs, selfLinks, selfLinksCounted, named);
     // A line may name many positions: the links are counted, not the lines.
     QList<Paragraph> strayLinks;
+    QList<Counted> strayLinksCounted;
     for (const Damage::StrayLink &link : damage.strayLinks) {
         const bool one = link.positions.size() == 1;
         QString line = QStringLiteral("The family-link line of ") + link.sim
             + (one ? QStringLiteral(" names position ") : QStringLiteral(" names positions "))
-            + namedFew(link.positions, " other position", " other positions")
+            + namedFew(link.positions, namedWith, "position", "positions")
             + (link.asSpouse ? QStringLiteral(" as spouse") : QStringLiteral(" among the children"))
             + (one ? QStringLiteral(", where the list holds no sim, so that link is left out")
                    : QStringLiteral(", where the list holds no sims, so those links are left out"));
@@ -314,59 +386,78 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
         else if (link.marriedTo.isEmpty())
             line += QStringLiteral(" and ") + link.sim + QStringLiteral(" opens unmarried.");
         else
-            line += QStringLiteral(", and with it ") + marriages(link.sim, link.marriedTo)
-                + QLatin1Char('.');
+            line += QStringLiteral(", and with it ")
+                + marriages(link.sim, link.marriedTo, namedWith) + QLatin1Char('.');
         strayLinks.append({line, int(link.positions.size())});
+        strayLinksCounted.append(countedLink(
+            link.asSpouse,
+            {"link names a position where the list holds no sim and is left out the same way.",
+             "links name positions where the list holds no sim and are left out the same way."},
+            {"link names a spouse where the list holds no sim and is left out, so that sim "
+             "opens unmarried.",
+             "links name a spouse where the list holds no sim and are left out, so those sims "
+             "open unmarried."},
+            {"link names a child where the list holds no sim and is left out.",
+             "links name children where the list holds no sim and are left out."}));
     }
-    appendFew(&paragraphs, strayLinks,
-              "1 more link names a position where the list holds no sim and is left out the "
-              "same way.",
-              "%1 more links name positions where the list holds no sim and are left out the "
-              "same way.");
+    appendFew(&paragraphs, strayLinks, strayLinksCounted, named);
     QList<Paragraph> loopLinks;
     for (const auto &[parent, child] : damage.loopLinks) {
         loopLinks.append({parent + QStringLiteral(" is not made a parent of ") + child
                           + QStringLiteral(": that would make a sim its own ancestor.")});
     }
-    appendFew(&paragraphs, loopLinks, "1 more parent link is not taken for the same reason.",
-              "%1 more parent links are not taken for the same reason.");
+    appendFew(&paragraphs, loopLinks,
+              alike(loopLinks,
+                    named > 0
+                        ? Counted{"parent link is not taken for the same reason.",
+                                  "parent links are not taken for the same reason."}
+                        : Counted{"parent link is not taken: it would make a sim its own "
+                                  "ancestor.",
+                                  "parent links are not taken: they would make a sim its own "
+                                  "ancestor."}),
+              named);
     if (damage.notUtf8 > 0) {
         // Sim, family-link and household lines are named; the lines of
-        // other sections are counted.
-        QStringList named;
+        // other sections are counted, and all of them when none is named.
+        QStringList lines;
         int counts[kSectionCount] = {};
         for (const Damage::NotUtf8Line &line : damage.notUtf8Lines) {
             switch (line.section) {
             case Section::Sims:
-                named << QStringLiteral("the line of ") + line.of;
+                lines << QStringLiteral("the line of ") + line.of;
                 break;
             case Section::FamilyLinks:
-                named << QStringLiteral("the family-link line of ") + line.of;
+                lines << QStringLiteral("the family-link line of ") + line.of;
                 break;
             case Section::Households:
-                named << QStringLiteral("the household line of ") + line.of;
+                lines << QStringLiteral("the household line of ") + line.of;
                 break;
             default:
                 ++counts[int(line.section)];
             }
         }
-        QStringList items = named.mid(0, kNamedAtMost);
-        const qsizetype moreNamed = named.size() - items.size();
-        if (moreNamed > 0)
-            items << QStringLiteral("%1 more sim, family-link or household %2")
-                         .arg(moreNamed)
-                         .arg(moreNamed == 1 ? QLatin1String("line") : QLatin1String("lines"));
-        if (counts[int(Section::Updates)])
-            items << counted(counts[int(Section::Updates)], "update");
-        if (counts[int(Section::Achievements)])
-            items << counted(counts[int(Section::Achievements)], "achievement");
-        if (counts[int(Section::SettingsLine)])
-            items << QStringLiteral("the settings line");
-        const int others = damage.notUtf8 - int(damage.notUtf8Lines.size());
-        if (others > 0)
-            items << QString::number(others)
-                    + (others == 1 ? QLatin1String(" line no section reads")
-                                   : QLatin1String(" lines no section reads"));
+        QStringList items;
+        if (named == 0) {
+            items << QStringLiteral("%1 of its lines").arg(damage.notUtf8);
+        } else {
+            items = lines.mid(0, named);
+            const qsizetype moreNamed = lines.size() - items.size();
+            if (moreNamed > 0)
+                items << QStringLiteral("%1 more sim, family-link or household %2")
+                             .arg(moreNamed)
+                             .arg(moreNamed == 1 ? QLatin1String("line") : QLatin1String("lines"));
+            if (counts[int(Section::Updates)])
+                items << counted(counts[int(Section::Updates)], "update");
+            if (counts[int(Section::Achievements)])
+                items << counted(counts[int(Section::Achievements)], "achievement");
+            if (counts[int(Section::SettingsLine)])
+                items << QStringLiteral("the settings line");
+            const int others = damage.notUtf8 - int(damage.notUtf8Lines.size());
+            if (others > 0)
+                items << QString::number(others)
+                        + (others == 1 ? QLatin1String(" line no section reads")
+                                       : QLatin1String(" lines no section reads"));
+        }
         const bool one = damage.notUtf8 == 1;
         add(QStringLiteral("It is written in UTF-8, but ") + joined(items)
                 + (one ? QStringLiteral(" is not UTF-8 throughout: the bytes that are not "
@@ -377,7 +468,25 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
                                         "letters may be wrong.")),
             damage.notUtf8);
     }
+    return paragraphs;
+}
 
+} // namespace
+
+QString damageText(const QString &listName, int format, const Damage &damage, bool backupExists)
+{
+    // A box too full names fewer of each kind, down to none, before it
+    // leaves a paragraph out, so that it still says every kind of damage the
+    // list holds: the bad bytes among them, whose letters may be wrong.
+    QList<Paragraph> paragraphs;
+    for (qsizetype named = kNamedAtMost; named >= 0; --named) {
+        paragraphs = paragraphsNaming(format, damage, named);
+        qsizetype size = 0;
+        for (const Paragraph &paragraph : std::as_const(paragraphs))
+            size += paragraph.text.size();
+        if (size <= kParagraphsAtMost)
+            break;
+    }
     QStringList lines;
     lines << QStringLiteral("The list file ") + fileName(listName)
             + QStringLiteral(" is damaged or incomplete.");

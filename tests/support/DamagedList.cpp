@@ -41,4 +41,37 @@ QByteArray everyKindOfDamage()
     return bytes + links.join("\r\n") + "\r\n";
 }
 
+QByteArray crowdedDamage()
+{
+    constexpr int kSims = 40;
+    const auto number = [](int i) { return QByteArray::number(i).rightJustified(2, '0'); };
+    QByteArray bytes;
+    for (int i = 0; i < kSims; ++i) {
+        // Every line holds UTF-8 letters, so the list is read as UTF-8; the
+        // first ten hold a byte that is not.
+        bytes += "\"Maximiliana Konstantinopolous-Wetherby of House " + number(i) + "\",-1,"
+            + (i >= 10 && i < 20 ? "2O" : "20") + ",2,(0,0),\"House " + number(i)
+            + "\",0,\"\",0,1,7,0,0,0,,"
+            + (i < 10 ? QByteArray("Likes cr\xFF" "me br\xC3\xBBl\xC3\xA9" "e.")
+                      : QByteArray("Likes cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e."))
+            + "\r\n";
+    }
+    bytes += "\r\n\r\n\r\n1,1,2,0,5,1,1,1,C:/Program Files/SimPE/,0,0,0,0,0,0,0,0,\r\n";
+    for (int i = 0; i < 20; ++i)
+        bytes += "House " + number(i) + ",Maybe\r\n";
+    bytes += "\r\n";
+    for (int i = 0; i < kSims; ++i) {
+        if (i >= 20 && i < 25)
+            bytes += QByteArray::number(i); // its own spouse
+        else if (i >= 25 && i < 30)
+            bytes += "-1,99"; // a child where the list holds no sim
+        else if (i == 30 || i == 31)
+            bytes += "-1," + QByteArray::number(61 - i); // each the other's parent
+        else
+            bytes += "-1";
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 } // namespace ListFixtures
