@@ -297,12 +297,25 @@ void FamilyBrowser::updateDisplay()
     m_addChildButton->setEnabled(editable && !m_sims.isEmpty());
     m_addSiblingButton->setEnabled(editable && !m_sims.isEmpty());
 
-    m_navigationGroup->setMinimumSize(m_navigationLayout->sizeHint());
-    m_editGroup->setMinimumSize(m_editGroup->sizeHint());
-    setMinimumSize(m_mainLayout->sizeHint());
-    m_navigationGroup->resize(m_navigationLayout->sizeHint());
-    m_editGroup->resize(m_editLayout->sizeHint());
-    resize(m_mainLayout->sizeHint());
+    fit();
+}
+
+void FamilyBrowser::fit()
+{
+    // Widgets shown, hidden, renamed or refilled reach the layouts only
+    // through posted events, and each row's layout keeps the size it had
+    // until then: asked at once, the layouts would size the rows as they
+    // were, and a minimum taken from that would squeeze the new rows for
+    // good. Measured afresh, each group asks the room its rows need, and
+    // the dialog's layout, not a fixed minimum, keeps the player from
+    // making the dialog smaller than that.
+    for (QLayout *layout : {static_cast<QLayout *>(m_navigationLayout),
+                            static_cast<QLayout *>(m_editLayout),
+                            static_cast<QLayout *>(m_mainLayout)}) {
+        layout->invalidate();
+        layout->activate();
+    }
+    resize(sizeHint());
 }
 
 Sim *FamilyBrowser::chosenSim(const QComboBox *combo) const

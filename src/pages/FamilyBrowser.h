@@ -49,6 +49,8 @@ private:
     // Drops the null entries and keeps the sims sorted by name.
     void takeSims(SimList sims);
     void updateDisplay();
+    // Sizes the groups and the dialog to the rows as they now are.
+    void fit();
     SimList siblings() const;
     Sim *chosenSim(const QComboBox *combo) const;
     bool refuseLoop(const Sim *parent, const Sim *child);
