@@ -44,6 +44,29 @@ QList<int> inkColumns(QWidget *widget)
     return columns;
 }
 
+QList<int> lineStarts(const QImage &image)
+{
+    const Ink ink(image);
+    QList<int> starts;
+    bool inLine = false;
+    for (int y = 0; y < image.height(); ++y) {
+        int first = -1;
+        for (int x = 0; x < image.width() && first < 0; ++x) {
+            if (ink.at(x, y) > 0)
+                first = x;
+        }
+        if (first < 0) {
+            inLine = false;
+        } else if (!inLine) {
+            starts.append(first);
+            inLine = true;
+        } else {
+            starts.last() = qMin(starts.last(), first);
+        }
+    }
+    return starts;
+}
+
 QList<int> inkColumnsOf(const QString &text, const QSize &size)
 {
     QLabel label;

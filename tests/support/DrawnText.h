@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 
+class QImage;
 class QWidget;
 
 // Where text lies in what a widget draws, to tell the order in which its
@@ -24,6 +25,10 @@ QList<int> inkColumnsOf(const QString &text, const QSize &size);
 // stock label of `size` draws it when a left-to-right mark comes first:
 // Unicode's own way of saying which way a paragraph runs.
 QList<int> inkColumnsLeftToRight(const QString &sentence, const QSize &size);
+
+// Where each line of text in `image` starts: for each band of rows with
+// ink, top to bottom, its first inked column.
+QList<int> lineStarts(const QImage &image);
 
 // Test rows of English sentences that begin with a name: columns
 // "sentence" and "first", the name it begins with.
