@@ -4,6 +4,7 @@
 #include "records/Sim.h"
 #include "support/Fixture.h"
 #include "support/CapturedStdout.h"
+#include "support/DrawnText.h"
 #include "support/WidgetLookup.h"
 
 #include <QCheckBox>
@@ -111,6 +112,35 @@ private slots:
         dee.setName("Dee Cole");
         page.addEntry("Dee Cole married Ann Lee.", &dee, &ann);
         QCOMPARE(comboTexts(simBox), QStringList({"Ann Lee", "Bo Lee", "Cy <b>Lee</b>", "Dee Lee"}));
+    }
+
+    // A sentence that begins with a right-to-left name still reads left to
+    // right: the name at the left, in its own direction, the English words
+    // after it. The log saves the sentence as it was given.
+    void sentencesReadLeftToRightWhateverTheNames_data()
+    {
+        DrawnText::addSentencesBeginningWithNames();
+    }
+    void sentencesReadLeftToRightWhateverTheNames()
+    {
+        QFETCH(QString, sentence);
+        QFETCH(QString, first);
+        Sim sim;
+        sim.setName(first);
+        AchievementsPage page;
+        page.addEntry(sentence, &sim, nullptr);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        AchievementEntry *entry = page.entries().first();
+        const QList<int> drawn = DrawnText::inkColumns(entry);
+        QCOMPARE(drawn, DrawnText::inkColumnsLeftToRight(sentence, entry->size()));
+        const QList<int> name = DrawnText::inkColumnsOf(first, entry->size());
+        QCOMPARE(drawn.mid(0, name.size()), name);
+
+        QCOMPARE(entry->text(), sentence);
+        CapturedStdout out;
+        QCOMPARE(page.saveEntries(SimList{&sim}), "\"" + sentence + "\",0,-1\r\n");
     }
 
     // Entries logged while the tab is hidden (during "Apply Updates") are

@@ -5,6 +5,7 @@
 #include "sheet/Tolvane.h"
 #include "support/CapturedStdout.h"
 #include "support/DamagedList.h"
+#include "support/DrawnText.h"
 #include "support/Fixture.h"
 #include "support/LinkCheck.h"
 #include "support/ListFixtures.h"
@@ -891,6 +892,25 @@ private slots:
         QCOMPARE(w.simNamed("Bea Oak")->parent1().data(), w.simNamed("Ann Oak"));
         QCOMPARE(familyLinkFaults(w.updatePage()->allSims()), QStringList());
         QCOMPARE(SheetWindow::fileBytes("Mended.bak.sls"), SheetWindow::fileBytes("Mended.sls"));
+    }
+
+    // A paragraph of the damage box that begins with a right-to-left name
+    // reads left to right from the left edge, as every other one does.
+    void damageBoxReadsLeftToRightWhateverTheNames()
+    {
+        const QString name = QStringLiteral(u"שרה כהן");
+        folder->write("Oak.sls", fixture("loop-two.sls").replace("Bea Oak", name.toUtf8()));
+        SheetWindow w;
+        boxes->answer = QMessageBox::Cancel;
+        w.openList("Oak");
+        QCOMPARE(boxes->texts.size(), 1);
+        QVERIFY(boxes->texts.first().contains(
+            name + " is not made a parent of Ann Oak: that would make a sim its own ancestor.\n"));
+        QCOMPARE(boxes->textImages.size(), 1);
+        const QList<int> starts = DrawnText::lineStarts(boxes->textImages.first());
+        QVERIFY(starts.size() >= 4);
+        for (int start : starts)
+            QVERIFY2(qAbs(start - starts.first()) <= 2, qPrintable(QString::number(start)));
     }
 
     // Saving over the file of another list asks first; No writes nothing.

@@ -6,11 +6,13 @@
 #include "records/Sim.h"
 #include "support/Fixture.h"
 #include "support/CapturedStdout.h"
+#include "support/DrawnText.h"
 #include "support/WidgetLookup.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QtTest>
@@ -351,6 +353,34 @@ private slots:
         QCOMPARE(log, (QStringList{"Ana went fishing. [Ana,-] pending 1",
                                    "Cy went fishing. [Cy,-] pending 0",
                                    Separator + " [-,-] pending 0", "rotate"}));
+    }
+
+    // A pending update that begins with a right-to-left name still reads
+    // left to right, beside its "Delete" button: the name at the left, in
+    // its own direction, the English words after it. It is saved as given.
+    void sentencesReadLeftToRightWhateverTheNames_data()
+    {
+        DrawnText::addSentencesBeginningWithNames();
+    }
+    void sentencesReadLeftToRightWhateverTheNames()
+    {
+        QFETCH(QString, sentence);
+        QFETCH(QString, first);
+        sims[0]->setName(first);
+        UpdatePage page(sims);
+        auto *entry = new UpdateEntry(sentence, sims[0], nullptr);
+        page.addEvent(entry);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+
+        QLabel *label = entry->findChild<QLabel *>();
+        const QList<int> drawn = DrawnText::inkColumns(label);
+        QCOMPARE(drawn, DrawnText::inkColumnsLeftToRight(sentence, label->size()));
+        const QList<int> name = DrawnText::inkColumnsOf(first, label->size());
+        QCOMPARE(drawn.mid(0, name.size()), name);
+
+        QCOMPARE(entry->text(), sentence);
+        QCOMPARE(page.saveEvents(), "\"" + sentence + "\",0,-1\r\n");
     }
 
     void clearEventsEmptiesTheList()

@@ -2,9 +2,9 @@
 
 #include "records/EntryLine.h"
 #include "events/SentenceParser.h"
+#include "pages/SentenceLabel.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 
 namespace {
@@ -51,10 +51,7 @@ UpdateEntry::UpdateEntry(QString text, Sim *sim1, Sim *sim2)
     : m_sim1(sim1)
     , m_sim2(sim2)
 {
-    m_sentenceLabel = new QLabel;
-    // Names are typed by the player; show them as typed, never as markup.
-    m_sentenceLabel->setTextFormat(Qt::PlainText);
-    m_sentenceLabel->setText(text);
+    m_sentenceLabel = new SentenceLabel(text);
     m_sentenceLabel->setWordWrap(true);
     m_sentenceLabel->setMinimumWidth(500);
 

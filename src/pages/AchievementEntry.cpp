@@ -5,13 +5,10 @@
 #include <QRegularExpression>
 
 AchievementEntry::AchievementEntry(QString text, Sim *sim1, Sim *sim2)
-    : QLabel()
+    : SentenceLabel(text)
     , m_sim1(sim1)
     , m_sim2(sim2)
 {
-    // The sentence holds names the player typed: never read it as markup.
-    setTextFormat(Qt::PlainText);
-    setText(text);
     setMaximumSize(sizeHint());
 }
 

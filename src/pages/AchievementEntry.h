@@ -1,14 +1,14 @@
 #pragma once
 
+#include "pages/SentenceLabel.h"
 #include "records/EntryLine.h"
 #include "records/Sim.h"
 
-#include <QLabel>
 #include <QString>
 
 // One logged sentence on the Achievements tab, with the sims it named.
 // Sims are never deleted while the program runs, so plain pointers do.
-class AchievementEntry : public QLabel
+class AchievementEntry : public SentenceLabel
 {
     Q_OBJECT
 

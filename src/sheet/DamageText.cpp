@@ -170,6 +170,15 @@ QList<Counted> alike(const QList<Paragraph> &items, Counted way)
     return QList<Counted>(items.size(), way);
 }
 
+// A message box lays out each paragraph in the direction of its first
+// letter: a paragraph that begins with a right-to-left name takes a
+// left-to-right mark in front, so that its English still reads left to
+// right and from the left edge. The name keeps its own direction.
+QString leftToRight(const QString &paragraph)
+{
+    return paragraph.isRightToLeft() ? QChar(0x200E) + paragraph : paragraph;
+}
+
 // The characters of paragraphs the box shows at most: with the first and
 // last lines around them, a box of about 2,000 characters still fits a
 // screen 800 pixels high.
@@ -497,7 +506,7 @@ QString damageText(const QString &listName, int format, const Damage &damage, bo
         if (notShown > 0 || (used > kParagraphsAtMost && lines.size() > 1))
             notShown += paragraph.weight;
         else
-            lines << paragraph.text;
+            lines << leftToRight(paragraph.text);
     }
     if (notShown > 0) {
         lines << (notShown == 1

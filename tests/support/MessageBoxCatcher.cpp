@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 
 MessageBoxCatcher::MessageBoxCatcher(QMessageBox::StandardButton answer)
     : answer(answer)
@@ -16,6 +17,11 @@ void MessageBoxCatcher::closeOpenBox()
         texts.append(box->text());
         titles.append(box->windowTitle());
         sizes.append(box->size());
+        const QList<QLabel *> labels = box->findChildren<QLabel *>();
+        for (QLabel *label : labels) {
+            if (label->text() == box->text())
+                textImages.append(label->grab().toImage());
+        }
         const QMessageBox::StandardButton next = answers.isEmpty() ? answer : answers.takeFirst();
         if (QAbstractButton *button = box->button(next); button && next != QMessageBox::Ok)
             button->click();

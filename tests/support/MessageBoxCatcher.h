@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QMessageBox>
 #include <QList>
 #include <QObject>
@@ -21,6 +22,8 @@ public:
     QStringList titles;
     // The size of each box as shown, to tell whether it fits the screen.
     QList<QSize> sizes;
+    // Each box's text as drawn, to tell how its paragraphs are laid out.
+    QList<QImage> textImages;
     QMessageBox::StandardButton answer;
     // Answers for the next boxes, one each in turn, before `answer`: for a
     // question that leads to another.
