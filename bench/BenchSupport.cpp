@@ -52,6 +52,30 @@ void Doubling::keep(int size, double milliseconds)
     }
 }
 
+ShownSheet::ShownSheet()
+{
+    installItemModels(&window);
+    window.show();
+    sheet = qobject_cast<Tolvane *>(window.centralWidget());
+}
+
+void ShownSheet::bringToFront(QWidget *tab)
+{
+    if (!tab)
+        qFatal("no such tab");
+    sheet->setCurrentWidget(tab);
+    QCoreApplication::processEvents();
+}
+
+double ShownSheet::open(const QString &list)
+{
+    return msOf([&] {
+        if (!QMetaObject::invokeMethod(sheet, "open", Q_ARG(QString, list), Q_ARG(int, 4)))
+            qFatal("no slot open");
+        QCoreApplication::processEvents();
+    });
+}
+
 void print(FILE *out, const QList<Doubling> &cases)
 {
     QTextStream text(out);

@@ -5,6 +5,9 @@
 // editor, the import that reads it onto a sheet, and a guard that answers
 // the one box an import asks and stops the run on any other.
 
+#include "sheet/MainWindow.h"
+#include "sheet/Tolvane.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -14,7 +17,6 @@
 
 class QAbstractButton;
 class QWidget;
-class Tolvane;
 
 namespace Bench {
 
@@ -33,6 +35,30 @@ struct Doubling
 
     Doubling(const QString &caseName, int n);
     void keep(int size, double milliseconds);
+};
+
+// The program's window as main builds it, shown.
+struct ShownSheet
+{
+    MainWindow window;
+    Tolvane *sheet;
+
+    ShownSheet();
+    // Brings the sheet's tab of this class to the front, the window settled,
+    // and returns it.
+    template <typename Tab>
+    Tab *inFront()
+    {
+        auto *tab = sheet->findChild<Tab *>();
+        bringToFront(tab);
+        return tab;
+    }
+    // Opens the list, as "Open" in the list dialog does, and returns the
+    // milliseconds it took, the events it left for the window included.
+    double open(const QString &list);
+
+private:
+    void bringToFront(QWidget *tab);
 };
 
 // Prints every case with its times and the ratio of each doubling.

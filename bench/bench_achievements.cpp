@@ -24,10 +24,8 @@
 #include "records/EntryLine.h"
 #include "records/HouseholdLine.h"
 #include "sheet/ListFile.h"
-#include "sheet/MainWindow.h"
 #include "sheet/SafeFile.h"
 #include "sheet/Settings.h"
-#include "sheet/Tolvane.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -82,29 +80,12 @@ QString listName(const char *kind, int entries)
 // A shown window with its Achievements tab in front.
 struct Window
 {
-    MainWindow window;
-    Tolvane *sheet;
-    AchievementsPage *page;
+    Bench::ShownSheet window;
+    AchievementsPage *page = window.inFront<AchievementsPage>();
 
-    Window()
-    {
-        installItemModels(&window);
-        window.show();
-        sheet = qobject_cast<Tolvane *>(window.centralWidget());
-        page = sheet->findChild<AchievementsPage *>();
-        sheet->setCurrentWidget(page);
-        QCoreApplication::processEvents();
-    }
-
-    // Opens the list, as "Open" in the list dialog does, and returns the
-    // milliseconds it took.
     double open(const QString &list, int entries)
     {
-        const double ms = Bench::msOf([&] {
-            if (!QMetaObject::invokeMethod(sheet, "open", Q_ARG(QString, list), Q_ARG(int, 4)))
-                qFatal("no slot open");
-            QCoreApplication::processEvents();
-        });
+        const double ms = window.open(list);
         if (page->entries().size() != entries)
             qFatal("%s opened with %d entries", qPrintable(list), int(page->entries().size()));
         return ms;

@@ -13,7 +13,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -57,6 +61,37 @@ void loadSection(UpdatePage &page, const QByteArray &bytes)
         page.loadEvent(QString::fromUtf8(line));
     }
 }
+
+// What the window shows of a widget: its pixels as last painted into the
+// window, not as the widget would paint them now.
+QImage onScreen(QWidget *widget)
+{
+    const QPoint at = widget->mapTo(widget->window(), QPoint(0, 0));
+    return widget->screen()
+        ->grabWindow(widget->window()->winId(), at.x(), at.y(), widget->width(),
+                     widget->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Counts the moves of pending entries while it lives. An entry laid out
+// again for each entry filed after it moves about once per entry, which
+// makes filing thousands take minutes.
+class EntryMoves : public QObject
+{
+public:
+    EntryMoves() { qApp->installEventFilter(this); }
+    ~EntryMoves() override { qApp->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move && qobject_cast<UpdateEntry *>(watched))
+            ++count;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -326,6 +361,114 @@ private slots:
         QVERIFY(page.pendingEntries().isEmpty());
         returnToEventLoop();
         QVERIFY(queued.isNull());
+    }
+
+    // On a shown tab, whatever files entries, many at once (a list opened,
+    // the rotation's grow-ups) or one (a form), leaves every entry on screen
+    // in order, the list fitted to them and painted, the scroll bar in step
+    // with it and the focus where it was; the entries are deleted and
+    // applied as ever.
+    void shownListFollowsEveryChange()
+    {
+        UpdatePage page(sims);
+        record(page);
+        page.resize(800, 300);
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        auto *scroll = page.findChild<QScrollArea *>();
+        QWidget *list = scroll->widget();
+        QWidget *view = scroll->viewport();
+        QScrollBar *bar = scroll->verticalScrollBar();
+
+        QStringList opened;
+        QStringList lines;
+        for (int i = 0; i < 30; ++i) {
+            opened << QString("%1 went fishing %2.").arg(sims[i % 4]->name()).arg(i);
+            lines << QString("\"%1\",%2,-1").arg(opened.last()).arg(i % 4);
+        }
+        QStringList grownUp;
+        for (int i = 0; i < 12; ++i) {
+            grownUp << QString("%1 grew up well after six PM (eleven AM for pets). (Aspiration: "
+                               "Same)").arg(sims[i % 4]->name());
+        }
+
+        // What is amiss with the list on screen; empty when nothing is.
+        const auto amiss = [&](const QStringList &wanted) {
+            QCoreApplication::processEvents();
+            QStringList shown;
+            int above = -1;
+            for (const UpdateEntry *entry : page.pendingEntries()) {
+                if (!entry->isVisible() || entry->y() <= above)
+                    return QString("\"%1\" is not on screen below the entry before it")
+                        .arg(entry->text());
+                above = entry->geometry().bottom();
+                shown << entry->text();
+            }
+            if (shown != wanted)
+                return QString("on screen: %1 entries, not %2").arg(shown.size()).arg(wanted.size());
+            if (!list->isVisible() || list->size() != list->layout()->minimumSize())
+                return QString("the list is not fitted to its entries");
+            if (list->y() != -bar->value()
+                || bar->maximum() != qMax(0, list->height() - view->height()))
+                return QString("the list is at %1, its scroll bar at %2 of %3")
+                    .arg(list->y()).arg(bar->value()).arg(bar->maximum());
+            if (onScreen(view) != view->grab().toImage().convertToFormat(QImage::Format_RGB32))
+                return QString("the screen does not show the list as it is");
+            return QString();
+        };
+
+        // A list too short to scroll opened, as the sheet opens one, and a
+        // form's entry below it.
+        page.clearEvents();
+        page.loadEvents(lines.mid(0, 2));
+        QCOMPARE(amiss(opened.mid(0, 2)), QString());
+        page.addEvent(new UpdateEntry("Cy met Di.", sims[2], sims[3]));
+        QCOMPARE(amiss(opened.mid(0, 2) + QStringList{"Cy met Di."}), QString());
+
+        // Each entry of a long list is placed once, not again for each
+        // entry filed after it.
+        page.clearEvents();
+        auto moves = std::make_unique<EntryMoves>();
+        page.loadEvents(lines);
+        QCOMPARE(amiss(opened), QString());
+        QCOMPARE(moves->count, opened.size());
+
+        // A form's entry, the focus on a "Delete" button scrolled to.
+        bar->setValue(bar->maximum());
+        QAbstractButton *deleteLast = buttonOf(page.pendingEntries().last(), "Delete");
+        deleteLast->setFocus();
+        page.addEvent(new UpdateEntry("Cy met Di.", sims[2], sims[3]));
+        QCOMPARE(amiss(opened + QStringList{"Cy met Di."}), QString());
+        QCOMPARE(QApplication::focusWidget(), deleteLast);
+
+        QTest::mouseClick(deleteLast, Qt::LeftButton);
+        const QString deleted = opened.takeLast();
+        opened << "Cy met Di.";
+        QCOMPARE(amiss(opened), QString());
+
+        // The rotation files its grow-ups as "Apply Updates" ends.
+        connect(&page, &UpdatePage::rotate, this, [&] {
+            QList<UpdateEntry *> growUps;
+            for (int i = 0; i < grownUp.size(); ++i)
+                growUps << new UpdateEntry(grownUp.at(i), sims[i % 4], nullptr);
+            page.addEvents(growUps);
+        });
+        bar->setValue(bar->maximum() / 2);
+        moves = std::make_unique<EntryMoves>();
+        QTest::mouseClick(buttonOf(&page, "Apply Updates"), Qt::LeftButton);
+        QCOMPARE(amiss(grownUp), QString());
+        QCOMPARE(moves->count, grownUp.size());
+        moves.reset();
+        QCOMPARE(log.size(), opened.size() + 2);
+        for (int i = 0; i < opened.size(); ++i)
+            QVERIFY2(log.at(i).startsWith(opened.at(i) + " ["), qPrintable(log.at(i)));
+        QVERIFY(!log.join('\n').contains(deleted));
+        QCOMPARE(log.last(), QString("rotate"));
+        QCOMPARE(page.saveEvents().count("\r\n"), grownUp.size());
+
+        page.clearEvents();
+        QCOMPARE(amiss({}), QString());
     }
 
     void deleteButtonRemovesOnlyThatEntry()

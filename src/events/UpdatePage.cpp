@@ -7,6 +7,7 @@
 #include "events/UpdateDialog.h"
 #include "events/UpdateEntry.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -136,13 +137,49 @@ void UpdatePage::addEvent(UpdateEntry *entry)
 
 void UpdatePage::addEvents(const QList<UpdateEntry *> &entries)
 {
-    bool filed = false;
-    for (UpdateEntry *entry : entries)
-        filed = file(entry) || filed;
-    // The layout's minimum size walks every entry: once per batch, not once
-    // per entry.
-    if (filed)
-        resizeList();
+    whileListHidden([&] {
+        bool filed = false;
+        for (UpdateEntry *entry : entries)
+            filed = file(entry) || filed;
+        // The layout's minimum size walks every entry: once per batch, not
+        // once per entry. Fitted while hidden, the list places its entries
+        // once, before they are on screen.
+        if (filed)
+            resizeList();
+    });
+}
+
+void UpdatePage::whileListHidden(const std::function<void()> &change)
+{
+    // Each entry shown in a shown list lays the whole list out again; with
+    // the list hidden while it changes, it is laid out once, when shown
+    // again.
+    const bool shown = !m_listWidget->isHidden();
+    // Hiding the list moves the focus out of it; the "Delete" button that
+    // had it gets it back.
+    QPointer<QWidget> focus = QApplication::focusWidget();
+    if (!m_listWidget->isAncestorOf(focus))
+        focus = nullptr;
+    m_listWidget->hide();
+    change();
+    if (shown)
+        showList();
+    if (focus && focus->isVisible())
+        focus->setFocus();
+}
+
+void UpdatePage::showList()
+{
+    // Every widget that comes on screen asks to be painted by an event of
+    // its own, and the window weighs each widget so marked against all its
+    // siblings: thousands of entries shown at once took minutes to paint.
+    // Their asks are dropped for one of the list's, whose painting paints
+    // the entries; asks already made elsewhere are delivered first, so that
+    // none of them is lost.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    m_listWidget->show();
+    QCoreApplication::removePostedEvents(nullptr, QEvent::UpdateLater);
+    m_listWidget->update();
 }
 
 bool UpdatePage::file(UpdateEntry *entry)
@@ -188,13 +225,15 @@ void UpdatePage::deleteEvent(UpdateEntry *entry)
 
 void UpdatePage::clearEvents()
 {
-    const QList<UpdateEntry *> entries = takeAllEntries();
-    for (UpdateEntry *entry : entries) {
-        entry->hide();
-        disconnect(entry, nullptr, this, nullptr);
-        entry->deleteLater();
-    }
-    resizeList();
+    whileListHidden([this] {
+        const QList<UpdateEntry *> entries = takeAllEntries();
+        for (UpdateEntry *entry : entries) {
+            entry->hide();
+            disconnect(entry, nullptr, this, nullptr);
+            entry->deleteLater();
+        }
+        resizeList();
+    });
 }
 
 void UpdatePage::closeForm()

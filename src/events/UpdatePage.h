@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QComboBox;
 class QHBoxLayout;
 class QPushButton;
@@ -80,6 +82,11 @@ private slots:
 private:
     void updateLivingSims();
     void resizeList();
+    // Runs `change` with the list hidden, then shows the list again as it
+    // was.
+    void whileListHidden(const std::function<void()> &change);
+    // Shows the hidden list, painted as one.
+    void showList();
     void takeOutOfList(UpdateEntry *entry);
     // Takes every pending entry out of the list, top first, in time linear
     // in their number.
