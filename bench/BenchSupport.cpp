@@ -59,12 +59,14 @@ ShownSheet::ShownSheet()
     sheet = qobject_cast<Tolvane *>(window.centralWidget());
 }
 
-void ShownSheet::bringToFront(QWidget *tab)
+double ShownSheet::bringToFront(QWidget *tab)
 {
     if (!tab)
         qFatal("no such tab");
-    sheet->setCurrentWidget(tab);
-    QCoreApplication::processEvents();
+    return msOf([&] {
+        sheet->setCurrentWidget(tab);
+        QCoreApplication::processEvents();
+    });
 }
 
 double ShownSheet::open(const QString &list)

@@ -53,12 +53,12 @@ struct ShownSheet
         bringToFront(tab);
         return tab;
     }
+    // Brings the tab to the front, as a click on its tab does, and returns
+    // the milliseconds it took, the events it left for the window included.
+    double bringToFront(QWidget *tab);
     // Opens the list, as "Open" in the list dialog does, and returns the
     // milliseconds it took, the events it left for the window included.
     double open(const QString &list);
-
-private:
-    void bringToFront(QWidget *tab);
 };
 
 // Prints every case with its times and the ratio of each doubling.

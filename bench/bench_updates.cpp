@@ -1,10 +1,14 @@
-// Times what fills the Update tab with many pending updates, in a shown
-// window with the tab in front:
+// Times what fills or empties the Update tab with many pending updates, in a
+// shown window with the tab in front:
 //  - "Apply Updates" of one birth and the rotation it starts, on lists of
 //    n, 2n and 4n sims who all grow up in it, so that the rotation queues one
 //    grow-up update per sim;
 //  - the open of a list of 500 sims whose updates section holds m, 2m and 4m
-//    pending updates.
+//    pending updates;
+//  - "Apply Updates" of those m, 2m and 4m pending updates (the rotation it
+//    ends queues a grow-up for each of the 500 sims);
+// and, the list opened with the "List of Sims" tab in front, the switch to
+// the Update tab with those m, 2m and 4m pending updates.
 // Each time covers the work and the events it leaves for the window (the
 // layout of the pending list and its painting). Each time is the best of a
 // few runs, each on a fresh window; each doubling should take about twice as
@@ -20,6 +24,7 @@
 
 #include "dialogs/SettingsLine.h"
 #include "events/UpdatePage.h"
+#include "pages/AgePage.h"
 #include "records/EntryLine.h"
 #include "records/HouseholdLine.h"
 #include "sheet/ListFile.h"
@@ -82,11 +87,27 @@ void writeList(const QString &name, const QByteArray &bytes)
         qFatal("cannot write %s", qPrintable(name));
 }
 
-// A shown window with its Update tab in front.
+// A shown window with its Update tab in front, or the tab of the list of
+// sims until switch().
 struct Window
 {
     Bench::ShownSheet window;
-    UpdatePage *page = window.inFront<UpdatePage>();
+    UpdatePage *page = window.sheet->findChild<UpdatePage *>();
+
+    explicit Window(bool updatesInFront = true)
+    {
+        if (updatesInFront)
+            window.inFront<UpdatePage>();
+        else
+            window.inFront<AgePage>();
+    }
+
+    double switchToUpdates(int pending)
+    {
+        const double ms = window.bringToFront(page);
+        expect(pending, "switched");
+        return ms;
+    }
 
     double open(const QString &list, int updates)
     {
@@ -142,6 +163,8 @@ int main(int argc, char **argv)
         qFatal("cannot make a working folder");
     Bench::Doubling apply(QStringLiteral("Apply Updates, a grow-up per sim"), sims);
     Bench::Doubling open(QStringLiteral("open with pending updates"), updates);
+    Bench::Doubling applyPending(QStringLiteral("Apply Updates, pending updates"), updates);
+    Bench::Doubling switchTo(QStringLiteral("switch to the Update tab"), updates);
     for (int size : apply.sizes)
         writeList(listName("sims", size), listOf(size, 0, true));
     for (int size : open.sizes)
@@ -158,12 +181,18 @@ int main(int argc, char **argv)
         for (int size : open.sizes) {
             Window window;
             open.keep(size, window.open(listName("updates", size), size));
+            applyPending.keep(size, window.apply(kOpenSims));
+        }
+        for (int size : switchTo.sizes) {
+            Window window(false);
+            window.open(listName("updates", size), size);
+            switchTo.keep(size, window.switchToUpdates(size));
         }
     }
     std::fprintf(table, "Best of %d runs; each doubling should take at most about 2.3 times as "
                         "long.\n", runs);
     std::fflush(table);
-    Bench::print(table, {apply, open});
+    Bench::print(table, {apply, open, applyPending, switchTo});
     std::fclose(table);
     return 0;
 }

@@ -19,6 +19,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QtTest>
 
 #include <memory>
@@ -72,6 +73,37 @@ QImage onScreen(QWidget *widget)
                      widget->height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
+}
+
+// What is amiss with the page's list on screen, once the window has settled:
+// every entry shown below the one before, the texts wanted, the list fitted
+// and scrolled as its scroll bar says, the screen showing the list as it is.
+// Empty when nothing is.
+QString amissOnScreen(UpdatePage &page, const QStringList &wanted)
+{
+    QCoreApplication::processEvents();
+    auto *scroll = page.findChild<QScrollArea *>();
+    QWidget *list = scroll->widget();
+    QWidget *view = scroll->viewport();
+    QScrollBar *bar = scroll->verticalScrollBar();
+    QStringList shown;
+    int above = -1;
+    for (const UpdateEntry *entry : page.pendingEntries()) {
+        if (!entry->isVisible() || entry->y() <= above)
+            return QString("\"%1\" is not on screen below the entry before it").arg(entry->text());
+        above = entry->geometry().bottom();
+        shown << entry->text();
+    }
+    if (shown != wanted)
+        return QString("on screen: %1 entries, not %2").arg(shown.size()).arg(wanted.size());
+    if (!list->isVisible() || list->size() != list->layout()->minimumSize())
+        return QString("the list is not fitted to its entries");
+    if (list->y() != -bar->value() || bar->maximum() != qMax(0, list->height() - view->height()))
+        return QString("the list is at %1, its scroll bar at %2 of %3")
+            .arg(list->y()).arg(bar->value()).arg(bar->maximum());
+    if (onScreen(view) != view->grab().toImage().convertToFormat(QImage::Format_RGB32))
+        return QString("the screen does not show the list as it is");
+    return QString();
 }
 
 // Counts the moves of pending entries while it lives. An entry laid out
@@ -376,10 +408,7 @@ private slots:
         page.show();
         page.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&page));
-        auto *scroll = page.findChild<QScrollArea *>();
-        QWidget *list = scroll->widget();
-        QWidget *view = scroll->viewport();
-        QScrollBar *bar = scroll->verticalScrollBar();
+        QScrollBar *bar = page.findChild<QScrollArea *>()->verticalScrollBar();
 
         QStringList opened;
         QStringList lines;
@@ -393,30 +422,7 @@ private slots:
                                "Same)").arg(sims[i % 4]->name());
         }
 
-        // What is amiss with the list on screen; empty when nothing is.
-        const auto amiss = [&](const QStringList &wanted) {
-            QCoreApplication::processEvents();
-            QStringList shown;
-            int above = -1;
-            for (const UpdateEntry *entry : page.pendingEntries()) {
-                if (!entry->isVisible() || entry->y() <= above)
-                    return QString("\"%1\" is not on screen below the entry before it")
-                        .arg(entry->text());
-                above = entry->geometry().bottom();
-                shown << entry->text();
-            }
-            if (shown != wanted)
-                return QString("on screen: %1 entries, not %2").arg(shown.size()).arg(wanted.size());
-            if (!list->isVisible() || list->size() != list->layout()->minimumSize())
-                return QString("the list is not fitted to its entries");
-            if (list->y() != -bar->value()
-                || bar->maximum() != qMax(0, list->height() - view->height()))
-                return QString("the list is at %1, its scroll bar at %2 of %3")
-                    .arg(list->y()).arg(bar->value()).arg(bar->maximum());
-            if (onScreen(view) != view->grab().toImage().convertToFormat(QImage::Format_RGB32))
-                return QString("the screen does not show the list as it is");
-            return QString();
-        };
+        const auto amiss = [&](const QStringList &wanted) { return amissOnScreen(page, wanted); };
 
         // A list too short to scroll opened, as the sheet opens one, and a
         // form's entry below it.
@@ -469,6 +475,56 @@ private slots:
 
         page.clearEvents();
         QCOMPARE(amiss({}), QString());
+    }
+
+    // The tab brought to the front with a long list pending, filed while
+    // another tab was in front, shows every entry in order, fitted and
+    // painted, and the "Delete" button that had the focus gets it back;
+    // "Apply Updates" of them all with the tab in front applies them top
+    // first and leaves the list empty on screen.
+    void tabBroughtToFrontShowsPendingEntries()
+    {
+        QTabWidget tabs;
+        auto *other = new QLineEdit;
+        tabs.addTab(other, "Sims");
+        auto *page = new UpdatePage(sims);
+        tabs.addTab(page, "Update");
+        record(*page);
+        tabs.resize(800, 300);
+        tabs.show();
+        tabs.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&tabs));
+        other->setFocus();
+
+        QStringList opened;
+        QStringList lines;
+        for (int i = 0; i < 40; ++i) {
+            opened << QString("%1 went fishing %2.").arg(sims[i % 4]->name()).arg(i);
+            lines << QString("\"%1\",%2,-1").arg(opened.last()).arg(i % 4);
+        }
+        page->loadEvents(lines);
+        QCoreApplication::processEvents();
+        tabs.setCurrentWidget(page);
+        QCOMPARE(amissOnScreen(*page, opened), QString());
+
+        QAbstractButton *deleteOne = buttonOf(page->pendingEntries().at(3), "Delete");
+        deleteOne->setFocus();
+        tabs.setCurrentWidget(other);
+        QCOMPARE(QApplication::focusWidget(), other);
+        tabs.setCurrentWidget(page);
+        QCOMPARE(amissOnScreen(*page, opened), QString());
+        QCOMPARE(QApplication::focusWidget(), deleteOne);
+
+        QTest::mouseClick(buttonOf(page, "Apply Updates"), Qt::LeftButton);
+        QCOMPARE(amissOnScreen(*page, {}), QString());
+        QCOMPARE(log.size(), opened.size() + 2);
+        for (int i = 0; i < opened.size(); ++i) {
+            QCOMPARE(log.at(i), QString("%1 [%2,-] pending %3")
+                                    .arg(opened.at(i), sims[i % 4]->name())
+                                    .arg(opened.size() - 1 - i));
+        }
+        QCOMPARE(log.last(), QString("rotate"));
+        QCOMPARE(page->saveEvents(), QString());
     }
 
     void deleteButtonRemovesOnlyThatEntry()

@@ -182,6 +182,25 @@ void UpdatePage::showList()
     m_listWidget->update();
 }
 
+void UpdatePage::setVisible(bool visible)
+{
+    // A tab brought to the front has its updates turned off and on again,
+    // which asks every widget on it, each pending entry too, to be painted,
+    // and the window weighs each entry so marked against all its siblings:
+    // thousands of entries took seconds to come on screen. The list keeps
+    // its updates off until the tab is on screen, then is painted as one.
+    if (visible && !isVisible() && !m_listWidget->testAttribute(Qt::WA_ForceUpdatesDisabled)) {
+        m_listWidget->setUpdatesEnabled(false);
+        QMetaObject::invokeMethod(this, &UpdatePage::paintList, Qt::QueuedConnection);
+    }
+    QWidget::setVisible(visible);
+}
+
+void UpdatePage::paintList()
+{
+    whileListHidden([this] { m_listWidget->setUpdatesEnabled(true); });
+}
+
 bool UpdatePage::file(UpdateEntry *entry)
 {
     // A new entry has no parent yet; only one already in the list needs the
@@ -207,8 +226,10 @@ void UpdatePage::takeOutOfList(UpdateEntry *entry)
 {
     // The entry asks for this from inside its own apply() or its button's
     // click, so it leaves the list at once but is destroyed only after that
-    // call has returned.
-    m_listLayout->removeWidget(entry);
+    // call has returned. The entry being applied has already left it: a
+    // search for it would walk every entry still pending.
+    if (entry != m_applied)
+        m_listLayout->removeWidget(entry);
     entry->hide();
     disconnect(entry, nullptr, this, nullptr);
     entry->deleteLater();
@@ -265,18 +286,21 @@ void UpdatePage::doUpdate()
     emit applyStarted();
     m_applying = true;
     while (m_listLayout->count() > 0) {
-        QPointer<UpdateEntry> entry = qobject_cast<UpdateEntry *>(m_listLayout->itemAt(0)->widget());
-        if (!entry) {
-            delete m_listLayout->takeAt(0);
+        // Taken from the top: a search of the layout for the entry would walk
+        // every entry still pending, for each entry applied.
+        QLayoutItem *item = m_listLayout->takeAt(0);
+        QPointer<UpdateEntry> entry = qobject_cast<UpdateEntry *>(item->widget());
+        delete item;
+        if (!entry)
             continue;
-        }
-        m_listLayout->removeWidget(entry);
+        m_applied = entry;
         entry->setSheetSims(m_allSims);
         entry->apply();
         // An applied entry is spent even if it did not ask to be deleted.
         if (entry)
             takeOutOfList(entry);
     }
+    m_applied = nullptr;
     m_applying = false;
     resizeList();
     emit addToAchievementsPage(QString(40, QLatin1Char('-')), nullptr, nullptr);

@@ -53,6 +53,8 @@ public:
     // The pending entries, top first.
     QList<UpdateEntry *> pendingEntries() const;
 
+    void setVisible(bool visible) override;
+
 public slots:
     void addEvent(UpdateEntry *entry);
 
@@ -87,6 +89,8 @@ private:
     void whileListHidden(const std::function<void()> &change);
     // Shows the hidden list, painted as one.
     void showList();
+    // Turns the list's updates on again, painting it as one.
+    void paintList();
     void takeOutOfList(UpdateEntry *entry);
     // Takes every pending entry out of the list, top first, in time linear
     // in their number.
@@ -102,6 +106,8 @@ private:
     int m_rotationTime = 1;
     // True while "Apply Updates" takes the entries out one by one.
     bool m_applying = false;
+    // The entry "Apply Updates" has taken out of the list and is applying.
+    QPointer<UpdateEntry> m_applied;
     // True from a press of "Apply Updates" until the rotation that ends it
     // has returned.
     bool m_applyRunning = false;
