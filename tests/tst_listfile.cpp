@@ -1558,12 +1558,12 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shown");
-        const QString issue = "Maximiliana Konstantinopolous-Wetherby of House ";
+        const QString family = "Maximiliana Konstantinopolous-Wetherby of House ";
         QTest::newRow("forty letters, whole") << QString(40, 'a') << QString(40, 'a');
         QTest::newRow("House 10")
-            << issue + "10" << "Maximiliana Konstan\u2026Wetherby of House 10";
+            << family + "10" << "Maximiliana Konstan\u2026Wetherby of House 10";
         QTest::newRow("House 11")
-            << issue + "11" << "Maximiliana Konstan\u2026Wetherby of House 11";
+            << family + "11" << "Maximiliana Konstan\u2026Wetherby of House 11";
         const QString face = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
         QTest::newRow("a face at the end of the start")
             << QString(18, 'a') + face + QString(30, 'b')
